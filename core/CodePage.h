@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Conversion between the bytes of a Windows code page and UTF-8, through ICU.
+// Code page 0 (no ANSI code page) means UTF-8 itself.
+class CCodePage {
+public:
+    explicit CCodePage(int codePage);
+
+    int Number() const { return codePage; }
+
+    // The UTF-8 text of the bytes, or nothing when a byte sequence is not valid
+    // in this code page.
+    std::optional<std::string> ToUtf8(std::string_view bytes) const;
+    // The UTF-8 text of the bytes with every invalid sequence shown as U+FFFD.
+    std::string ToUtf8Lossy(std::string_view bytes) const;
+    // The bytes of the UTF-8 text, or nothing when a character has no encoding
+    // in this code page (or the text is not valid UTF-8).
+    std::optional<std::string> FromUtf8(std::string_view utf8) const;
+
+private:
+    int codePage;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "model/Holiday.h"
+#include "calc/YearCalculation.h"
+#include "core/WindowsLocale.h"
+
+#include <string>
+#include <vector>
+
+class CArchive;
+class CDateTime;
+
+// The holiday definition document: language, version and an ordered list of
+// holidays, plus the calculation tables of one year (derived, never stored).
+class CHolidays {
+public:
+    CHolidays();  // runs Clear
+
+    void Clear();
+    void SetLanguage(LCID lcid) { language = lcid; }
+    LCID GetLanguage() const { return language; }
+    void SetVersion(int value) { version = value; }
+    int GetVersion() const { return version; }
+
+    int GetHolidayCount() const;
+    CHoliday GetHoliday(int index) const;  // 0 <= index < count
+    const std::vector<CHoliday>& Holidays() const { return holidays; }
+    int FindHoliday(const std::string& id) const;  // exact match, or -1
+    void SetHoliday(const CHoliday& holiday);
+    void RemoveHoliday(const std::string& id);
+    void RenameHoliday(const std::string& oldId, const std::string& newId);
+
+    static int GetReferenceCount() { return 3; }
+    static std::string GetReferenceId(int index);  // "" outside 0..2
+    static bool IsReferenceId(const std::string& id);
+
+    // Loads (replacing holidays, language and version) or stores the document.
+    // Loading throws CHolidayFileError; the document then holds what was read.
+    void Serialize(CArchive& archive);
+
+    // The year calculation (rebuilds all tables for calcYear).
+    void Recalculate();
+    int GetCalcYear() const { return calcYear; }
+    int GetDayHolidayCount(const CDateTime& date);
+    // Leaves both texts empty for an index outside the day's list.
+    void GetDayHoliday(const CDateTime& date, int index, std::string& display, std::string& id);
+    const CYearCalculation& Calculation() const { return calculation; }
+
+private:
+    void EnsureYear(int year);
+
+    LCID language = kLcidEnglishUnitedStates;
+    int version = 100;
+    int calcYear = 0;
+    std::vector<CHoliday> holidays;
+    CYearCalculation calculation;
+};
