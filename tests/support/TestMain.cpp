@@ -1,0 +1,10 @@
+#include "core/LocaleNames.h"
+
+#include <gtest/gtest.h>
+
+// Unit tests see fixed US English names, whatever the machine's locale.
+int main(int argc, char** argv) {
+    SetLocaleNames(MakeEnglishLocaleNames());
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
