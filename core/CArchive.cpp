@@ -95,3 +95,6 @@ CArchiveEndOfData::CArchiveEndOfData(std::size_t at, std::size_t wanted, std::si
     : std::runtime_error(fmt::format("unexpected end of data at byte {}: {} bytes wanted, {} left",
                                      at, wanted, available)),
       position(at) {}
+
+CArchiveBadValue::CArchiveBadValue(std::size_t at, const std::string& problem)
+    : std::runtime_error(fmt::format("bad value at byte {}: {}", at, problem)), position(at) {}

@@ -60,3 +60,14 @@ public:
 private:
     std::size_t position;
 };
+
+// Thrown when loaded bytes hold a value that cannot be right (for example a
+// time of day beyond 24 hours). Position is the offset of the bad value.
+class CArchiveBadValue : public std::runtime_error {
+public:
+    CArchiveBadValue(std::size_t position, const std::string& problem);
+    std::size_t Position() const { return position; }
+
+private:
+    std::size_t position;
+};

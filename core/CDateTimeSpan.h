@@ -15,6 +15,8 @@ public:
     int GetDays() const;
     std::int64_t GetTotalSeconds() const { return seconds; }
 
+    // 64-bit difference; saturates at the int64 range instead of wrapping
+    // (reachable only through FromSeconds with extreme values).
     CDateTimeSpan& operator-=(const CDateTimeSpan& other);
     CDateTimeSpan operator-(const CDateTimeSpan& other) const;
     bool operator<(const CDateTimeSpan& other) const { return seconds < other.seconds; }

@@ -25,6 +25,7 @@ std::unique_ptr<ILocaleNames> MakeEnglishLocaleNames();
 // The names used by GetDayName, GetMonthName and CDateTime::Format. Until
 // SetLocaleNames installs another set, this is the user's default locale.
 const ILocaleNames& CurrentLocaleNames();
+// An empty pointer goes back to the user's default locale.
 void SetLocaleNames(std::unique_ptr<ILocaleNames> names);
 
 // Full names of the current locale; out-of-range arguments give "".
