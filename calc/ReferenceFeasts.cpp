@@ -1,1 +1,57 @@
-// (being written)
+#include "calc/ReferenceFeasts.h"
+
+// All divisions truncate toward zero, as the computus tables assume; for
+// years >= 0 every operand is non-negative.
+
+namespace {
+
+// 1 March of the year plus the given number of days.
+CDateTime DaysAfterFirstOfMarch(int year, int days) {
+    CDateTime date(year, 3, 1);
+    date += CDateTimeSpan(days, 0, 0, 0);
+    return date;
+}
+
+}  // namespace
+
+CDateTime GetEasterDate(int year) {
+    // Gauss's computus for the Gregorian calendar.
+    const int k = year / 100;
+    const int g = (k - (k - 17) / 25) / 3;  // (k - 17) / 25 is 0 for k < 17
+    const int m = (15 + k - k / 4 - g) % 30;
+    const int n = (4 + k - k / 4) % 7;
+    const int a = year % 19;
+    const int b = year % 4;
+    const int s = year % 7;
+    const int d = (19 * a + m) % 30;  // days from 21 March to the Paschal full moon
+    const int e = (2 * b + 4 * s + 6 * d + n) % 7;  // days from there to the Sunday after
+    int days = 21 + d + e;  // 22 March + d + e
+    // Easter never falls after 25 April: 26 April becomes 19 April, and 25 April
+    // becomes 18 April when the lunar cycle would otherwise repeat the date.
+    if (d == 29 && e == 6) {
+        days -= 7;
+    } else if (d == 28 && e == 6 && (11 * m + 11) % 30 < 19) {
+        days -= 7;
+    }
+    return DaysAfterFirstOfMarch(year, days);
+}
+
+CDateTime GetOrthodoxEasterDate(int year) {
+    // Julian computus; the Julian date is moved to the Gregorian calendar by a
+    // fixed 13 days, the difference between the calendars from 1900 to 2099.
+    const int a = year % 19;
+    const int b = year % 4;
+    const int s = year % 7;
+    const int d = (19 * a + 15) % 30;
+    const int e = (2 * b + 4 * s + 6 * d + 6) % 7;
+    return DaysAfterFirstOfMarch(year, 34 + d + e);
+}
+
+CDateTime GetAdventDate(int year) {
+    // The fourth Sunday before Christmas: 22 days before 25 December when
+    // Christmas is a Monday, up to 28 days when it is a Sunday.
+    CDateTime date(year, 12, 25);
+    const int weekday = date.GetDayOfWeek();  // 0 = Monday ... 6 = Sunday
+    date -= CDateTimeSpan(22 + weekday, 0, 0, 0);
+    return date;
+}

@@ -2,7 +2,10 @@
 
 #include "core/CDateTime.h"
 
-// The three movable feasts that rules refer to by reserved IDs. Year >= 0.
+// The three movable feasts that rules refer to by reserved IDs, at 00:00:00.
+// Meaningful for years 0 to 9999 (the Orthodox date, with its fixed 13-day
+// offset, is the true one from 1900 to 2099); other years give some date but
+// no undefined behaviour.
 CDateTime GetEasterDate(int year);          // Gregorian Easter Sunday (Gauss)
 CDateTime GetOrthodoxEasterDate(int year);  // Julian Easter + 13 days
 CDateTime GetAdventDate(int year);          // first Sunday of Advent

@@ -11,9 +11,13 @@ public:
     explicit CCodePage(int codePage);
 
     int Number() const { return codePage; }
+    // Whether ICU has a converter for this code page. When it has none,
+    // ToUtf8 and FromUtf8 give nothing and ToUtf8Lossy reads the bytes as UTF-8.
+    bool IsSupported() const;
 
     // The UTF-8 text of the bytes, or nothing when a byte sequence is not valid
-    // in this code page.
+    // in this code page or would not convert back to the same bytes, so that
+    // FromUtf8 of an accepted text always restores the original bytes.
     std::optional<std::string> ToUtf8(std::string_view bytes) const;
     // The UTF-8 text of the bytes with every invalid sequence shown as U+FFFD.
     std::string ToUtf8Lossy(std::string_view bytes) const;
