@@ -23,7 +23,9 @@ public:
     int GetVersion() const { return version; }
 
     int GetHolidayCount() const;
-    CHoliday GetHoliday(int index) const;  // 0 <= index < count
+    // A copy of the holiday at the position; an empty holiday for a position
+    // outside 0..count-1.
+    CHoliday GetHoliday(int index) const;
     const std::vector<CHoliday>& Holidays() const { return holidays; }
     int FindHoliday(const std::string& id) const;  // exact match, or -1
     void SetHoliday(const CHoliday& holiday);
@@ -35,10 +37,13 @@ public:
     static bool IsReferenceId(const std::string& id);
 
     // Loads (replacing holidays, language and version) or stores the document.
-    // Loading throws CHolidayFileError; the document then holds what was read.
+    // Loading throws CHolidayFileError for a damaged file; the document then
+    // holds the language and version if they were read, and the holidays
+    // whose records were complete.
     void Serialize(CArchive& archive);
 
-    // The year calculation (rebuilds all tables for calcYear).
+    // The year calculation (rebuilds all tables for calcYear). The day queries
+    // first recalculate when the date's year differs from calcYear.
     void Recalculate();
     int GetCalcYear() const { return calcYear; }
     int GetDayHolidayCount(const CDateTime& date);

@@ -1,1 +1,12 @@
-// (being written)
+#include "model/Holiday.h"
+
+#include "core/CDateTime.h"
+
+CRuleset::CRuleset() {
+    const CDateTime today = CDateTime::Now();
+    fixedDay = today.GetDay();
+    fixedMonth = today.GetMonth();
+    weekdayMonth = today.GetMonth();
+    monthWeekday = today.GetDayOfWeek();
+    relativeWeekday = today.GetDayOfWeek();
+}

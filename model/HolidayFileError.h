@@ -10,8 +10,8 @@
 // for example "the file ends inside holiday 3 of 5, at byte 1234".
 class CHolidayFileError : public std::runtime_error {
 public:
-    CHolidayFileError(const std::string& message, std::size_t offset)
-        : std::runtime_error(message), offset(offset) {}
+    CHolidayFileError(const std::string& message, std::size_t byteOffset)
+        : std::runtime_error(message), offset(byteOffset) {}
     std::size_t Offset() const { return offset; }
 
 private:

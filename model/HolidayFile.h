@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/WindowsLocale.h"
+#include "model/Holiday.h"
+#include "model/HolidayFileError.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CArchive;
+class CHolidays;
+
+// The holiday file: language, version and holiday count as little-endian
+// int32, then the holiday records, without any header of its own. Texts carry
+// a length prefix of 1 byte (0..254), 0xFF + 2 bytes (255..65533) or
+// 0xFF 0xFF 0xFF + 4 bytes (65534 and above).
+
+// Writes the document's data. Throws CHolidayFileError for a text or list too
+// long for the format (4 GiB texts, more than 2^31 - 1 elements).
+void WriteHolidayData(CArchive& archive, LCID language, int version,
+                      const std::vector<CHoliday>& holidays);
+
+// Reads into the given fields: language and version as soon as each is read,
+// and each holiday appended once its record is complete. Throws
+// CHolidayFileError when the data ends early, a count or text length claims
+// more than the remaining bytes can hold, or a text uses an unsupported
+// encoding; nothing is allocated beyond what the remaining bytes can hold.
+void ReadHolidayData(CArchive& archive, LCID& language, int& version,
+                     std::vector<CHoliday>& holidays);
+
+// The whole file in memory, as the document's Serialize writes and reads it.
+std::vector<std::uint8_t> SaveHolidayBytes(const CHolidays& document);
+void LoadHolidayBytes(CHolidays& document, std::vector<std::uint8_t> bytes);
+
+// Holiday files are small; anything larger is refused before it is read.
+constexpr std::size_t kMaxHolidayFileSize = std::size_t{1} << 30;  // 1 GiB
+
+// Reads the whole file and loads it into the document. Throws
+// CHolidayFileError naming the problem when the file is missing, a folder, not
+// readable or too large (the document is then unchanged), or when its content
+// is damaged (as LoadHolidayBytes).
+void LoadHolidayFile(CHolidays& document, const std::string& path);

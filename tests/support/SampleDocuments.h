@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/CHolidays.h"
+
+#include <vector>
+
+// A document holding the holidays as loaded from a file (version 100,
+// calcYear 0, nothing calculated yet).
+CHolidays MakeDocument(LCID language, const std::vector<CHoliday>& holidays);
+
+// The German national holidays as a realistic country file: language 0x0407,
+// version 100, display texts as Windows-1252 bytes. Every field is set
+// explicitly, so the content does not depend on the day it is built.
+CHolidays MakeGermanHolidays();
+
+// The worst case for the passes of the year calculation: `count` holidays
+// "H0" .. "H<count-1>", each 0 days after the next one in the list, the last
+// on 1 January. Every pass resolves exactly one of them, from the end.
+CHolidays MakeChainedHolidays(int count);
+
+// A ruleset with every field set to the values of a new ruleset made on
+// 1 January 2024 (a Monday), whatever the clock says.
+CRuleset MakeFixedRuleset();
