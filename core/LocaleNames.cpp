@@ -105,16 +105,18 @@ NameTables UserTables() {
     }
     using Symbols = icu::DateFormatSymbols;
     NameTables tables;
+    // Each getter reports its array length through count, so it must run
+    // before count is read.
     int count = 0;
     bool complete = true;
-    complete &= CopyMonths(symbols.getMonths(count, Symbols::FORMAT, Symbols::WIDE), count,
-                           tables.months);
-    complete &= CopyMonths(symbols.getMonths(count, Symbols::FORMAT, Symbols::ABBREVIATED), count,
-                           tables.abbreviatedMonths);
-    complete &= CopyWeekdays(symbols.getWeekdays(count, Symbols::FORMAT, Symbols::WIDE), count,
-                             tables.days);
-    complete &= CopyWeekdays(symbols.getWeekdays(count, Symbols::FORMAT, Symbols::ABBREVIATED),
-                             count, tables.abbreviatedDays);
+    const icu::UnicodeString* names = symbols.getMonths(count, Symbols::FORMAT, Symbols::WIDE);
+    complete = complete && CopyMonths(names, count, tables.months);
+    names = symbols.getMonths(count, Symbols::FORMAT, Symbols::ABBREVIATED);
+    complete = complete && CopyMonths(names, count, tables.abbreviatedMonths);
+    names = symbols.getWeekdays(count, Symbols::FORMAT, Symbols::WIDE);
+    complete = complete && CopyWeekdays(names, count, tables.days);
+    names = symbols.getWeekdays(count, Symbols::FORMAT, Symbols::ABBREVIATED);
+    complete = complete && CopyWeekdays(names, count, tables.abbreviatedDays);
     const icu::UnicodeString* halves = symbols.getAmPmStrings(count);
     if (halves != nullptr && count >= 2) {
         tables.morning = ToUtf8(halves[0]);

@@ -27,7 +27,7 @@ LCID LcidOfLocale(const char* locale) {
     return uloc_getLCID(locale);
 }
 
-std::string FullLocaleWithLikelySubtags(const char* locale) {
+std::string LikelyFullLocale(const char* locale) {
     std::array<char, ULOC_FULLNAME_CAPACITY> expanded{};
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length =
@@ -38,15 +38,25 @@ std::string FullLocaleWithLikelySubtags(const char* locale) {
     return std::string(expanded.data(), static_cast<std::size_t>(length));
 }
 
-std::string CountryOf(const char* locale) {
-    std::array<char, ULOC_COUNTRY_CAPACITY> country{};
+// One part of a locale name through ICU's getter of that part; "" when absent.
+template <std::size_t Capacity>
+std::string LocalePart(const char* locale,
+                       int32_t (*getPart)(const char*, char*, int32_t, UErrorCode*)) {
+    std::array<char, Capacity> part{};
     UErrorCode status = U_ZERO_ERROR;
-    const int32_t length =
-        uloc_getCountry(locale, country.data(), static_cast<int32_t>(country.size()), &status);
-    if (U_FAILURE(status) || length <= 0 || length >= static_cast<int32_t>(country.size())) {
+    const int32_t length = getPart(locale, part.data(), static_cast<int32_t>(part.size()), &status);
+    if (U_FAILURE(status) || length <= 0 || length >= static_cast<int32_t>(part.size())) {
         return {};
     }
-    return std::string(country.data(), static_cast<std::size_t>(length));
+    return std::string(part.data(), static_cast<std::size_t>(length));
+}
+
+std::string CountryOf(const char* locale) {
+    return LocalePart<ULOC_COUNTRY_CAPACITY>(locale, uloc_getCountry);
+}
+
+std::string LanguageOf(const char* locale) {
+    return LocalePart<ULOC_LANG_CAPACITY>(locale, uloc_getLanguage);
 }
 
 std::string DisplayName(const char* locale) {
@@ -148,11 +158,20 @@ LCID GetUserDefaultLCID() {
     const char* locale = uloc_getDefault();
     LCID lcid = LcidOfLocale(locale);
     if (!HasSubLanguage(lcid)) {
-        // "de" or "en_US_POSIX" map to a neutral or the invariant LCID; the
-        // likely full locale ("de_Latn_DE") names a country.
-        const std::string expanded = FullLocaleWithLikelySubtags(locale);
-        lcid = expanded.empty() ? 0 : LcidOfLocale(expanded.c_str());
+        // "fr" or "en_US_POSIX" map to a neutral or the invariant LCID. The
+        // likely full locale ("fr_Latn_FR") names a country; ICU maps some
+        // only without the script ("fr_FR").
+        const std::string expanded = LikelyFullLocale(locale);
+        if (!expanded.empty()) {
+            lcid = LcidOfLocale(expanded.c_str());
+            if (!HasSubLanguage(lcid)) {
+                const std::string withoutScript =
+                    LanguageOf(expanded.c_str()) + "_" + CountryOf(expanded.c_str());
+                lcid = LcidOfLocale(withoutScript.c_str());
+            }
+        }
     }
+    // Otherwise (the C locale's en_US_POSIX, unknown languages): US English.
     return HasSubLanguage(lcid) ? lcid : kLcidEnglishUnitedStates;
 }
 

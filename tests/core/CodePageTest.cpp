@@ -1,0 +1,134 @@
+#include "core/CodePage.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const int kSingleByteCodePages[] = {874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258};
+
+}  // namespace
+
+TEST(CodePage, EverySingleByteThatDecodesEncodesBackToItself) {
+    for (const int number : kSingleByteCodePages) {
+        const CCodePage codePage(number);
+        ASSERT_TRUE(codePage.IsSupported()) << number;
+        int decoded = 0;
+        for (int byte = 0; byte < 256; ++byte) {
+            const std::string bytes(1, static_cast<char>(byte));
+            const auto utf8 = codePage.ToUtf8(bytes);
+            if (!utf8) {
+                continue;
+            }
+            ++decoded;
+            const auto back = codePage.FromUtf8(*utf8);
+            ASSERT_TRUE(back.has_value()) << "code page " << number << ", byte " << byte;
+            EXPECT_EQ(*back, bytes) << "code page " << number << ", byte " << byte;
+        }
+        EXPECT_GE(decoded, 240) << number;  // only a few unassigned bytes at most
+    }
+}
+
+TEST(CodePage, KnownCharactersInEachCodePage) {
+    struct Case {
+        int codePage;
+        std::string bytes;
+        std::string utf8;
+    };
+    const Case cases[] = {
+        {1252, "\x80 \xE9", "\xE2\x82\xAC \xC3\xA9"},          // euro sign, e acute
+        {1250, "\x8A", "\xC5\xA0"},                           // S caron
+        {1251, "\xC4\xE0", "\xD0\x94\xD0\xB0"},               // Cyrillic De, a
+        {1253, "\xC1", "\xCE\x91"},                           // Greek Alpha
+        {1254, "\xD0", "\xC4\x9E"},                           // G breve
+        {1255, "\xE0", "\xD7\x90"},                           // Alef
+        {1256, "\xC7", "\xD8\xA7"},                           // Alef
+        {1257, "\xC0", "\xC4\x84"},                           // A ogonek
+        {1258, "\xD5", "\xC6\xA0"},                           // O horn
+        {874, "\xA1", "\xE0\xB8\x81"},                        // Ko kai
+        {932, "\x82\xA0", "\xE3\x81\x82"},                    // Hiragana a
+        {936, "\xD6\xD0", "\xE4\xB8\xAD"},                    // zhong
+        {949, "\xB0\xA1", "\xEA\xB0\x80"},                    // ga
+        {950, "\xA4\xA4", "\xE4\xB8\xAD"},                    // zhong
+        {0, "caf\xC3\xA9", "caf\xC3\xA9"},                    // UTF-8 as is
+    };
+    for (const Case& c : cases) {
+        const CCodePage codePage(c.codePage);
+        EXPECT_EQ(codePage.ToUtf8(c.bytes), c.utf8) << c.codePage;
+        EXPECT_EQ(codePage.FromUtf8(c.utf8), c.bytes) << c.codePage;
+        EXPECT_EQ(codePage.ToUtf8Lossy(c.bytes), c.utf8) << c.codePage;
+    }
+}
+
+TEST(CodePage, InvalidInputIsReportedNotReplaced) {
+    // Characters the code page lacks.
+    EXPECT_FALSE(CCodePage(1252).FromUtf8("\xE4\xB8\xAD").has_value());
+    EXPECT_FALSE(CCodePage(1251).FromUtf8("\xC3\xA9").has_value());
+    // Incomplete or invalid multi-byte sequences.
+    EXPECT_FALSE(CCodePage(932).ToUtf8("\x82").has_value());
+    EXPECT_FALSE(CCodePage(936).ToUtf8("a\xD6").has_value());
+    // Unassigned single bytes.
+    EXPECT_FALSE(CCodePage(1253).ToUtf8("\xD2").has_value());
+    EXPECT_FALSE(CCodePage(1255).ToUtf8("\xFF").has_value());
+    // Ill-formed UTF-8: overlong, surrogate, truncated, stray continuation.
+    for (const char* bad : {"\xC0\x80", "\xED\xA0\x80", "\xE2\x82", "\x80", "\xF8\x88\x80\x80\x80"}) {
+        EXPECT_FALSE(CCodePage(0).ToUtf8(bad).has_value()) << bad;
+        EXPECT_FALSE(CCodePage(0).FromUtf8(bad).has_value()) << bad;
+        EXPECT_FALSE(CCodePage(1252).FromUtf8(bad).has_value()) << bad;
+    }
+}
+
+TEST(CodePage, LossyDecodingShowsInvalidSequencesAsReplacementCharacters) {
+    EXPECT_EQ(CCodePage(1253).ToUtf8Lossy("a\xD2z"), "a\xEF\xBF\xBDz");
+    EXPECT_EQ(CCodePage(932).ToUtf8Lossy("a\x82"), "a\xEF\xBF\xBD");
+    EXPECT_EQ(CCodePage(0).ToUtf8Lossy("a\xC0\x80z"), "a\xEF\xBF\xBD\xEF\xBF\xBDz");
+}
+
+TEST(CodePage, EmptyTextAndEmbeddedZeroBytes) {
+    for (const int number : {0, 1252, 932}) {
+        const CCodePage codePage(number);
+        EXPECT_EQ(codePage.ToUtf8(""), "");
+        EXPECT_EQ(codePage.FromUtf8(""), "");
+        EXPECT_EQ(codePage.ToUtf8(std::string("a\0b", 3)), std::string("a\0b", 3));
+    }
+}
+
+TEST(CodePage, UnknownCodePageConvertsNothing) {
+    const CCodePage unknown(12345);
+    EXPECT_FALSE(unknown.IsSupported());
+    EXPECT_FALSE(unknown.ToUtf8("abc").has_value());
+    EXPECT_FALSE(unknown.FromUtf8("abc").has_value());
+    EXPECT_EQ(unknown.ToUtf8Lossy("abc"), "abc");
+}
+
+TEST(CodePage, BytesThatDecodeButEncodeDifferentlyAreRefused) {
+    // Windows 932 holds some characters twice (NEC and IBM rows); the second
+    // spelling would come back as the first, so it is refused.
+    const CCodePage japanese(932);
+    EXPECT_FALSE(japanese.ToUtf8("\xED\x40").has_value());
+    EXPECT_EQ(japanese.ToUtf8("\xFA\x5C"), "\xE7\xBA\x8A");
+    EXPECT_FALSE(japanese.ToUtf8("\x87\x90").has_value());
+    EXPECT_EQ(japanese.ToUtf8("\x81\xE0"), "\xE2\x89\x92");
+    // The lossy form still shows the character.
+    EXPECT_EQ(japanese.ToUtf8Lossy("\xED\x40"), "\xE7\xBA\x8A");
+}
+
+TEST(CodePage, EveryAcceptedDoubleByteEncodesBackToItself) {
+    for (const int number : {932, 936, 949, 950}) {
+        const CCodePage codePage(number);
+        int accepted = 0;
+        for (int lead = 0x81; lead <= 0xFE; ++lead) {
+            for (int trail = 0x40; trail <= 0xFE; ++trail) {
+                const std::string bytes = {static_cast<char>(lead), static_cast<char>(trail)};
+                const auto utf8 = codePage.ToUtf8(bytes);
+                if (!utf8) {
+                    continue;
+                }
+                ++accepted;
+                ASSERT_EQ(codePage.FromUtf8(*utf8), bytes) << number << ": " << lead << " " << trail;
+            }
+        }
+        EXPECT_GT(accepted, 7000) << number;
+    }
+}

@@ -1,0 +1,97 @@
+#include "core/WindowsLocale.h"
+
+#include <unicode/uloc.h>
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace {
+
+// Sets ICU's default locale for one test and restores it afterwards.
+class CScopedIcuDefault {
+public:
+    explicit CScopedIcuDefault(const char* locale) : saved(uloc_getDefault()) {
+        UErrorCode status = U_ZERO_ERROR;
+        uloc_setDefault(locale, &status);
+    }
+    ~CScopedIcuDefault() {
+        UErrorCode status = U_ZERO_ERROR;
+        uloc_setDefault(saved.c_str(), &status);
+    }
+    CScopedIcuDefault(const CScopedIcuDefault&) = delete;
+    CScopedIcuDefault& operator=(const CScopedIcuDefault&) = delete;
+
+private:
+    std::string saved;
+};
+
+}  // namespace
+
+TEST(WindowsLocale, DefaultAnsiCodePagesByLanguage) {
+    struct Case {
+        LCID lcid;
+        int codePage;
+    };
+    const Case cases[] = {
+        {0x0407, 1252}, {0x0409, 1252}, {0x0419, 1251}, {0x0411, 932},  {0x0804, 936},
+        {0x0404, 950},  {0x0405, 1250}, {0x0408, 1253}, {0x041F, 1254}, {0x040D, 1255},
+        {0x0401, 1256}, {0x0425, 1257}, {0x042A, 1258}, {0x041E, 874},  {0x0412, 949},
+        {0x0439, 0},    {0x0437, 0},    {0x042B, 0},    {0x0449, 0},
+        // Chinese by region: Hong Kong and Macau traditional, Singapore simplified.
+        {0x0C04, 950},  {0x1404, 950},  {0x1004, 936},
+        // Script variants: Serbian, Bosnian, Azeri, Uzbek Latin and Cyrillic.
+        {0x041A, 1250}, {0x081A, 1250}, {0x0C1A, 1251}, {0x241A, 1250}, {0x281A, 1251},
+        {0x141A, 1250}, {0x201A, 1251}, {0x042C, 1254}, {0x082C, 1251}, {0x0443, 1254},
+        {0x0843, 1251},
+        // An unknown language has none.
+        {0x03FF, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(GetDefaultAnsiCodePage(c.lcid), c.codePage) << std::hex << c.lcid;
+    }
+}
+
+TEST(WindowsLocale, UserDefaultLcidFollowsIcusDefaultLocale) {
+    {
+        const CScopedIcuDefault german("de_DE");
+        EXPECT_EQ(GetUserDefaultLCID(), 0x0407u);
+    }
+    {
+        const CScopedIcuDefault serbian("sr_Cyrl_RS");
+        EXPECT_EQ(GetUserDefaultLCID(), 0x281Au);
+    }
+    {
+        // The C locale is ICU's invariant en_US_POSIX: US English.
+        const CScopedIcuDefault posix("en_US_POSIX");
+        EXPECT_EQ(GetUserDefaultLCID(), kLcidEnglishUnitedStates);
+    }
+    {
+        // A language without a country takes its likely country.
+        const CScopedIcuDefault french("fr");
+        EXPECT_EQ(GetUserDefaultLCID(), 0x040Cu);
+    }
+    {
+        const CScopedIcuDefault unknown("xx_YY");
+        EXPECT_EQ(GetUserDefaultLCID(), kLcidEnglishUnitedStates);
+    }
+}
+
+TEST(WindowsLocale, SupportedLocalesHaveOneCountryLocalePerLcid) {
+    const std::vector<CLocaleInfo>& locales = SupportedLocales();
+    ASSERT_GT(locales.size(), 100u);
+    std::set<LCID> seen;
+    bool hasGermany = false;
+    for (const CLocaleInfo& locale : locales) {
+        EXPECT_TRUE(seen.insert(locale.lcid).second) << locale.icuName;
+        EXPECT_NE((locale.lcid >> 10) & 0x3Fu, 0u) << locale.icuName;
+        EXPECT_FALSE(locale.displayName.empty()) << locale.icuName;
+        EXPECT_NE(locale.icuName.find('_'), std::string::npos) << locale.icuName;
+        if (locale.lcid == 0x0407) {
+            hasGermany = true;
+            EXPECT_EQ(locale.icuName, "de_DE");
+        }
+    }
+    EXPECT_TRUE(hasGermany);
+}
