@@ -1,0 +1,17 @@
+#pragma once
+
+#include "editor/CDialogControls.h"
+
+#include <QDialog>
+
+// The About box (dialog 100): icon, version line and two notices; OK, Esc
+// or the close box end it.
+class CAboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CAboutBox(QWidget* parent = nullptr);
+
+private:
+    CDialogControls controls;
+};

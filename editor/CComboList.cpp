@@ -1,0 +1,86 @@
+#include "editor/CComboList.h"
+
+#include <QByteArray>
+
+CComboList::CComboList(bool isSorted, QWidget* parent) : QComboBox(parent), sorted(isSorted) {
+    setInsertPolicy(QComboBox::NoInsert);
+    setCurrentIndex(-1);
+}
+
+int CComboList::AddItem(const QString& text, const QVariant& value) {
+    int position = count();
+    if (sorted) {
+        // After the last item that does not sort after the new one, so equal
+        // texts keep their order of insertion.
+        position = 0;
+        while (position < count() && QString::compare(itemText(position), text, Qt::CaseInsensitive) <= 0) {
+            ++position;
+        }
+    }
+    const int selected = currentIndex();
+    insertItem(position, text, value);
+    // Inserting must not move the selection onto another item.
+    if (selected == -1) {
+        setCurrentIndex(-1);
+    }
+    return position;
+}
+
+int CComboList::AddId(const std::string& id) {
+    const QByteArray bytes(id.data(), static_cast<qsizetype>(id.size()));
+    return AddItem(QString::fromUtf8(bytes), bytes);
+}
+
+void CComboList::RemoveItem(int position) {
+    if (position >= 0 && position < count()) {
+        removeItem(position);
+    }
+}
+
+void CComboList::RemoveAll() { clear(); }
+
+void CComboList::Select(int position) { setCurrentIndex(position >= 0 && position < count() ? position : -1); }
+
+QString CComboList::SelectedText() const { return Text(Selection()); }
+
+QString CComboList::Text(int position) const { return position >= 0 && position < count() ? itemText(position) : QString(); }
+
+QVariant CComboList::Data(int position) const {
+    return position >= 0 && position < count() ? itemData(position) : QVariant();
+}
+
+void CComboList::SetData(int position, const QVariant& value) {
+    if (position >= 0 && position < count()) {
+        setItemData(position, value);
+    }
+}
+
+std::string CComboList::Id(int position) const {
+    if (position < 0 || position >= count()) {
+        return {};
+    }
+    const QVariant value = itemData(position);
+    const QByteArray bytes = value.typeId() == QMetaType::QByteArray ? value.toByteArray() : itemText(position).toUtf8();
+    return bytes.toStdString();
+}
+
+template <class Matches>
+int CComboList::FindFrom(int after, Matches matches) const {
+    const int n = count();
+    const int start = after >= 0 && after < n ? after + 1 : 0;
+    for (int step = 0; step < n; ++step) {
+        const int position = (start + step) % n;
+        if (matches(position)) {
+            return position;
+        }
+    }
+    return -1;
+}
+
+int CComboList::FindText(const QString& text, int after, Qt::CaseSensitivity cs) const {
+    return FindFrom(after, [&](int position) { return QString::compare(itemText(position), text, cs) == 0; });
+}
+
+int CComboList::FindId(const std::string& id, int after) const {
+    return FindFrom(after, [&](int position) { return Id(position) == id; });
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QComboBox>
+
+#include <string>
+
+// A drop-down list with item data, after the platform's list controls:
+// a sorted list inserts each item at its case-insensitive alphabetical place,
+// an unsorted one appends; positions are 0-based and -1 means "none".
+//
+// Holiday IDs are byte strings: an ID item shows the bytes decoded as UTF-8
+// (lossy, for display only) and keeps the exact bytes as its item data.
+class CComboList : public QComboBox {
+    Q_OBJECT
+
+public:
+    explicit CComboList(bool sorted, QWidget* parent = nullptr);
+
+    bool IsSorted() const { return sorted; }
+    int Count() const { return count(); }
+
+    // Adds an item and returns its position.
+    int AddItem(const QString& text, const QVariant& value = {});
+    int AddId(const std::string& id);
+    void RemoveItem(int position);  // outside 0..count-1: nothing
+    void RemoveAll();
+
+    // The selected position, or -1. Selecting a position outside
+    // 0..count-1 leaves the list without a selection.
+    int Selection() const { return currentIndex(); }
+    void Select(int position);
+    QString SelectedText() const;  // "" without a selection
+
+    QString Text(int position) const;
+    QVariant Data(int position) const;
+    void SetData(int position, const QVariant& value);
+    // The exact bytes of an ID item (or the UTF-8 of its text for an item
+    // added without bytes); "" outside 0..count-1.
+    std::string Id(int position) const;
+    std::string SelectedId() const { return Id(Selection()); }
+
+    // Searches for an item whose whole text equals the text, starting after
+    // position `after` and wrapping around to the start, as the platform's
+    // search does (after = -1 searches from 0). Returns the position or -1.
+    int FindText(const QString& text, int after = -1, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const;
+    // The same search over the exact bytes of ID items.
+    int FindId(const std::string& id, int after = -1) const;
+
+private:
+    template <class Matches>
+    int FindFrom(int after, Matches matches) const;
+
+    bool sorted;
+};

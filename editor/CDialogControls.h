@@ -1,0 +1,50 @@
+#pragma once
+
+#include "resources/DialogTemplate.h"
+
+#include <QPoint>
+#include <QWidget>
+
+#include <map>
+#include <vector>
+
+class QButtonGroup;
+class QDialog;
+
+// The widgets of one dialog built from its template, reachable by control id.
+class CDialogControls {
+public:
+    // Creates every control of the template as a child of the dialog at its
+    // absolute position (offset by origin, in pixels), in tab order. Dialog
+    // units are converted with the dialog's font: a horizontal unit is a
+    // quarter of the average character width, a vertical unit an eighth of
+    // the character height. Returns the client size in pixels.
+    QSize Build(QDialog& dialog, const CDialogTemplate& dialogTemplate, QPoint origin = {});
+
+    QWidget* Widget(int id) const;  // nullptr for an unknown id
+    template <class T>
+    T* Get(int id) const {
+        return qobject_cast<T*>(Widget(id));
+    }
+    // Every widget in creation (tab) order, those without an id included.
+    const std::vector<QWidget*>& All() const { return widgets; }
+    // The exclusive groups of radio buttons, in layout order.
+    const std::vector<QButtonGroup*>& RadioGroups() const { return radioGroups; }
+
+private:
+    std::map<int, QWidget*> byId;
+    std::vector<QWidget*> widgets;
+    std::vector<QButtonGroup*> radioGroups;
+};
+
+// Converts dialog units to pixels for one font.
+class CDialogUnits {
+public:
+    explicit CDialogUnits(const QFont& font);
+    int X(int units) const;
+    int Y(int units) const;
+
+private:
+    int baseWidth;   // average character width in pixels
+    int baseHeight;  // character height in pixels
+};

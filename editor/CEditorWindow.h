@@ -1,0 +1,149 @@
+#pragma once
+
+#include "core/WindowsLocale.h"
+#include "editor/CDialogControls.h"
+#include "model/CHolidays.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QIcon>
+#include <QString>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+class CCodePageTextBinding;
+class CComboList;
+class IEditorDialogs;
+class QAbstractButton;
+class QAction;
+class QLineEdit;
+class QMenuBar;
+
+// The program's main window (dialog 102 with the File menu): a fixed-size
+// modal dialog that owns the document and shows one of its holidays in a
+// form beside the preview of a chosen year.
+//
+// The controls hold the values being edited; they reach the document only
+// when the form is stored (StoreForm). Control enabling is recomputed from
+// the shown holiday, ruleset and shift rule whenever the event loop has run
+// out of events (UpdateControlStates).
+class CEditorWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    // Every question and file choice goes through `dialogs`; without one the
+    // window uses the real Qt dialogs. The window does not take ownership.
+    explicit CEditorWindow(IEditorDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+    ~CEditorWindow() override;
+
+    // Controls by their ids (resources/ControlIds.h); nullptr for an unknown
+    // id or a control of another kind.
+    QWidget* Control(int id) const { return controls.Widget(id); }
+    CComboList* List(int id) const;
+    QLineEdit* Edit(int id) const;
+    QAbstractButton* Button(int id) const;
+    // The menu item of a command id (ids::kFileNew ... ids::kAboutBox).
+    QAction* MenuAction(int commandId) const;
+
+    const CHolidays& Document() const { return document; }
+    const QString& FilePath() const { return filePath; }
+    const std::string& CurrentId() const { return currentId; }
+    int CurrentRuleset() const { return currentRuleset; }
+    int CurrentShiftRule() const { return currentShiftRule; }
+    const QIcon& Icon() const { return icon; }
+    const QFont& DisplayFont() const { return displayFont; }
+    // The bytes behind the Display edit 1042 and the preview 1005, shown in
+    // the code page of the selected language.
+    CCodePageTextBinding& DisplayText() const { return *displayText; }
+    CCodePageTextBinding& PreviewText() const { return *previewText; }
+
+    // Sets the enabled state of every control from the shown holiday, the
+    // selected ruleset and shift rule and the checked radio buttons.
+    void UpdateControlStates();
+
+    // Form binding.
+    void StoreForm();
+    void FillFromDocument();
+    void AddIdToLists(const std::string& id);
+    void RemoveIdFromLists(const std::string& id);
+    void ShowRuleset(const CRuleset& ruleset);
+    void ShowShiftRule(const CShiftRule& shiftRule);
+
+    // Holiday commands.
+    void OnAddHoliday();
+    void OnRenameHoliday();
+    void OnDeleteHoliday();
+    void OnHolidaySelected();
+
+    // Ruleset commands.
+    void OnRulesetSelected();
+    void OnAddRuleset();
+    void OnDeleteRuleset();
+
+    // Shift-rule commands.
+    void OnShiftRuleSelected();
+    void OnAddShiftRule();
+    void OnDeleteShiftRule();
+
+    // Year preview.
+    void OnRefresh();
+    void OnYearSelected();
+
+    // File commands and closing.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFileExit();
+    void OnOK();
+    void OnCancel();
+
+    // Language selection.
+    void OnLanguageSelected();
+    void ApplyLanguageFont();
+    // Selects the item of the language in 1040. A language the list does not
+    // offer is shown as an extra item ("Unknown language (0x1234)"), so that
+    // the next store keeps it.
+    void SelectLanguage(LCID language);
+    // The language to store: the selected item's LCID, or the document's
+    // language when no item is selected.
+    LCID SelectedLanguage() const;
+
+    // Enter and every other "OK" route: OnOK. Esc, the close box: OnCancel.
+    void accept() override;
+    void reject() override;
+
+protected:
+    // Ends the modal run (the end of OnCancel).
+    void EndWindow();
+
+    IEditorDialogs& Dialogs() const { return *dialogs; }
+
+private:
+    void BuildMenu(QMenuBar& menuBar);
+    void OnAboutBox();
+    void ConnectSignals();
+    void Initialise();
+    void FillMonthAndWeekdayLists();
+    void FillYearList();
+    void FillLanguageList();
+
+    CDialogControls controls;
+    std::unique_ptr<IEditorDialogs> ownDialogs;
+    IEditorDialogs* dialogs = nullptr;
+    std::map<int, QAction*> menuActions;
+    std::unique_ptr<CCodePageTextBinding> displayText;
+    std::unique_ptr<CCodePageTextBinding> previewText;
+    std::optional<LCID> unlistedLanguage;  // the LCID of the extra language item, if any
+
+    CHolidays document;
+    QString filePath;
+    std::string currentId;
+    int currentRuleset = -1;
+    int currentShiftRule = -1;
+    QFont displayFont;
+    QIcon icon;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+// Every modal question, message, file choice and ID dialog of the editor
+// window goes through this interface, so the window's logic can run without
+// a person clicking.
+class IEditorDialogs {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~IEditorDialogs() = default;
+
+    // Yes, No and Cancel with a question icon.
+    virtual Answer AskYesNoCancel(const QString& text) = 0;
+    // OK and Cancel with a question icon; true for OK.
+    virtual bool AskOkCancel(const QString& text) = 0;
+    // OK with an error icon.
+    virtual void ShowError(const QString& text) = 0;
+    // The full path of an existing file, or nothing when cancelled.
+    // Filter "Holiday Files (*.hol)" and "All Files (*.*)".
+    virtual std::optional<QString> ChooseOpenFile(const QString& initialPath) = 0;
+    // The full path to write to, or nothing when cancelled; default suffix
+    // "hol"; an existing file is replaced without asking.
+    virtual std::optional<QString> ChooseSaveFile(const QString& initialPath) = 0;
+    // The ID entered in the Add Holiday dialog, or nothing when cancelled.
+    virtual std::optional<std::string> AskNewHolidayId() = 0;
+    // The ID entered in the Rename Holiday dialog, which starts with oldId;
+    // nothing when cancelled.
+    virtual std::optional<std::string> AskRenamedHolidayId(const std::string& oldId) = 0;
+    // The About box.
+    virtual void ShowAbout() = 0;
+};

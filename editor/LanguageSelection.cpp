@@ -1,0 +1,79 @@
+#include "core/WindowsLocale.h"
+#include "editor/CCodePageTextBinding.h"
+#include "editor/CComboList.h"
+#include "editor/CEditorWindow.h"
+#include "resources/ControlIds.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QLineEdit>
+
+namespace {
+
+// "0x0409"
+QString Hex(LCID lcid) {
+    return QStringLiteral("0x") + QString::number(lcid, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
+
+QString LanguageItemText(const CLocaleInfo& locale) {
+    if (!locale.displayName.empty()) {
+        return QString::fromStdString(locale.displayName);
+    }
+    // ICU gave no name: the locale's code still tells it apart.
+    return QStringLiteral("%1 (%2)").arg(QString::fromStdString(locale.icuName), Hex(locale.lcid));
+}
+
+int FindLanguage(const CComboList& list, LCID lcid) {
+    for (int position = 0; position < list.Count(); ++position) {
+        if (list.Data(position).toUInt() == lcid) {
+            return position;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+void CEditorWindow::FillLanguageList() {
+    CComboList* languages = List(ids::kLanguageList);
+    for (const CLocaleInfo& locale : SupportedLocales()) {
+        const int position = languages->AddItem(LanguageItemText(locale));
+        languages->SetData(position, QVariant::fromValue<uint>(locale.lcid));
+    }
+}
+
+void CEditorWindow::SelectLanguage(LCID language) {
+    CComboList* languages = List(ids::kLanguageList);
+    // The extra item belonged to the document shown before.
+    if (unlistedLanguage.has_value() && *unlistedLanguage != language) {
+        languages->RemoveItem(FindLanguage(*languages, *unlistedLanguage));
+        unlistedLanguage.reset();
+    }
+    int position = FindLanguage(*languages, language);
+    if (position == -1) {
+        position = languages->AddItem(QStringLiteral("Unknown language (%1)").arg(Hex(language)));
+        languages->SetData(position, QVariant::fromValue<uint>(language));
+        unlistedLanguage = language;
+    }
+    languages->Select(position);
+}
+
+LCID CEditorWindow::SelectedLanguage() const {
+    const CComboList* languages = List(ids::kLanguageList);
+    const int selected = languages->Selection();
+    return selected == -1 ? document.GetLanguage() : languages->Data(selected).toUInt();
+}
+
+void CEditorWindow::OnLanguageSelected() { ApplyLanguageFont(); }
+
+void CEditorWindow::ApplyLanguageFont() {
+    // The display text and the preview show the bytes of the texts in the
+    // default ANSI code page of the language (UTF-8 when it has none), in the
+    // platform's default interface font.
+    const int codePage = GetDefaultAnsiCodePage(SelectedLanguage());
+    displayFont = QApplication::font();
+    Control(ids::kDisplayEdit)->setFont(displayFont);
+    Control(ids::kPreviewEdit)->setFont(displayFont);
+    DisplayText().SetCodePage(codePage);
+    PreviewText().SetCodePage(codePage);
+}

@@ -1,0 +1,89 @@
+#include "resources/ControlIds.h"
+#include "resources/Templates.h"
+
+namespace {
+
+using K = ControlKind;
+
+const std::vector<std::string> kOrdinals = {"First", "Second", "Third", "Fourth", "Fifth", "Last"};
+const std::vector<std::string> kBeforeAfter = {"before", "after"};
+const std::vector<std::string> kDirections = {"before", "before/on", "on/after", "after"};
+
+CDialogTemplate MakeMainDialog() {
+    using namespace ids;
+    return CDialogTemplate{
+        kMainDialog, "Tavrin", 480, 413,
+        {
+            {kNoControlId, K::GroupBox, "Module Information", 7, 7, 236, 31},
+            {kNoControlId, K::Label, "Language:", 14, 19, 36, 12},
+            {kLanguageList, K::DropDownList, "", 59, 19, 99, 87, kSorted},
+            {kNoControlId, K::Label, "Version:", 165, 19, 28, 12},
+            {kVersionEdit, K::Edit, "", 196, 19, 40, 12, kDigitsOnly | kAutoScroll},
+            {kNoControlId, K::GroupBox, "Holiday", 7, 41, 234, 82},
+            {kNoControlId, K::Label, "ID:", 15, 53, 28, 12},
+            {kIdList, K::DropDownList, "", 46, 53, 81, 131, kSorted},
+            {kAddHoliday, K::PushButton, "Add", 130, 52, 32, 12},
+            {kRenameHoliday, K::PushButton, "Rename", 166, 52, 32, 12},
+            {kDeleteHoliday, K::PushButton, "Delete", 202, 52, 32, 12},
+            {kNoControlId, K::Label, "Display:", 15, 71, 28, 12},
+            {kDisplayEdit, K::Edit, "", 46, 71, 81, 12, kAutoScroll},
+            {kReferenceOnlyCheck, K::CheckBox, "Reference only", 135, 71, 73, 12},
+            {kNoControlId, K::Label, "Ruleset:", 15, 87, 28, 12},
+            {kRulesetList, K::DropDownList, "", 46, 87, 41, 97},
+            {kAddRuleset, K::PushButton, "Add", 90, 87, 37, 12},
+            {kDeleteRuleset, K::PushButton, "Delete", 130, 87, 37, 12},
+            {kNoControlId, K::Label, "Ruleset valid from ", 15, 105, 60, 12},
+            {kValidFromEdit, K::Edit, "", 80, 105, 50, 12, kAutoScroll},
+            {kNoControlId, K::Label, "to", 134, 105, 14, 12, kCentred},
+            {kValidToEdit, K::Edit, "", 152, 105, 50, 12, kAutoScroll},
+            {kNoControlId, K::GroupBox, "Rules", 7, 127, 235, 173},
+            {kNoControlId, K::Label, "Intervall:", 14, 138, 30, 12},
+            {kIntervalEdit, K::Edit, "", 50, 138, 40, 12, kAutoScroll},
+            {kNoControlId, K::Label, "year(s)", 99, 138, 30, 12},
+            {kFixedDateRadio, K::RadioButton, "Fixed date", 14, 156, 50, 12, kStartsGroup},
+            {kWeekdayOfMonthRadio, K::RadioButton, "Fixed weekday of month", 14, 186, 95, 12},
+            {kRelativeDateRadio, K::RadioButton, "Relative date", 14, 220, 95, 12},
+            {kFixedDayEdit, K::Edit, "", 14, 171, 26, 12, kDigitsOnly | kAutoScroll},
+            {kFixedMonthList, K::DropDownList, "", 42, 171, 58, 125},
+            {kWeekdayOrdinalList, K::DropDownEdit, "", 14, 202, 51, 91, kNoStyle, kOrdinals},
+            {kMonthWeekdayList, K::DropDownList, "", 67, 202, 58, 106},
+            {kNoControlId, K::Label, "in", 129, 202, 14, 12, kCentred},
+            {kWeekdayMonthList, K::DropDownList, "", 147, 202, 58, 125},
+            {kFixedDaysRadio, K::RadioButton, "Fixed number of days", 27, 236, 83, 12, kStartsGroup},
+            {kRelativeWeekdayRadio, K::RadioButton, "Fixed weekday", 27, 266, 63, 12},
+            {kOffsetDaysEdit, K::Edit, "", 27, 250, 26, 12, kDigitsOnly | kAutoScroll},
+            {kNoControlId, K::Label, "days", 55, 250, 58, 12, kCentred},
+            {kOffsetDirectionList, K::DropDownList, "", 116, 250, 48, 57, kNoStyle, kBeforeAfter},
+            {kOffsetReferenceList, K::DropDownList, "", 166, 250, 70, 57, kSorted},
+            {kWeekdayCountEdit, K::Edit, "", 27, 280, 26, 12, kDigitsOnly | kAutoScroll},
+            {kRelativeWeekdayList, K::DropDownList, "", 56, 280, 58, 93},
+            {kWeekdayDirectionList, K::DropDownList, "", 116, 280, 48, 57, kNoStyle, kDirections},
+            {kWeekdayReferenceList, K::DropDownList, "", 166, 280, 70, 75, kSorted},
+            {kNoControlId, K::GroupBox, "Shift rules", 7, 303, 235, 103},
+            {kNoControlId, K::Label, "If the holiday falls on", 15, 334, 68, 12},
+            {kConditionList, K::DropDownList, "", 99, 334, 137, 119},
+            {kShiftToWeekdayRadio, K::RadioButton, "Shift to", 15, 350, 39, 12, kStartsGroup},
+            {kShiftToHolidayRadio, K::RadioButton, "Shift to", 15, 369, 39, 12},
+            {kDropRadio, K::RadioButton, "Drop", 15, 388, 39, 12},
+            {kShiftCountEdit, K::Edit, "", 99, 352, 26, 12, kDigitsOnly | kAutoScroll},
+            {kShiftWeekdayList, K::DropDownList, "", 128, 352, 58, 101},
+            {kShiftDirectionList, K::DropDownList, "", 188, 352, 48, 57, kNoStyle, kDirections},
+            {kShiftTargetList, K::DropDownList, "", 99, 369, 137, 83, kSorted},
+            {kAddShiftRule, K::PushButton, "Add", 90, 315, 37, 12},
+            {kDeleteShiftRule, K::PushButton, "Delete", 130, 315, 37, 12},
+            {kNoControlId, K::GroupBox, "Preview", 250, 7, 223, 399},
+            {kNoControlId, K::Label, "Holidays for the year", 256, 21, 69, 14},
+            {kYearList, K::DropDownList, "", 329, 22, 48, 272},
+            {kNoControlId, K::Label, "Ruleset:", 15, 315, 28, 12},
+            {kShiftRuleList, K::DropDownList, "", 46, 315, 41, 97},
+            {kRefresh, K::PushButton, "Refresh", 385, 22, 50, 12},
+            {kPreviewEdit, K::Edit, "", 258, 41, 207, 357, kMultiLine | kReadOnly | kAutoScroll},
+        }};
+}
+
+}  // namespace
+
+const CDialogTemplate& MainDialogTemplate() {
+    static const CDialogTemplate dialog = MakeMainDialog();
+    return dialog;
+}

@@ -1,0 +1,24 @@
+#include "resources/ControlIds.h"
+#include "resources/Templates.h"
+
+const std::string& AboutMenuText() {
+    static const std::string text = "&About Tavrin...";
+    return text;
+}
+
+const std::vector<CMenuTemplate>& MainMenuTemplate() {
+    static const std::vector<CMenuTemplate> menus{
+        {"&File",
+         {
+             {ids::kFileNew, "&New"},
+             {ids::kFileOpen, "&Open..."},
+             {ids::kFileSave, "&Save"},
+             {ids::kFileSaveAs, "Save &as..."},
+             {0, ""},
+             {ids::kFileExit, "E&xit"},
+         }},
+        // Linux desktops have no system menu to hold the About entry.
+        {"&Help", {{ids::kAboutBox, AboutMenuText()}}},
+    };
+    return menus;
+}

@@ -1,0 +1,60 @@
+#include "tests/editor/support/CScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The front answer of the queue, or the fallback (Cancel, nothing) when the
+// test queued none.
+template <class T>
+T Next(std::deque<T>& queue, const char* what, const T& fallback = T{}) {
+    T value = fallback;
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << what << " (no answer queued)";
+    } else {
+        value = queue.front();
+        queue.pop_front();
+    }
+    return value;
+}
+
+}  // namespace
+
+IEditorDialogs::Answer CScriptedDialogs::AskYesNoCancel(const QString& text) {
+    questions << text;
+    return Next(yesNoCancelAnswers, "Yes/No/Cancel question", Answer::Cancel);
+}
+
+bool CScriptedDialogs::AskOkCancel(const QString& text) {
+    questions << text;
+    return Next(okCancelAnswers, "OK/Cancel question");
+}
+
+void CScriptedDialogs::ShowError(const QString& text) { errors << text; }
+
+std::optional<QString> CScriptedDialogs::ChooseOpenFile(const QString& initialPath) {
+    openPaths << initialPath;
+    return Next(openFiles, "open file dialog");
+}
+
+std::optional<QString> CScriptedDialogs::ChooseSaveFile(const QString& initialPath) {
+    savePaths << initialPath;
+    return Next(saveFiles, "save file dialog");
+}
+
+std::optional<std::string> CScriptedDialogs::AskNewHolidayId() {
+    ++newIdRequests;
+    return Next(newIds, "Add Holiday dialog");
+}
+
+std::optional<std::string> CScriptedDialogs::AskRenamedHolidayId(const std::string& oldId) {
+    renameOffers.push_back(oldId);
+    return Next(renamedIds, "Rename Holiday dialog");
+}
+
+void CScriptedDialogs::ShowAbout() { ++aboutBoxes; }
+
+bool CScriptedDialogs::AllAnswersUsed() const {
+    return yesNoCancelAnswers.empty() && okCancelAnswers.empty() && openFiles.empty() && saveFiles.empty() &&
+           newIds.empty() && renamedIds.empty();
+}

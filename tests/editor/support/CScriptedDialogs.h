@@ -1,0 +1,45 @@
+#pragma once
+
+#include "editor/IEditorDialogs.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+#include <string>
+
+// Answers the window's questions from queues filled by the test, and records
+// every message shown. A question without a queued answer fails the test and
+// is answered with Cancel (or nothing).
+class CScriptedDialogs : public IEditorDialogs {
+public:
+    // Queued answers, used front first.
+    std::deque<Answer> yesNoCancelAnswers;
+    std::deque<bool> okCancelAnswers;
+    std::deque<std::optional<QString>> openFiles;
+    std::deque<std::optional<QString>> saveFiles;
+    std::deque<std::optional<std::string>> newIds;
+    std::deque<std::optional<std::string>> renamedIds;
+
+    // What was asked or shown, in order.
+    QStringList questions;   // texts of AskYesNoCancel and AskOkCancel
+    QStringList errors;      // texts of ShowError
+    QStringList openPaths;   // initial paths of ChooseOpenFile
+    QStringList savePaths;   // initial paths of ChooseSaveFile
+    std::deque<std::string> renameOffers;  // old IDs offered for renaming
+    int newIdRequests = 0;
+    int aboutBoxes = 0;
+
+    Answer AskYesNoCancel(const QString& text) override;
+    bool AskOkCancel(const QString& text) override;
+    void ShowError(const QString& text) override;
+    std::optional<QString> ChooseOpenFile(const QString& initialPath) override;
+    std::optional<QString> ChooseSaveFile(const QString& initialPath) override;
+    std::optional<std::string> AskNewHolidayId() override;
+    std::optional<std::string> AskRenamedHolidayId(const std::string& oldId) override;
+    void ShowAbout() override;
+
+    // True when every queued answer was used.
+    bool AllAnswersUsed() const;
+};

@@ -1,0 +1,91 @@
+#include "tests/editor/support/EditorDriver.h"
+
+#include "resources/ControlIds.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+namespace gui {
+
+void Pick(CComboList* list, int position) {
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(list->isEnabled()) << "the list " << list->objectName().toStdString() << " is disabled";
+    ASSERT_GE(position, 0);
+    ASSERT_LT(position, list->Count());
+    list->setCurrentIndex(position);
+    emit list->activated(position);
+}
+
+void Pick(CComboList* list, const QString& text) {
+    ASSERT_NE(list, nullptr);
+    const int position = list->FindText(text, -1, Qt::CaseSensitive);
+    ASSERT_NE(position, -1) << "no entry " << text.toStdString();
+    Pick(list, position);
+}
+
+void Click(QAbstractButton* button) {
+    ASSERT_NE(button, nullptr);
+    button->click();
+}
+
+void Type(QLineEdit* edit, const QString& text) {
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+void PressKey(QWidget* widget, int key) {
+    ASSERT_NE(widget, nullptr);
+    QTest::keyClick(widget, static_cast<Qt::Key>(key));
+}
+
+void RunIdle(CEditorWindow& window) {
+    QCoreApplication::processEvents();
+    window.UpdateControlStates();
+}
+
+void AddHoliday(CEditorWindow& window, CScriptedDialogs& dialogs, const std::string& id) {
+    dialogs.newIds.push_back(id);
+    Click(window.Button(ids::kAddHoliday));
+    RunIdle(window);
+}
+
+void OnNextModal(std::function<void(QWidget*)> handler, QWidget* except, int timeoutMs) {
+    auto* timer = new QTimer(qApp);
+    auto* elapsed = new QElapsedTimer();
+    elapsed->start();
+    QPointer<QWidget> skip(except);
+    QObject::connect(timer, &QTimer::timeout, timer, [=] {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool found = modal != nullptr && modal != skip.data();
+        if (!found && elapsed->elapsed() < timeoutMs) {
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        delete elapsed;
+        if (found) {
+            handler(modal);
+        } else {
+            ADD_FAILURE() << "no modal dialog opened";
+        }
+    });
+    timer->start(10);
+}
+
+QStringList Items(const CComboList* list) {
+    QStringList items;
+    for (int position = 0; position < list->Count(); ++position) {
+        items << list->Text(position);
+    }
+    return items;
+}
+
+}  // namespace gui

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "editor/CComboList.h"
+#include "editor/CEditorWindow.h"
+#include "tests/editor/support/CScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QAbstractButton;
+class QLineEdit;
+class QWidget;
+
+// Drives the editor window the way a user does. Controls are found with
+// window.Control(id), window.List(id), window.Edit(id), window.Button(id)
+// and the ids of resources/ControlIds.h.
+namespace gui {
+
+// Picks the entry at the position as a user does, so that the handler of
+// the accepted selection runs (the list's `activated` signal).
+void Pick(CComboList* list, int position);
+// Picks the first entry with exactly this text; fails the test when none.
+void Pick(CComboList* list, const QString& text);
+// Clicks the button; a disabled button ignores it, as on screen.
+void Click(QAbstractButton* button);
+// Replaces the edit's text by typing: the edit's validator refuses keys as
+// it does for a user.
+void Type(QLineEdit* edit, const QString& text);
+// Presses a key on a widget.
+void PressKey(QWidget* widget, int key);
+// Handles pending events and runs the idle update, as the event loop does
+// once it has run out of events.
+void RunIdle(CEditorWindow& window);
+
+// Adds a holiday through the Add button with the ID queued in the dialogs.
+void AddHoliday(CEditorWindow& window, CScriptedDialogs& dialogs, const std::string& id);
+
+// Calls `handler` with the next modal widget other than `except` that opens
+// (polled from a timer), for example to click a real message box's button.
+// Gives up after `timeoutMs`.
+void OnNextModal(std::function<void(QWidget*)> handler, QWidget* except = nullptr, int timeoutMs = 5000);
+
+// The texts of all items of a list, in list order.
+QStringList Items(const CComboList* list);
+
+}  // namespace gui
+
+// A window with scripted dialogs, fresh for each test.
+class EditorWindowTest : public testing::Test {
+protected:
+    CScriptedDialogs dialogs;
+    CEditorWindow window{&dialogs};
+};
