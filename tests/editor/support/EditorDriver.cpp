@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
@@ -38,7 +39,19 @@ void Type(QLineEdit* edit, const QString& text) {
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+    TypeMore(edit, text);
+}
+
+void TypeMore(QWidget* widget, const QString& text) {
+    ASSERT_NE(widget, nullptr);
+    // One key event per character, carrying the character itself, so that
+    // text beyond ASCII can be typed too.
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(character));
+        QCoreApplication::sendEvent(widget, &press);
+        QCoreApplication::sendEvent(widget, &release);
+    }
 }
 
 void PressKey(QWidget* widget, int key) {

@@ -30,6 +30,8 @@ void Click(QAbstractButton* button);
 // Replaces the edit's text by typing: the edit's validator refuses keys as
 // it does for a user.
 void Type(QLineEdit* edit, const QString& text);
+// Types the text at the cursor, without clearing first.
+void TypeMore(QWidget* widget, const QString& text);
 // Presses a key on a widget.
 void PressKey(QWidget* widget, int key);
 // Handles pending events and runs the idle update, as the event loop does

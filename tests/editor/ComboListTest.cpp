@@ -1,0 +1,125 @@
+#include "editor/CComboList.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+QStringList Items(const CComboList& list) {
+    QStringList items;
+    for (int position = 0; position < list.Count(); ++position) {
+        items << list.Text(position);
+    }
+    return items;
+}
+
+}  // namespace
+
+TEST(ComboList, SortedListInsertsAtTheCaseInsensitivePlaceAndReportsIt) {
+    struct Case {
+        QStringList added;
+        QStringList expected;
+        std::vector<int> positions;
+    };
+    const std::vector<Case> cases = {
+        {{"b", "a", "c"}, {"a", "b", "c"}, {0, 0, 2}},
+        {{"Xmas", "apple", "Easter"}, {"apple", "Easter", "Xmas"}, {0, 0, 1}},
+        {{"XMAS", "xmas", "Xmas"}, {"XMAS", "xmas", "Xmas"}, {0, 1, 2}},  // equal ignoring case: insertion order
+        {{"EASTER_REF", "ORTHODOX_EASTER_REF", "ADVENT_REF"}, {"ADVENT_REF", "EASTER_REF", "ORTHODOX_EASTER_REF"}, {0, 1, 0}},
+    };
+    for (const Case& c : cases) {
+        CComboList list(true);
+        std::vector<int> positions;
+        for (const QString& text : c.added) {
+            positions.push_back(list.AddItem(text));
+        }
+        EXPECT_EQ(Items(list), c.expected) << c.added.join(',').toStdString();
+        EXPECT_EQ(positions, c.positions) << c.added.join(',').toStdString();
+    }
+}
+
+TEST(ComboList, UnsortedListKeepsInsertionOrder) {
+    CComboList list(false);
+    for (const char* text : {"Monday", "EASTER_REF", "Apple"}) {
+        list.AddItem(text);
+    }
+    EXPECT_EQ(Items(list), QStringList({"Monday", "EASTER_REF", "Apple"}));
+}
+
+TEST(ComboList, AddingItemsNeitherCreatesNorMovesASelection) {
+    CComboList list(true);
+    list.AddItem("m");
+    EXPECT_EQ(list.Selection(), -1);
+    list.Select(0);
+    list.AddItem("a");  // before the selected item
+    EXPECT_EQ(list.SelectedText(), "m");
+    EXPECT_EQ(list.Selection(), 1);
+}
+
+TEST(ComboList, SelectingOutsideTheItemsLeavesNoSelection) {
+    CComboList list(false);
+    list.AddItem("a");
+    list.AddItem("b");
+    for (int position : {-1, 2, 99}) {
+        list.Select(1);
+        list.Select(position);
+        EXPECT_EQ(list.Selection(), -1) << position;
+        EXPECT_EQ(list.SelectedText(), "") << position;
+    }
+}
+
+TEST(ComboList, FindTextStartsAfterThePositionAndWraps) {
+    CComboList list(false);
+    for (const char* text : {"Xmas", "Easter", "XMAS", "xmas"}) {
+        list.AddItem(text);
+    }
+    struct Case {
+        QString text;
+        int after;
+        Qt::CaseSensitivity cs;
+        int expected;
+    };
+    const std::vector<Case> cases = {
+        {"xmas", -1, Qt::CaseInsensitive, 0},
+        {"xmas", 0, Qt::CaseInsensitive, 2},
+        {"xmas", 3, Qt::CaseInsensitive, 0},   // wraps to the start
+        {"xmas", -1, Qt::CaseSensitive, 3},
+        {"XMAS", 2, Qt::CaseSensitive, 2},     // the start itself comes last
+        {"Xma", -1, Qt::CaseInsensitive, -1},  // whole texts only
+        {"Easter", 99, Qt::CaseInsensitive, 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(list.FindText(c.text, c.after, c.cs), c.expected) << c.text.toStdString() << " after " << c.after;
+    }
+}
+
+TEST(ComboList, IdItemsKeepTheirExactBytes) {
+    CComboList list(true);
+    const std::vector<std::string> idList = {"Xmas", "XMAS", std::string("Caf\xE9", 4), std::string("a\0b", 3)};
+    for (const std::string& id : idList) {
+        list.AddId(id);
+    }
+    for (const std::string& id : idList) {
+        const int position = list.FindId(id);
+        ASSERT_NE(position, -1);
+        EXPECT_EQ(list.Id(position), id);
+    }
+    // Not valid UTF-8: shown with a replacement character, stored unchanged.
+    EXPECT_EQ(list.Text(list.FindId(std::string("Caf\xE9", 4))), QString::fromUtf8("Caf\xEF\xBF\xBD"));
+    EXPECT_EQ(list.FindId("xmas"), -1);
+    EXPECT_EQ(list.Id(-1), "");
+}
+
+TEST(ComboList, RemovingOutsideTheItemsDoesNothing) {
+    CComboList list(false);
+    list.AddItem("a");
+    list.RemoveItem(-1);
+    list.RemoveItem(1);
+    EXPECT_EQ(list.Count(), 1);
+    list.RemoveItem(0);
+    EXPECT_EQ(list.Count(), 0);
+}

@@ -1,0 +1,112 @@
+#include "editor/CComboList.h"
+#include "editor/CDialogControls.h"
+#include "resources/ControlIds.h"
+#include "resources/Templates.h"
+
+#include <gtest/gtest.h>
+
+#include <QButtonGroup>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <set>
+
+TEST(DialogUnits, AreAQuarterOfTheAverageWidthAndAnEighthOfTheHeight) {
+    const QFont font;
+    const CDialogUnits units(font);
+    const QFontMetrics metrics(font);
+    EXPECT_NEAR(units.X(400), 100 * metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52, 100);
+    EXPECT_EQ(units.Y(800), 100 * metrics.height());
+    EXPECT_EQ(units.X(0), 0);
+}
+
+TEST(DialogControls, BuildsEveryControlOfTheMainWindowReachableById) {
+    QDialog dialog;
+    CDialogControls controls;
+    controls.Build(dialog, MainDialogTemplate());
+    std::set<int> seen;
+    for (const CControlTemplate& control : MainDialogTemplate().controls) {
+        if (control.id == kNoControlId) {
+            continue;
+        }
+        EXPECT_TRUE(seen.insert(control.id).second) << "duplicate id " << control.id;
+        QWidget* widget = controls.Widget(control.id);
+        ASSERT_NE(widget, nullptr) << control.id;
+        EXPECT_EQ(widget->parentWidget(), &dialog) << control.id;
+    }
+    EXPECT_EQ(controls.All().size(), MainDialogTemplate().controls.size());
+    EXPECT_EQ(controls.Widget(4242), nullptr);
+}
+
+TEST(DialogControls, GivesEachKindItsWidgetAndStyle) {
+    QDialog dialog;
+    CDialogControls controls;
+    controls.Build(dialog, MainDialogTemplate());
+    EXPECT_TRUE(controls.Get<CComboList>(ids::kIdList)->IsSorted());
+    EXPECT_FALSE(controls.Get<CComboList>(ids::kConditionList)->IsSorted());
+    EXPECT_TRUE(controls.Get<CComboList>(ids::kWeekdayOrdinalList)->isEditable());
+    EXPECT_FALSE(controls.Get<CComboList>(ids::kYearList)->isEditable());
+    EXPECT_TRUE(controls.Get<QPlainTextEdit>(ids::kPreviewEdit)->isReadOnly());
+    for (int id : {ids::kAddHoliday, ids::kRefresh, ids::kDeleteShiftRule}) {
+        EXPECT_FALSE(controls.Get<QPushButton>(id)->isDefault()) << id;
+        EXPECT_FALSE(controls.Get<QPushButton>(id)->autoDefault()) << id;
+    }
+}
+
+TEST(DialogControls, DigitsOnlyEditsRefuseOtherCharacters) {
+    QDialog dialog;
+    CDialogControls controls;
+    controls.Build(dialog, MainDialogTemplate());
+    for (int id : {ids::kVersionEdit, ids::kFixedDayEdit, ids::kOffsetDaysEdit, ids::kWeekdayCountEdit,
+                   ids::kShiftCountEdit}) {
+        const QValidator* validator = controls.Get<QLineEdit>(id)->validator();
+        ASSERT_NE(validator, nullptr) << id;
+        for (QString input : {QString("12a"), QString("-1"), QString(" 1")}) {
+            int position = 0;
+            EXPECT_EQ(validator->validate(input, position), QValidator::Invalid) << id;
+        }
+        QString digits = "0123";
+        int position = 0;
+        EXPECT_EQ(validator->validate(digits, position), QValidator::Acceptable) << id;
+    }
+    for (int id : {ids::kValidFromEdit, ids::kValidToEdit, ids::kIntervalEdit}) {
+        EXPECT_EQ(controls.Get<QLineEdit>(id)->validator(), nullptr) << id;
+    }
+}
+
+TEST(DialogControls, RadioButtonsFormAGroupFromEachGroupStart) {
+    QDialog dialog;
+    CDialogControls controls;
+    controls.Build(dialog, MainDialogTemplate());
+    const auto& groups = controls.RadioGroups();
+    ASSERT_EQ(groups.size(), 3U);
+    const auto members = [](const QButtonGroup* group) {
+        std::set<int> result;
+        for (const QAbstractButton* button : group->buttons()) {
+            result.insert(group->id(const_cast<QAbstractButton*>(button)));
+        }
+        return result;
+    };
+    EXPECT_EQ(members(groups[0]), std::set<int>({ids::kFixedDateRadio, ids::kWeekdayOfMonthRadio, ids::kRelativeDateRadio}));
+    EXPECT_EQ(members(groups[1]), std::set<int>({ids::kFixedDaysRadio, ids::kRelativeWeekdayRadio}));
+    EXPECT_EQ(members(groups[2]), std::set<int>({ids::kShiftToWeekdayRadio, ids::kShiftToHolidayRadio, ids::kDropRadio}));
+    // Checking a button of one group leaves the other groups alone.
+    controls.Get<QRadioButton>(ids::kRelativeDateRadio)->click();
+    controls.Get<QRadioButton>(ids::kFixedDaysRadio)->click();
+    controls.Get<QRadioButton>(ids::kFixedDateRadio)->click();
+    EXPECT_TRUE(controls.Get<QRadioButton>(ids::kFixedDaysRadio)->isChecked());
+    EXPECT_FALSE(controls.Get<QRadioButton>(ids::kRelativeDateRadio)->isChecked());
+}
+
+TEST(DialogControls, TabOrderFollowsTheTable) {
+    QDialog dialog;
+    CDialogControls controls;
+    controls.Build(dialog, AddHolidayDialogTemplate());
+    QWidget* edit = controls.Widget(ids::kHolidayIdEdit);
+    EXPECT_EQ(edit->nextInFocusChain(), controls.Widget(ids::kOk));
+    EXPECT_EQ(controls.Widget(ids::kOk)->nextInFocusChain(), controls.Widget(ids::kCancel));
+}
