@@ -1,11 +1,9 @@
 #include "core/LocaleNames.h"
 
-#include <unicode/locid.h>
-#include <unicode/uloc.h>
+#include "tests/support/ScopedIcuDefaultLocale.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -52,24 +50,6 @@ void ExpectUsEnglish(const NameSet& set) {
     EXPECT_EQ(set.afternoon, "PM");
 }
 
-// Restores ICU's default locale after a test changed it.
-class CScopedIcuDefault {
-public:
-    explicit CScopedIcuDefault(const char* locale) : saved(icu::Locale::getDefault()) {
-        UErrorCode status = U_ZERO_ERROR;
-        icu::Locale::setDefault(icu::Locale(locale), status);
-    }
-    ~CScopedIcuDefault() {
-        UErrorCode status = U_ZERO_ERROR;
-        icu::Locale::setDefault(saved, status);
-    }
-    CScopedIcuDefault(const CScopedIcuDefault&) = delete;
-    CScopedIcuDefault& operator=(const CScopedIcuDefault&) = delete;
-
-private:
-    icu::Locale saved;
-};
-
 }  // namespace
 
 TEST(LocaleNames, EnglishSetIsUsEnglish) {
@@ -89,12 +69,12 @@ TEST(LocaleNames, OutOfRangeArgumentsGiveEmptyText) {
 
 TEST(LocaleNames, IcuNamesOfThePosixLocaleAreUsEnglish) {
     // ICU maps the C and POSIX locales of the environment to en_US_POSIX.
-    const CScopedIcuDefault posix("en_US_POSIX");
+    const CScopedIcuDefaultLocale posix("en_US_POSIX");
     ExpectUsEnglish(Collect(*MakeUserLocaleNames()));
 }
 
 TEST(LocaleNames, IcuWeekdaysStartAtMondayInAnotherLanguage) {
-    const CScopedIcuDefault german("de_DE");
+    const CScopedIcuDefaultLocale german("de_DE");
     const auto names = MakeUserLocaleNames();
     EXPECT_EQ(names->DayName(0), "Montag");
     EXPECT_EQ(names->DayName(6), "Sonntag");
@@ -109,7 +89,7 @@ TEST(LocaleNames, InstalledSetServesTheFreeFunctions) {
     EXPECT_EQ(GetDayName(0), "Monday");
     EXPECT_EQ(GetMonthName(1), "January");
     {
-        const CScopedIcuDefault german("de_DE");
+        const CScopedIcuDefaultLocale german("de_DE");
         SetLocaleNames(MakeUserLocaleNames());
         EXPECT_EQ(GetDayName(0), "Montag");
         EXPECT_EQ(GetMonthName(12), "Dezember");

@@ -1,33 +1,11 @@
 #include "core/WindowsLocale.h"
 
-#include <unicode/uloc.h>
+#include "tests/support/ScopedIcuDefaultLocale.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
-
-namespace {
-
-// Sets ICU's default locale for one test and restores it afterwards.
-class CScopedIcuDefault {
-public:
-    explicit CScopedIcuDefault(const char* locale) : saved(uloc_getDefault()) {
-        UErrorCode status = U_ZERO_ERROR;
-        uloc_setDefault(locale, &status);
-    }
-    ~CScopedIcuDefault() {
-        UErrorCode status = U_ZERO_ERROR;
-        uloc_setDefault(saved.c_str(), &status);
-    }
-    CScopedIcuDefault(const CScopedIcuDefault&) = delete;
-    CScopedIcuDefault& operator=(const CScopedIcuDefault&) = delete;
-
-private:
-    std::string saved;
-};
-
-}  // namespace
 
 TEST(WindowsLocale, DefaultAnsiCodePagesByLanguage) {
     struct Case {
@@ -55,25 +33,25 @@ TEST(WindowsLocale, DefaultAnsiCodePagesByLanguage) {
 
 TEST(WindowsLocale, UserDefaultLcidFollowsIcusDefaultLocale) {
     {
-        const CScopedIcuDefault german("de_DE");
+        const CScopedIcuDefaultLocale german("de_DE");
         EXPECT_EQ(GetUserDefaultLCID(), 0x0407u);
     }
     {
-        const CScopedIcuDefault serbian("sr_Cyrl_RS");
+        const CScopedIcuDefaultLocale serbian("sr_Cyrl_RS");
         EXPECT_EQ(GetUserDefaultLCID(), 0x281Au);
     }
     {
         // The C locale is ICU's invariant en_US_POSIX: US English.
-        const CScopedIcuDefault posix("en_US_POSIX");
+        const CScopedIcuDefaultLocale posix("en_US_POSIX");
         EXPECT_EQ(GetUserDefaultLCID(), kLcidEnglishUnitedStates);
     }
     {
         // A language without a country takes its likely country.
-        const CScopedIcuDefault french("fr");
+        const CScopedIcuDefaultLocale french("fr");
         EXPECT_EQ(GetUserDefaultLCID(), 0x040Cu);
     }
     {
-        const CScopedIcuDefault unknown("xx_YY");
+        const CScopedIcuDefaultLocale unknown("xx_YY");
         EXPECT_EQ(GetUserDefaultLCID(), kLcidEnglishUnitedStates);
     }
 }
