@@ -1,0 +1,64 @@
+#include "cli/CliApp.h"
+
+#include "cli/Commands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+}  // namespace
+
+int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors) {
+    CLI::App app{"Converts, lists and checks holiday definition files (.hol) and their JSON form (.json).",
+                 "tavrin-cli"};
+    app.require_subcommand(1);
+    int exitCode = 0;
+
+    std::filesystem::path in;
+    std::filesystem::path outPath;
+    CLI::App* convert = app.add_subcommand("convert", "Convert between .hol and .json, chosen by the file endings");
+    convert->add_option("IN", in, "File to read (.hol or .json)")->required();
+    convert->add_option("OUT", outPath, "File to write (.hol or .json)")->required();
+    convert->callback([&] { exitCode = RunConvert(in, outPath, errors); });
+
+    std::filesystem::path file;
+    int firstYear = 0;
+    int lastYear = 0;
+    CLI::App* dates = app.add_subcommand(
+        "dates", "List each year's holidays, one line each: YYYY-MM-DD<TAB>ID<TAB>DISPLAY");
+    dates->add_option("FILE", file, "Holiday file (.hol or .json)")->required();
+    dates->add_option("FIRST", firstYear, "First year (1 to 9999)")->required();
+    dates->add_option("LAST", lastYear, "Last year (default: FIRST)");
+    dates->callback([&] {
+        exitCode = RunDates(file, firstYear, dates->count("LAST") > 0 ? lastYear : firstYear, out, errors);
+    });
+
+    int year = 0;
+    bool crlf = false;
+    CLI::App* preview = app.add_subcommand(
+        "preview", "Print the editor's preview of a year: the date as \"%d %b\" in your locale, a tab, the display text");
+    preview->add_option("FILE", file, "Holiday file (.hol or .json)")->required();
+    preview->add_option("YEAR", year, "Year (1 to 9999)")->required();
+    preview->add_flag("--crlf", crlf, "End lines with CR LF, as the editor's preview text does (default: LF)");
+    preview->callback([&] { exitCode = RunPreview(file, year, crlf ? "\r\n" : "\n", out, errors); });
+
+    CLI::App* check = app.add_subcommand(
+        "check", "List problems of a holiday file, one a line with the holiday's ID; exit code 1 if any");
+    check->add_option("FILE", file, "Holiday file (.hol or .json)")->required();
+    check->callback([&] { exitCode = RunCheck(file, out, errors); });
+
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ParseError& error) {
+        const int code = app.exit(error, out, errors);
+        return code == 0 ? 0 : kUsageError;
+    }
+    return exitCode;
+}

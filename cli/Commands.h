@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <ostream>
+#include <string_view>
+
+// The commands of tavrin-cli as functions. Each writes its result to `out`,
+// notes and error messages to `errors`, and returns the exit code: 0 for
+// success, 2 for an error (with a message naming the problem); check returns 1
+// when it found something. An output file is never left half written.
+
+// The years the listing commands accept.
+constexpr int kFirstListedYear = 1;
+constexpr int kLastListedYear = 9999;
+
+// Converts between .hol and .json (either way, or to the same form), chosen by
+// the file endings.
+int RunConvert(const std::filesystem::path& in, const std::filesystem::path& out, std::ostream& errors);
+
+// For each year from first to last, the year's holidays in preview order, one
+// line each: "YYYY-MM-DD<TAB>ID<TAB>DISPLAY\n", the texts as UTF-8 (with a
+// tab, carriage return, line feed or backslash in them written as \t, \r, \n
+// or \\, so each line keeps its three fields).
+int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std::ostream& out,
+             std::ostream& errors);
+
+// The preview report of the year as the editor builds it, with `lineEnd`
+// ending each line.
+int RunPreview(const std::filesystem::path& file, int year, std::string_view lineEnd, std::ostream& out,
+               std::ostream& errors);
+
+// The findings of CheckDocument, one a line; exit code 1 when there are any.
+int RunCheck(const std::filesystem::path& file, std::ostream& out, std::ostream& errors);

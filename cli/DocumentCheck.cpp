@@ -1,0 +1,287 @@
+#include "cli/DocumentCheck.h"
+
+#include "calc/YearCalculation.h"
+#include "cli/ReferenceCycles.h"
+#include "core/CodePage.h"
+#include "core/WindowsLocale.h"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
+
+namespace {
+
+constexpr std::size_t kMaxIdCharacters = 64;
+// A cycle message names at most this many other holidays.
+constexpr std::size_t kMaxNamedCycleMembers = 5;
+
+// A reference that takes part in the calculation of a ruleset.
+struct CUsedReference {
+    std::string place;  // for example "ruleset 2, shift rule 1, shiftTarget"
+    std::string id;
+};
+
+// The references a ruleset's rule and shift rules actually use; the other
+// reference fields keep their values but are never looked up.
+std::vector<CUsedReference> UsedReferences(const CRuleset& ruleset, const std::string& rulesetPlace) {
+    std::vector<CUsedReference> used;
+    if (ruleset.ruleKind == 2 && ruleset.relativeKind == 0) {
+        used.push_back({rulesetPlace + ", offsetReference", ruleset.offsetReference});
+    }
+    if (ruleset.ruleKind == 2 && ruleset.relativeKind == 1) {
+        used.push_back({rulesetPlace + ", weekdayReference", ruleset.weekdayReference});
+    }
+    for (std::size_t i = 0; i < ruleset.shiftRules.size(); ++i) {
+        const CShiftRule& rule = ruleset.shiftRules[i];
+        const std::string rulePlace = fmt::format("{}, shift rule {}", rulesetPlace, i + 1);
+        if (rule.conditionKind == 1) {
+            used.push_back({rulePlace + ", conditionHoliday", rule.conditionHoliday});
+        }
+        if (rule.action == 1) {
+            used.push_back({rulePlace + ", shiftTarget", rule.shiftTarget});
+        }
+    }
+    return used;
+}
+
+std::string RulesetPlace(std::size_t index) {
+    return fmt::format("ruleset {}", index + 1);
+}
+
+// A field whose value the editor picks from a list.
+template <class Record>
+struct CChoice {
+    const char* name;
+    std::int32_t Record::*field;
+    std::int32_t low;
+    std::int32_t high;
+    bool endsOnly;  // only low and high themselves, nothing between
+
+    bool Allows(std::int32_t value) const {
+        return endsOnly ? value == low || value == high : value >= low && value <= high;
+    }
+    std::string Describe() const {
+        return endsOnly ? fmt::format("{} or {}", low, high) : fmt::format("{} to {}", low, high);
+    }
+};
+
+const CChoice<CRuleset> kRulesetChoices[] = {
+    {"ruleKind", &CRuleset::ruleKind, 0, 2, false},
+    {"fixedDay", &CRuleset::fixedDay, 1, 31, false},
+    {"fixedMonth", &CRuleset::fixedMonth, 1, 12, false},
+    {"weekdayOrdinal", &CRuleset::weekdayOrdinal, 0, 5, false},
+    {"monthWeekday", &CRuleset::monthWeekday, 0, 6, false},
+    {"weekdayMonth", &CRuleset::weekdayMonth, 1, 12, false},
+    {"relativeKind", &CRuleset::relativeKind, 0, 1, false},
+    {"offsetDirection", &CRuleset::offsetDirection, 0, 3, true},
+    {"relativeWeekday", &CRuleset::relativeWeekday, 0, 6, false},
+    {"weekdayDirection", &CRuleset::weekdayDirection, 0, 3, false},
+};
+
+const CChoice<CShiftRule> kShiftRuleChoices[] = {
+    {"conditionKind", &CShiftRule::conditionKind, 0, 1, false},
+    {"conditionWeekday", &CShiftRule::conditionWeekday, 0, 6, false},
+    {"action", &CShiftRule::action, 0, 2, false},
+    {"shiftWeekday", &CShiftRule::shiftWeekday, 0, 6, false},
+    {"shiftDirection", &CShiftRule::shiftDirection, 0, 3, false},
+};
+
+class CChecker {
+public:
+    explicit CChecker(const CHolidays& document)
+        : holidays(document.Holidays()), codePage(GetDefaultAnsiCodePage(document.GetLanguage())) {
+        for (std::size_t i = 0; i < holidays.size(); ++i) {
+            firstWithId.emplace(holidays[i].id, static_cast<int>(i));  // keeps the first
+        }
+    }
+
+    std::vector<CFinding> Run() {
+        for (std::size_t i = 0; i < holidays.size(); ++i) {
+            CheckId(i);
+            CheckValues(i);
+            CheckReferences(i);
+        }
+        CheckCycles();
+        CheckYears();
+        std::stable_sort(findings.begin(), findings.end(),
+                         [](const CFinding& a, const CFinding& b) { return a.holidayIndex < b.holidayIndex; });
+        return findings;
+    }
+
+private:
+    void Add(std::size_t holiday, std::string message) {
+        const std::string& id = holidays[holiday].id;
+        findings.push_back(CFinding{static_cast<int>(holiday),
+                                    id.empty() ? fmt::format("#{}", holiday + 1) : Text(id),
+                                    std::move(message)});
+    }
+
+    std::string Text(const std::string& bytes) const { return codePage.ToUtf8Lossy(bytes); }
+
+    // The holiday the calculation uses for this position: not a later holiday
+    // of a repeated ID, nor one carrying a reserved ID.
+    bool IsCalculated(std::size_t holiday) const {
+        const std::string& id = holidays[holiday].id;
+        return !CHolidays::IsReferenceId(id) && firstWithId.at(id) == static_cast<int>(holiday);
+    }
+
+    void CheckId(std::size_t holiday) {
+        const std::string& id = holidays[holiday].id;
+        if (id.empty()) {
+            Add(holiday, "the ID is empty");
+        }
+        if (CHolidays::IsReferenceId(id)) {
+            Add(holiday, "the ID is reserved for a reference feast, so the holiday is never calculated");
+        }
+        if (id.find(',') != std::string::npos) {
+            Add(holiday, "the ID contains a comma");
+        }
+        const std::size_t characters = CharacterCount(Text(id));
+        if (characters > kMaxIdCharacters) {
+            Add(holiday, fmt::format("the ID has {} characters, more than the {} the editor accepts", characters,
+                                     kMaxIdCharacters));
+        }
+        const int first = firstWithId.at(id);
+        if (first != static_cast<int>(holiday)) {
+            Add(holiday, fmt::format("holiday {} has the same ID; only the first of them is calculated", first + 1));
+        }
+    }
+
+    static std::size_t CharacterCount(const std::string& utf8) {
+        return static_cast<std::size_t>(
+            std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    }
+
+    template <class Record, std::size_t N>
+    void CheckChoices(std::size_t holiday, const Record& record, const CChoice<Record> (&choices)[N],
+                      const std::string& place) {
+        for (const CChoice<Record>& choice : choices) {
+            const std::int32_t value = record.*choice.field;
+            if (!choice.Allows(value)) {
+                Add(holiday, fmt::format("{}: {} {} is not one of the editor's choices ({})", place, choice.name,
+                                         value, choice.Describe()));
+            }
+        }
+    }
+
+    void CheckValues(std::size_t holiday) {
+        const CHoliday& record = holidays[holiday];
+        if (record.referenceOnly != 0 && record.referenceOnly != 1) {
+            Add(holiday, fmt::format("referenceOnly {} is not one of the editor's choices (0 or 1)",
+                                     record.referenceOnly));
+        }
+        for (std::size_t r = 0; r < record.rulesets.size(); ++r) {
+            const CRuleset& ruleset = record.rulesets[r];
+            const std::string place = RulesetPlace(r);
+            CheckChoices(holiday, ruleset, kRulesetChoices, place);
+            for (std::size_t s = 0; s < ruleset.shiftRules.size(); ++s) {
+                CheckChoices(holiday, ruleset.shiftRules[s], kShiftRuleChoices,
+                             fmt::format("{}, shift rule {}", place, s + 1));
+            }
+            // The year validFrom itself always passes the interval test (a
+            // difference of 0 is a multiple of every interval), so only an
+            // empty range keeps a ruleset from ever applying.
+            if (ruleset.validFrom > ruleset.validTo) {
+                Add(holiday, fmt::format("{} never applies: validFrom {} is after validTo {}", place,
+                                         ruleset.validFrom, ruleset.validTo));
+            }
+        }
+    }
+
+    void CheckReferences(std::size_t holiday) {
+        const std::vector<CRuleset>& rulesets = holidays[holiday].rulesets;
+        for (std::size_t r = 0; r < rulesets.size(); ++r) {
+            for (const CUsedReference& reference : UsedReferences(rulesets[r], RulesetPlace(r))) {
+                if (!CHolidays::IsReferenceId(reference.id) && !firstWithId.contains(reference.id)) {
+                    Add(holiday, fmt::format("{} \"{}\" names no holiday", reference.place, Text(reference.id)));
+                }
+            }
+        }
+    }
+
+    void CheckCycles() {
+        std::vector<std::vector<int>> references(holidays.size());
+        for (std::size_t i = 0; i < holidays.size(); ++i) {
+            if (!IsCalculated(i)) {
+                continue;
+            }
+            for (const CRuleset& ruleset : holidays[i].rulesets) {
+                for (const CUsedReference& reference : UsedReferences(ruleset, {})) {
+                    const auto target = firstWithId.find(reference.id);
+                    if (target != firstWithId.end() && !CHolidays::IsReferenceId(reference.id)) {
+                        references[i].push_back(target->second);
+                    }
+                }
+            }
+        }
+        for (const std::vector<int>& cycle : FindReferenceCycles(references)) {
+            for (const int member : cycle) {
+                Add(static_cast<std::size_t>(member), CycleMessage(member, cycle));
+            }
+        }
+    }
+
+    std::string CycleMessage(int member, const std::vector<int>& cycle) const {
+        if (cycle.size() == 1) {
+            return "the holiday refers to itself, so it never resolves in a year where that rule applies";
+        }
+        std::string others;
+        std::size_t named = 0;
+        for (const int other : cycle) {
+            if (other == member) {
+                continue;
+            }
+            if (named == kMaxNamedCycleMembers) {
+                others += fmt::format(" and {} more", cycle.size() - 1 - named);
+                break;
+            }
+            others += fmt::format("{}\"{}\"", named == 0 ? "" : ", ", Text(holidays[static_cast<std::size_t>(other)].id));
+            ++named;
+        }
+        return fmt::format("the holiday is in a cycle of references with {}, so none of them resolves in a year "
+                           "where those rules apply",
+                           others);
+    }
+
+    void CheckYears() {
+        std::vector<bool> resolved(holidays.size(), false);
+        std::vector<bool> dated(holidays.size(), false);
+        CYearCalculation calculation;
+        for (int year = kCheckFirstYear; year <= kCheckLastYear; ++year) {
+            calculation.Run(holidays, year);
+            for (std::size_t i = 0; i < holidays.size(); ++i) {
+                const std::vector<CDateTime>* dates = IsCalculated(i) ? calculation.Occurrences(holidays[i].id) : nullptr;
+                if (dates == nullptr) {
+                    continue;
+                }
+                resolved[i] = true;
+                dated[i] = dated[i] || std::any_of(dates->begin(), dates->end(),
+                                                   [year](const CDateTime& date) { return date.GetYear() == year; });
+            }
+        }
+        for (std::size_t i = 0; i < holidays.size(); ++i) {
+            if (!IsCalculated(i)) {
+                continue;
+            }
+            if (!resolved[i]) {
+                Add(i, fmt::format("the holiday resolves in no year from {} to {}", kCheckFirstYear, kCheckLastYear));
+            } else if (!dated[i]) {
+                Add(i, fmt::format("the holiday has no date in any year from {} to {}", kCheckFirstYear,
+                                   kCheckLastYear));
+            }
+        }
+    }
+
+    const std::vector<CHoliday>& holidays;
+    CCodePage codePage;
+    std::unordered_map<std::string, int> firstWithId;
+    std::vector<CFinding> findings;
+};
+
+}  // namespace
+
+std::vector<CFinding> CheckDocument(const CHolidays& document) {
+    return CChecker(document).Run();
+}

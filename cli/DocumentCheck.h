@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/CHolidays.h"
+
+#include <string>
+#include <vector>
+
+// One thing an author of a holiday file would want to know about a holiday.
+struct CFinding {
+    int holidayIndex = 0;  // 0-based position in the document
+    std::string id;        // the holiday's ID as UTF-8, or "#<position>" when it is empty
+    std::string message;   // UTF-8
+
+    std::string Line() const { return id + ": " + message; }
+};
+
+// The years in which the check calculates every holiday.
+constexpr int kCheckFirstYear = 1900;
+constexpr int kCheckLastYear = 2100;
+
+// Everything worth a note, ordered by holiday: IDs that are empty, reserved,
+// repeated, hold a comma or are too long for the editor; values outside the
+// editor's choices; references to IDs that no holiday has and cycles of
+// references; rulesets that never apply; and holidays that resolve in no year,
+// or have no date in any year, from kCheckFirstYear to kCheckLastYear.
+std::vector<CFinding> CheckDocument(const CHolidays& document);

@@ -1,0 +1,236 @@
+#include "cli/JsonForm.h"
+
+#include "cli/CliError.h"
+#include "cli/DocumentBuilder.h"
+#include "cli/JsonText.h"
+#include "cli/TextForm.h"
+#include "core/CodePage.h"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+// The document's own fields, free of the calculation state.
+struct CDocumentContent {
+    LCID language = 0;
+    std::int32_t version = 0;
+    std::vector<CHoliday> holidays;
+};
+
+// The one list of fields and their JSON names, walked by the writer and by the
+// reader alike, so the two directions cannot drift apart. The records are
+// const when writing.
+
+template <class ShiftRule, class Fields>
+void VisitShiftRule(ShiftRule& rule, Fields& fields) {
+    fields.Int("conditionKind", rule.conditionKind);
+    fields.Int("conditionWeekday", rule.conditionWeekday);
+    fields.Text("conditionHoliday", rule.conditionHoliday);
+    fields.Int("action", rule.action);
+    fields.Int("shiftCount", rule.shiftCount);
+    fields.Int("shiftWeekday", rule.shiftWeekday);
+    fields.Int("shiftDirection", rule.shiftDirection);
+    fields.Text("shiftTarget", rule.shiftTarget);
+}
+
+template <class Ruleset, class Fields>
+void VisitRuleset(Ruleset& ruleset, Fields& fields) {
+    fields.Int("validFrom", ruleset.validFrom);
+    fields.Int("validTo", ruleset.validTo);
+    fields.Int("interval", ruleset.interval);
+    fields.Int("ruleKind", ruleset.ruleKind);
+    fields.Int("fixedDay", ruleset.fixedDay);
+    fields.Int("fixedMonth", ruleset.fixedMonth);
+    fields.Int("weekdayOrdinal", ruleset.weekdayOrdinal);
+    fields.Int("monthWeekday", ruleset.monthWeekday);
+    fields.Int("weekdayMonth", ruleset.weekdayMonth);
+    fields.Int("relativeKind", ruleset.relativeKind);
+    fields.Int("offsetDays", ruleset.offsetDays);
+    fields.Int("offsetDirection", ruleset.offsetDirection);
+    fields.Text("offsetReference", ruleset.offsetReference);
+    fields.Int("weekdayCount", ruleset.weekdayCount);
+    fields.Int("relativeWeekday", ruleset.relativeWeekday);
+    fields.Int("weekdayDirection", ruleset.weekdayDirection);
+    fields.Text("weekdayReference", ruleset.weekdayReference);
+    fields.List("shiftRules", ruleset.shiftRules,
+                [](auto& rule, auto& ruleFields) { VisitShiftRule(rule, ruleFields); });
+}
+
+template <class Holiday, class Fields>
+void VisitHoliday(Holiday& holiday, Fields& fields) {
+    fields.Text("id", holiday.id);
+    fields.Text("display", holiday.display);
+    fields.Int("referenceOnly", holiday.referenceOnly);
+    fields.List("rulesets", holiday.rulesets,
+                [](auto& ruleset, auto& rulesetFields) { VisitRuleset(ruleset, rulesetFields); });
+}
+
+// The language comes first: it selects the code page of every text after it.
+template <class Content, class Fields>
+void VisitDocument(Content& content, Fields& fields) {
+    fields.Language("language", content.language);
+    fields.Int("version", content.version);
+    fields.List("holidays", content.holidays,
+                [](auto& holiday, auto& holidayFields) { VisitHoliday(holiday, holidayFields); });
+}
+
+class CJsonWriter {
+public:
+    CJsonWriter(json& target, const CCodePage& textCodePage) : object(target), codePage(textCodePage) {}
+
+    void Language(const char* name, LCID value) { object[name] = value; }
+    void Int(const char* name, std::int32_t value) { object[name] = value; }
+    void Text(const char* name, const std::string& value) { object[name] = TextToJson(value, codePage); }
+
+    template <class Record, class Visit>
+    void List(const char* name, const std::vector<Record>& records, Visit visit) {
+        json list = json::array();
+        for (const Record& record : records) {
+            json element = json::object();
+            CJsonWriter elementFields(element, codePage);
+            visit(record, elementFields);
+            list.push_back(std::move(element));
+        }
+        object[name] = std::move(list);
+    }
+
+private:
+    json& object;
+    const CCodePage& codePage;
+};
+
+std::string Describe(const json& value) {
+    if (value.is_number_float()) {
+        return "a number with a fraction or an exponent";
+    }
+    return std::string(value.is_object() ? "an " : "a ") + value.type_name();
+}
+
+// Reads the fields of one JSON object into a record. Fields that are not
+// present keep the record's value; fields that no visit asked for are refused.
+class CJsonReader {
+public:
+    // The code page is set by Language() and shared by all nested readers.
+    CJsonReader(const json& source, std::string sourcePlace, std::optional<CCodePage>& textCodePage)
+        : object(source), place(std::move(sourcePlace)), codePage(textCodePage) {
+        if (!object.is_object()) {
+            throw CCliError(fmt::format("{}: expected an object, found {}", PlaceName(), Describe(object)));
+        }
+    }
+
+    void Language(const char* name, LCID& field) {
+        if (const json* value = Find(name)) {
+            field = static_cast<LCID>(Integer(*value, name, 0, std::numeric_limits<LCID>::max()));
+        }
+        codePage.emplace(GetDefaultAnsiCodePage(field));
+    }
+
+    void Int(const char* name, std::int32_t& field) {
+        if (const json* value = Find(name)) {
+            field = static_cast<std::int32_t>(Integer(*value, name, std::numeric_limits<std::int32_t>::min(),
+                                                      std::numeric_limits<std::int32_t>::max()));
+        }
+    }
+
+    void Text(const char* name, std::string& field) {
+        if (const json* value = Find(name)) {
+            field = TextFromJson(*value, *codePage, FieldPlace(name));
+        }
+    }
+
+    template <class Record, class Visit>
+    void List(const char* name, std::vector<Record>& records, Visit visit) {
+        const json* value = Find(name);
+        if (value == nullptr) {
+            return;
+        }
+        if (!value->is_array()) {
+            throw CCliError(fmt::format("{}: expected an array, found {}", FieldPlace(name), Describe(*value)));
+        }
+        records.clear();
+        records.reserve(value->size());
+        for (std::size_t i = 0; i < value->size(); ++i) {
+            Record record;
+            CJsonReader elementFields((*value)[i], fmt::format("{}[{}]", FieldPlace(name), i), codePage);
+            visit(record, elementFields);
+            elementFields.RefuseUnknownFields();
+            records.push_back(std::move(record));
+        }
+    }
+
+    void RefuseUnknownFields() const {
+        for (const auto& item : object.items()) {
+            if (std::find(known.begin(), known.end(), item.key()) == known.end()) {
+                throw CCliError(fmt::format("{}: unknown field", FieldPlace(item.key())));
+            }
+        }
+    }
+
+private:
+    const json* Find(const char* name) {
+        known.emplace_back(name);
+        const auto found = object.find(name);
+        return found == object.end() ? nullptr : &*found;
+    }
+
+    std::int64_t Integer(const json& value, const char* name, std::int64_t low, std::int64_t high) const {
+        if (!value.is_number_integer()) {
+            throw CCliError(fmt::format("{}: expected an integer, found {}", FieldPlace(name), Describe(value)));
+        }
+        const bool inRange = value.is_number_unsigned()
+                                 ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(high)
+                                 : value.get<std::int64_t>() >= low && value.get<std::int64_t>() <= high;
+        if (!inRange) {
+            throw CCliError(fmt::format("{}: {} is outside the range {} to {}", FieldPlace(name), value.dump(),
+                                        low, high));
+        }
+        return value.is_number_unsigned() ? static_cast<std::int64_t>(value.get<std::uint64_t>())
+                                          : value.get<std::int64_t>();
+    }
+
+    std::string PlaceName() const { return place.empty() ? std::string("the JSON document") : place; }
+    std::string FieldPlace(const std::string& name) const { return place.empty() ? name : place + "." + name; }
+
+    const json& object;
+    std::string place;
+    std::optional<CCodePage>& codePage;
+    std::vector<std::string> known;
+};
+
+}  // namespace
+
+nlohmann::ordered_json DocumentToJson(const CHolidays& document) {
+    const CDocumentContent content{document.GetLanguage(), document.GetVersion(), document.Holidays()};
+    const CCodePage codePage(GetDefaultAnsiCodePage(content.language));
+    json object = json::object();
+    CJsonWriter fields(object, codePage);
+    VisitDocument(content, fields);
+    return object;
+}
+
+std::string DocumentToJsonText(const CHolidays& document) {
+    return DocumentToJson(document).dump(2) + "\n";
+}
+
+CHolidays DocumentFromJson(const nlohmann::ordered_json& json) {
+    // The defaults of a new document.
+    const CHolidays defaults;
+    CDocumentContent content{defaults.GetLanguage(), defaults.GetVersion(), {}};
+    std::optional<CCodePage> codePage;
+    CJsonReader fields(json, "", codePage);
+    VisitDocument(content, fields);
+    fields.RefuseUnknownFields();
+    return BuildDocument(content.language, content.version, content.holidays);
+}
+
+CHolidays DocumentFromJsonText(std::string_view text) {
+    return DocumentFromJson(ParseJsonText(text));
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/CHolidays.h"
+
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <string_view>
+
+// The JSON form of a holiday document (described in docs/json-format.md). It
+// mirrors the model field by field under the model's names; every integer is a
+// JSON number and every text is written as TextForm.h describes, in the code
+// page of the document's language.
+
+nlohmann::ordered_json DocumentToJson(const CHolidays& document);
+// The JSON text, indented by two blanks, ending with a line end.
+std::string DocumentToJsonText(const CHolidays& document);
+
+// The document a JSON value describes. A field left out keeps the default of
+// its record (a new ruleset takes today's date, as CRuleset() gives it).
+// Throws CCliError naming the place of an unknown field, a value of the wrong
+// type or an integer outside its range.
+CHolidays DocumentFromJson(const nlohmann::ordered_json& json);
+CHolidays DocumentFromJsonText(std::string_view text);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <string_view>
+
+// Parses a JSON text, refusing what nlohmann's parser would otherwise accept
+// silently: a field given twice in one object (the parser keeps the last).
+// Throws CCliError with the line and column, or with the duplicate's place
+// (for example "holidays[2].rulesets[0].fixedMonth").
+nlohmann::ordered_json ParseJsonText(std::string_view text);

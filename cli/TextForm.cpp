@@ -1,0 +1,103 @@
+#include "cli/TextForm.h"
+
+#include "cli/CliError.h"
+#include "core/CodePage.h"
+
+#include <fmt/format.h>
+
+#include <optional>
+
+namespace {
+
+constexpr char kHexDigits[] = "0123456789abcdef";
+
+std::string ToHex(const std::string& bytes) {
+    std::string hex;
+    hex.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        hex.push_back(kHexDigits[byte >> 4]);
+        hex.push_back(kHexDigits[byte & 0x0Fu]);
+    }
+    return hex;
+}
+
+// The value of one hex digit (either case), or -1.
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+std::string FromHex(const std::string& hex, const std::string& place) {
+    if (hex.size() % 2 != 0) {
+        throw CCliError(fmt::format("{}.bytes: the hex text has an odd number of digits ({})",
+                                    place, hex.size()));
+    }
+    std::string bytes;
+    bytes.reserve(hex.size() / 2);
+    for (std::size_t i = 0; i < hex.size(); i += 2) {
+        const int high = HexValue(hex[i]);
+        const int low = HexValue(hex[i + 1]);
+        if (high < 0 || low < 0) {
+            throw CCliError(fmt::format("{}.bytes: \"{}\" at position {} is not a hex byte", place,
+                                        hex.substr(i, 2), i));
+        }
+        bytes.push_back(static_cast<char>(high * 16 + low));
+    }
+    return bytes;
+}
+
+std::string BytesFromObject(const nlohmann::ordered_json& value, const std::string& place) {
+    for (const auto& item : value.items()) {
+        if (item.key() != "bytes") {
+            throw CCliError(fmt::format("{}.{}: unknown field (a text object holds only \"bytes\")",
+                                        place, item.key()));
+        }
+    }
+    const auto found = value.find("bytes");
+    if (found == value.end()) {
+        throw CCliError(fmt::format("{}: a text object needs the field \"bytes\"", place));
+    }
+    if (!found->is_string()) {
+        throw CCliError(fmt::format("{}.bytes: expected a string of hex digits, found {}", place,
+                                    found->type_name()));
+    }
+    return FromHex(found->get<std::string>(), place);
+}
+
+std::string CodePageName(const CCodePage& codePage) {
+    return codePage.Number() == 0 ? std::string("UTF-8")
+                                  : fmt::format("code page {}", codePage.Number());
+}
+
+}  // namespace
+
+nlohmann::ordered_json TextToJson(const std::string& bytes, const CCodePage& codePage) {
+    // A string only when it stands for exactly these bytes: some code pages
+    // map several byte sequences onto the same character.
+    if (const std::optional<std::string> utf8 = codePage.ToUtf8(bytes)) {
+        if (codePage.FromUtf8(*utf8) == bytes) {
+            return *utf8;
+        }
+    }
+    return nlohmann::ordered_json{{"bytes", ToHex(bytes)}};
+}
+
+std::string TextFromJson(const nlohmann::ordered_json& value, const CCodePage& codePage,
+                         const std::string& place) {
+    if (value.is_object()) {
+        return BytesFromObject(value, place);
+    }
+    if (!value.is_string()) {
+        throw CCliError(fmt::format("{}: expected a text (a string or {{\"bytes\": \"<hex>\"}}), found {}",
+                                    place, value.type_name()));
+    }
+    if (std::optional<std::string> bytes = codePage.FromUtf8(value.get_ref<const std::string&>())) {
+        return *std::move(bytes);
+    }
+    throw CCliError(fmt::format(
+        "{}: the text has characters that {} cannot hold (write its bytes as {{\"bytes\": \"<hex>\"}})",
+        place, CodePageName(codePage)));
+}

@@ -1,0 +1,8 @@
+#include "cli/CliApp.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    return RunTavrinCli(arguments, std::cout, std::cerr);
+}

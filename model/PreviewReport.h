@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/CDateTime.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CHolidays;
+
+// One line of the year preview: a holiday on a day.
+struct CPreviewEntry {
+    CDateTime date;
+    std::string display;  // bytes in the code page of the document's language
+    std::string id;
+};
+
+// The holidays of a year in preview order: the days from 1 January to
+// 31 December, and within a day the order of the document's per-day list.
+// A year that the date value refuses gives no entries. Recalculates the
+// document for that year when it holds another one.
+std::vector<CPreviewEntry> CollectPreviewEntries(CHolidays& document, int year);
+
+// The preview report of a year: one line per entry, the date formatted with
+// "%d %b\t" in the current locale (LocaleNames.h), then the display text, then
+// `lineEnd` (the editor ends its lines with "\r\n"; a terminal wants "\n").
+// The report is UTF-8: the display texts are decoded from the code page of
+// the document's language, an invalid byte sequence showing as U+FFFD.
+std::string BuildPreviewReport(CHolidays& document, int year, std::string_view lineEnd);
