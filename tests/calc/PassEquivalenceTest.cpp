@@ -1,0 +1,327 @@
+// The year calculation against a plain evaluation written straight from the
+// rules: every pass walks every holiday, the resolvable flag is carried through
+// all shift rules, and dates are moved with CDateTime arithmetic.
+
+#include "calc/ReferenceFeasts.h"
+#include "calc/YearCalculation.h"
+#include "core/CDateTime.h"
+#include "tests/calc/RuleBuilders.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+class CPlainCalculation {
+public:
+    CPlainCalculation(const std::vector<CHoliday>& holidays, int calcYear) : year(calcYear) {
+        occurrences["EASTER_REF"] = {GetEasterDate(year)};
+        occurrences["ORTHODOX_EASTER_REF"] = {GetOrthodoxEasterDate(year)};
+        occurrences["ADVENT_REF"] = {GetAdventDate(year)};
+        bool entered = true;
+        while (entered) {
+            entered = false;
+            for (const CHoliday& holiday : holidays) {
+                if (occurrences.count(holiday.id) == 0 && Evaluate(holiday)) {
+                    entered = true;
+                }
+            }
+        }
+    }
+
+    std::map<std::string, std::vector<CDateTime>> occurrences;
+    std::array<std::vector<std::string>, 366> dayIds;
+    std::array<std::vector<std::string>, 366> dayDisplays;
+
+private:
+    static CDateTime Moved(CDateTime date, int days) {
+        date += CDateTimeSpan(days, 0, 0, 0);
+        return date;
+    }
+
+    const std::vector<CDateTime>* Lookup(const std::string& id) {
+        const auto found = occurrences.find(id);
+        if (found == occurrences.end()) {
+            resolvable = false;
+            return nullptr;
+        }
+        return &found->second;
+    }
+
+    bool Applies(const CRuleset& r) const {
+        if (year < r.validFrom || year > r.validTo) {
+            return false;
+        }
+        const long long interval = r.interval < 0 ? -static_cast<long long>(r.interval) : r.interval;
+        return interval == 0 ? year == r.validFrom : (year - r.validFrom) % interval == 0;
+    }
+
+    static bool Step(CDateTime& date, int weekday, int direction, int count) {
+        if (weekday < 0 || weekday > 6 || direction < 0 || direction > 3) {
+            return false;
+        }
+        const int back = (date.GetDayOfWeek() - weekday + 7) % 7;
+        const int forward = (weekday - date.GetDayOfWeek() + 7) % 7;
+        const int further = count > 1 ? 7 * (count - 1) : 0;
+        switch (direction) {
+        case 0: date = Moved(date, -(back == 0 ? 7 : back) - further); break;
+        case 1: date = Moved(date, -back - further); break;
+        case 2: date = Moved(date, forward + further); break;
+        default: date = Moved(date, (forward == 0 ? 7 : forward) + further); break;
+        }
+        return true;
+    }
+
+    void RuleDates(const CRuleset& r, std::vector<CDateTime>& dates) {
+        if (r.ruleKind == 0) {
+            CDateTime date;
+            if (date.SetDate(year, r.fixedMonth, r.fixedDay)) {
+                dates.push_back(date);
+            }
+        } else if (r.ruleKind == 1) {
+            const int w = r.monthWeekday;
+            const int m = r.weekdayMonth;
+            if (w < 0 || w > 6 || m < 1 || m > 12) {
+                return;
+            }
+            const auto onOrBefore = [w](CDateTime x) { return Moved(x, -((x.GetDayOfWeek() - w + 7) % 7)); };
+            if (r.weekdayOrdinal >= 0 && r.weekdayOrdinal <= 3) {
+                dates.push_back(onOrBefore(CDateTime(year, m, 7 * (r.weekdayOrdinal + 1))));
+            } else if (r.weekdayOrdinal == 4) {
+                const CDateTime fifth = onOrBefore(Moved(CDateTime(year, m, 28), 7));
+                if (fifth.GetMonth() == m) {
+                    dates.push_back(fifth);
+                }
+            } else if (r.weekdayOrdinal == 5) {
+                dates.push_back(onOrBefore(CDateTime(year, m, CDateTime::GetDaysInMonth(year, m))));
+            }
+        } else if (r.ruleKind == 2 && r.relativeKind == 0) {
+            if (const auto* reference = Lookup(r.offsetReference)) {
+                for (const CDateTime& o : *reference) {
+                    dates.push_back(Moved(o, r.offsetDirection == 0 ? -r.offsetDays : r.offsetDays));
+                }
+            }
+        } else if (r.ruleKind == 2 && r.relativeKind == 1) {
+            if (const auto* reference = Lookup(r.weekdayReference)) {
+                for (CDateTime o : *reference) {
+                    if (Step(o, r.relativeWeekday, r.weekdayDirection, r.weekdayCount)) {
+                        dates.push_back(o);
+                    }
+                }
+            }
+        }
+    }
+
+    void Shift(const std::vector<CShiftRule>& rules, std::vector<CDateTime>& dates) {
+        for (std::size_t i = 0; i < dates.size();) {
+            bool dropped = false;
+            for (const CShiftRule& rule : rules) {
+                bool matches = rule.conditionKind == 0 && dates[i].GetDayOfWeek() == rule.conditionWeekday;
+                if (rule.conditionKind == 1) {
+                    if (const auto* condition = Lookup(rule.conditionHoliday)) {
+                        for (const CDateTime& o : *condition) {
+                            matches = matches || o == dates[i];
+                        }
+                    }
+                }
+                if (!matches) {
+                    continue;
+                }
+                if (rule.action == 0) {
+                    Step(dates[i], rule.shiftWeekday, rule.shiftDirection, rule.shiftCount);
+                } else if (rule.action == 1) {
+                    const auto* target = Lookup(rule.shiftTarget);
+                    if (target != nullptr && !target->empty()) {
+                        const CDateTime from = dates[i];
+                        long long best = -1;
+                        for (const CDateTime& o : *target) {
+                            const long long distance = std::llabs((o - from).GetTotalSeconds());
+                            if (best < 0 || distance < best) {
+                                best = distance;
+                                dates[i] = o;
+                            }
+                        }
+                    }
+                } else if (rule.action == 2) {
+                    dates.erase(dates.begin() + static_cast<long>(i));
+                    dropped = true;
+                }
+                break;
+            }
+            i += dropped ? 0 : 1;
+        }
+    }
+
+    bool Evaluate(const CHoliday& holiday) {
+        std::vector<CDateTime> dates;
+        resolvable = true;
+        for (const CRuleset& ruleset : holiday.rulesets) {
+            if (!resolvable) {
+                break;
+            }
+            if (Applies(ruleset)) {
+                RuleDates(ruleset, dates);
+                Shift(ruleset.shiftRules, dates);
+            }
+        }
+        if (!resolvable) {
+            return false;
+        }
+        occurrences[holiday.id] = dates;
+        for (const CDateTime& date : dates) {
+            if (holiday.referenceOnly == 0 && date.GetYear() == year) {
+                dayIds[static_cast<std::size_t>(date.GetDayOfYear() - 1)].push_back(holiday.id);
+                dayDisplays[static_cast<std::size_t>(date.GetDayOfYear() - 1)].push_back(holiday.display);
+            }
+        }
+        return true;
+    }
+
+    int year;
+    bool resolvable = true;
+};
+
+class CRandomDocuments {
+public:
+    explicit CRandomDocuments(unsigned seed) : random(seed) {}
+
+    std::vector<CHoliday> Next(std::vector<std::string>& ids) {
+        ids.clear();
+        const int poolSize = Between(0, 1) == 0 ? Between(2, 6) : Between(2, 30);
+        for (int i = 0; i < poolSize; ++i) {
+            ids.push_back("H" + std::to_string(i));
+        }
+        pool = &ids;
+        std::vector<CHoliday> holidays(static_cast<std::size_t>(Between(1, 40)));
+        for (CHoliday& holiday : holidays) {
+            holiday.id = Between(0, 30) == 0 ? "EASTER_REF" : ids[static_cast<std::size_t>(Between(0, poolSize - 1))];
+            holiday.display = "display of " + holiday.id;
+            holiday.referenceOnly = Between(0, 4) == 0 ? 1 : 0;
+            holiday.rulesets.resize(static_cast<std::size_t>(Between(0, 3)));
+            for (CRuleset& r : holiday.rulesets) {
+                r = MakeFixedRuleset();
+                r.validFrom = Between(1995, 2010);
+                r.validTo = Between(2000, 2030);
+                r.interval = Between(-3, 4);
+                r.ruleKind = Between(0, 9) < 6 ? 2 : Between(0, 3);
+                // Mostly days close to each other and to Easter, so holidays
+                // share days and shift targets tie.
+                r.fixedDay = Between(0, 9) == 0 ? Between(0, 32) : Between(1, 14);
+                r.fixedMonth = Between(0, 9) == 0 ? Between(0, 13) : 4;
+                r.weekdayOrdinal = Between(-1, 6);
+                r.monthWeekday = Between(-1, 7);
+                r.weekdayMonth = Between(0, 13);
+                r.relativeKind = Between(0, 9) == 0 ? 2 : Between(0, 1);
+                r.offsetDays = Between(0, 4) == 0 ? Between(-40, 40) : Between(-4, 4);
+                r.offsetDirection = Between(0, 3);
+                r.offsetReference = Reference();
+                r.weekdayCount = Between(-1, 5);
+                r.relativeWeekday = Between(-1, 7);
+                r.weekdayDirection = Between(-1, 4);
+                r.weekdayReference = Reference();
+                r.shiftRules.resize(static_cast<std::size_t>(Between(0, 3)));
+                for (CShiftRule& s : r.shiftRules) {
+                    s.conditionKind = Between(0, 2);
+                    s.conditionWeekday = Between(-1, 7);
+                    s.conditionHoliday = Reference();
+                    s.action = Between(0, 3);
+                    s.shiftCount = Between(-1, 4);
+                    s.shiftWeekday = Between(-1, 7);
+                    s.shiftDirection = Between(-1, 4);
+                    s.shiftTarget = Reference();
+                }
+            }
+        }
+        return holidays;
+    }
+
+    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+
+private:
+    std::string Reference() {
+        const int pick = Between(0, 19);
+        if (pick == 0) {
+            return "MISSING";
+        }
+        if (pick < 4) {
+            return CHolidays::GetReferenceId(pick - 1);
+        }
+        return (*pool)[static_cast<std::size_t>(Between(0, static_cast<int>(pool->size()) - 1))];
+    }
+
+    std::mt19937 random;
+    const std::vector<std::string>* pool = nullptr;
+};
+
+TEST(PassEquivalence, RandomDocumentsGiveThePlainResults) {
+    CRandomDocuments documents(31337);
+    std::vector<std::string> ids;
+    int resolvedSomewhere = 0;
+    for (int round = 0; round < 3000; ++round) {
+        const std::vector<CHoliday> holidays = documents.Next(ids);
+        const int year = documents.Between(2000, 2012);
+        const CPlainCalculation plain(holidays, year);
+        CYearCalculation calculation;
+        calculation.Run(holidays, year);
+
+        ids.insert(ids.end(), {"EASTER_REF", "ORTHODOX_EASTER_REF", "ADVENT_REF", "MISSING"});
+        for (const std::string& id : ids) {
+            const auto found = plain.occurrences.find(id);
+            const std::vector<CDateTime>* dates = calculation.Occurrences(id);
+            ASSERT_EQ(dates != nullptr, found != plain.occurrences.end()) << "round " << round << ", " << id;
+            if (dates != nullptr) {
+                ASSERT_EQ(*dates, found->second) << "round " << round << ", " << id;
+                resolvedSomewhere += found->second.empty() ? 0 : 1;
+            }
+        }
+        for (int day = 1; day <= 366; ++day) {
+            const auto index = static_cast<std::size_t>(day - 1);
+            ASSERT_EQ(calculation.DayIds(day), plain.dayIds[index]) << "round " << round << ", day " << day;
+            ASSERT_EQ(calculation.DayDisplays(day), plain.dayDisplays[index]) << "round " << round;
+        }
+    }
+    EXPECT_GT(resolvedSomewhere, 3000);  // the documents are not trivially empty
+}
+
+TEST(PassEquivalence, ShuffledChainsGiveThePlainResults) {
+    // Long chains in random list order need many passes, some resolving
+    // several holidays at once, some woken later in the same pass.
+    std::mt19937 random(4711);
+    for (int round = 0; round < 50; ++round) {
+        std::vector<CHoliday> holidays;
+        const int count = 200;
+        for (int i = 0; i < count; ++i) {
+            const std::string id = "C" + std::to_string(i);
+            const int parent = i == 0 ? -1 : static_cast<int>(random() % static_cast<unsigned>(i));
+            holidays.push_back(parent < 0 ? rules::Holiday(id, {rules::Fixed(1, 3)})
+                                          : rules::Holiday(id, {rules::DaysFrom(static_cast<int>(random() % 3), rules::kAfter,
+                                                                                "C" + std::to_string(parent))}));
+        }
+        std::shuffle(holidays.begin(), holidays.end(), random);
+        const CPlainCalculation plain(holidays, 2024);
+        CYearCalculation calculation;
+        calculation.Run(holidays, 2024);
+        for (int day = 1; day <= 366; ++day) {
+            ASSERT_EQ(calculation.DayIds(day), plain.dayIds[static_cast<std::size_t>(day - 1)]) << round;
+        }
+    }
+}
+
+TEST(PassEquivalence, ChainOfTenThousandResolvesCompletely) {
+    const CHolidays chain = MakeChainedHolidays(10'000);
+    CYearCalculation calculation;
+    calculation.Run(chain.Holidays(), 2024);
+    const std::vector<std::string> ids = calculation.DayIds(1);
+    ASSERT_EQ(ids.size(), 10'000u);
+    EXPECT_EQ(ids.front(), "H9999");  // resolved first, from the end of the list
+    EXPECT_EQ(ids.back(), "H0");
+}
+
+}  // namespace
