@@ -4,10 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -70,27 +68,25 @@ void AddHoliday(CEditorWindow& window, CScriptedDialogs& dialogs, const std::str
     RunIdle(window);
 }
 
-void OnNextModal(std::function<void(QWidget*)> handler, QWidget* except, int timeoutMs) {
-    auto* timer = new QTimer(qApp);
-    auto* elapsed = new QElapsedTimer();
-    elapsed->start();
-    QPointer<QWidget> skip(except);
-    QObject::connect(timer, &QTimer::timeout, timer, [=] {
-        QWidget* modal = QApplication::activeModalWidget();
-        const bool found = modal != nullptr && modal != skip.data();
-        if (!found && elapsed->elapsed() < timeoutMs) {
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        delete elapsed;
-        if (found) {
-            handler(modal);
-        } else {
-            ADD_FAILURE() << "no modal dialog opened";
-        }
-    });
+CNextModal::CNextModal(std::function<void(QWidget*)> modalHandler, const char* modalClass)
+    : handler(std::move(modalHandler)), className(modalClass), timer(new QTimer()) {
+    QObject::connect(timer, &QTimer::timeout, timer, [this] { Poll(); });
     timer->start(10);
+}
+
+CNextModal::~CNextModal() {
+    delete timer;
+    EXPECT_TRUE(handled) << "no modal dialog opened";
+}
+
+void CNextModal::Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (handled || modal == nullptr || (className != nullptr && !modal->inherits(className))) {
+        return;
+    }
+    handled = true;
+    timer->stop();
+    handler(modal);
 }
 
 QStringList Items(const CComboList* list) {

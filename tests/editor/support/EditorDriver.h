@@ -9,9 +9,14 @@
 #include <QString>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 class QAbstractButton;
+class QTimer;
 class QLineEdit;
 class QWidget;
 
@@ -41,10 +46,25 @@ void RunIdle(CEditorWindow& window);
 // Adds a holiday through the Add button with the ID queued in the dialogs.
 void AddHoliday(CEditorWindow& window, CScriptedDialogs& dialogs, const std::string& id);
 
-// Calls `handler` with the next modal widget other than `except` that opens
-// (polled from a timer), for example to click a real message box's button.
-// Gives up after `timeoutMs`.
-void OnNextModal(std::function<void(QWidget*)> handler, QWidget* except = nullptr, int timeoutMs = 5000);
+// While it lives, calls `handler` once with the next modal widget that
+// opens (polled from a timer) and inherits `className` (any class when
+// null), for example to click a real message box's button. Its end stops the
+// polling; a handler that never ran fails the test.
+class CNextModal {
+public:
+    explicit CNextModal(std::function<void(QWidget*)> handler, const char* className = nullptr);
+    ~CNextModal();
+    CNextModal(const CNextModal&) = delete;
+    CNextModal& operator=(const CNextModal&) = delete;
+
+private:
+    void Poll();
+
+    std::function<void(QWidget*)> handler;
+    const char* className;
+    QTimer* timer;
+    bool handled = false;
+};
 
 // The texts of all items of a list, in list order.
 QStringList Items(const CComboList* list);

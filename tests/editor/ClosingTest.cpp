@@ -1,0 +1,127 @@
+#include "resources/ControlIds.h"
+#include "tests/editor/support/EditorDriver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace ids;
+
+namespace {
+
+const QString kSaveQuestion = "Do you want to save your work?";
+
+// The ways a user closes the window.
+struct CloseRoute {
+    const char* name;
+    std::function<void(CEditorWindow&)> close;
+};
+
+const std::vector<CloseRoute>& CloseRoutes() {
+    static const std::vector<CloseRoute> routes = {
+        {"Esc", [](CEditorWindow& window) { gui::PressKey(&window, Qt::Key_Escape); }},
+        {"close box", [](CEditorWindow& window) { window.close(); }},
+        {"File > Exit", [](CEditorWindow& window) { window.MenuAction(kFileExit)->trigger(); }},
+    };
+    return routes;
+}
+
+// Runs the window modally, closes it through the route once the loop runs,
+// and reports whether the modal run ended.
+bool RunAndClose(CEditorWindow& window, const CloseRoute& route) {
+    bool ended = false;
+    QTimer::singleShot(0, &window, [&] {
+        route.close(window);
+        if (window.isVisible()) {
+            window.done(QDialog::Accepted);  // still open: end the run for the test
+        } else {
+            ended = true;
+        }
+    });
+    window.exec();
+    return ended;
+}
+
+}  // namespace
+
+TEST_F(EditorWindowTest, ClosingAnEmptyDocumentNeverAsks) {
+    for (const CloseRoute& route : CloseRoutes()) {
+        EXPECT_TRUE(RunAndClose(window, route)) << route.name;
+        EXPECT_EQ(window.result(), QDialog::Rejected) << route.name;
+    }
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+}
+
+TEST_F(EditorWindowTest, ClosingWithAHolidayAsksAndCancelKeepsTheWindowOpen) {
+    gui::AddHoliday(window, dialogs, "Xmas");
+    ASSERT_EQ(window.Document().GetHolidayCount(), 1);
+    for (const CloseRoute& route : CloseRoutes()) {
+        dialogs.questions.clear();
+        dialogs.yesNoCancelAnswers = {IEditorDialogs::Answer::Cancel};
+        EXPECT_FALSE(RunAndClose(window, route)) << route.name;
+        EXPECT_EQ(dialogs.questions, QStringList({kSaveQuestion})) << route.name;
+        EXPECT_EQ(window.Document().GetHolidayCount(), 1) << route.name;
+    }
+}
+
+TEST_F(EditorWindowTest, ClosingWithAHolidayAndAnsweringNoEndsTheWindow) {
+    gui::AddHoliday(window, dialogs, "Xmas");
+    for (const CloseRoute& route : CloseRoutes()) {
+        dialogs.questions.clear();
+        dialogs.yesNoCancelAnswers = {IEditorDialogs::Answer::No};
+        EXPECT_TRUE(RunAndClose(window, route)) << route.name;
+        EXPECT_EQ(dialogs.questions, QStringList({kSaveQuestion})) << route.name;
+    }
+    EXPECT_TRUE(dialogs.savePaths.isEmpty());
+}
+
+TEST_F(EditorWindowTest, EnterNeverClosesTheWindowNorChangesAnything) {
+    gui::AddHoliday(window, dialogs, "Xmas");
+    bool stillOpen = false;
+    QTimer::singleShot(0, &window, [&] {
+        for (int id : {kLanguageList, kVersionEdit, kIdList, kAddHoliday, kDisplayEdit, kYearList, kRefresh}) {
+            window.Control(id)->setFocus();
+            gui::PressKey(window.Control(id), Qt::Key_Return);
+            gui::PressKey(window.Control(id), Qt::Key_Enter);
+        }
+        stillOpen = window.isVisible();
+        window.done(QDialog::Accepted);
+    });
+    window.exec();
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(window.Document().GetHolidayCount(), 1);
+    EXPECT_EQ(dialogs.newIdRequests, 1);  // Enter on the Add button did not press it
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+}
+
+TEST_F(EditorWindowTest, AboutBoxOpensFromTheHelpMenuAndF1AsOftenAsAsked) {
+    QAction* about = window.MenuAction(kAboutBox);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->text(), "&About Tavrin...");
+    about->trigger();
+    about->trigger();
+    EXPECT_EQ(dialogs.aboutBoxes, 2);
+
+    window.show();
+    QApplication::setActiveWindow(&window);
+    gui::PressKey(&window, Qt::Key_F1);
+    EXPECT_EQ(dialogs.aboutBoxes, 3);
+    window.hide();
+    EXPECT_EQ(window.Document().GetHolidayCount(), 0);
+}
+
+TEST_F(EditorWindowTest, FileMenuHoldsItsItemsInOrder) {
+    QStringList texts;
+    for (int command : {kFileNew, kFileOpen, kFileSave, kFileSaveAs, kFileExit}) {
+        ASSERT_NE(window.MenuAction(command), nullptr) << command;
+        texts << window.MenuAction(command)->text();
+        EXPECT_TRUE(window.MenuAction(command)->shortcut().isEmpty()) << command;
+    }
+    EXPECT_EQ(texts, QStringList({"&New", "&Open...", "&Save", "Save &as...", "E&xit"}));
+}

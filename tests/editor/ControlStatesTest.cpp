@@ -1,0 +1,169 @@
+#include "resources/ControlIds.h"
+#include "tests/editor/support/EditorDriver.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <set>
+#include <vector>
+
+using namespace ids;
+
+namespace {
+
+const std::set<int> kAlwaysEnabled = {kLanguageList, kVersionEdit, kIdList, kAddHoliday,
+                                      kYearList,     kRefresh,     kPreviewEdit};
+
+const std::set<int> kHolidayControls = {kRenameHoliday,      kDeleteHoliday, kDisplayEdit,
+                                        kReferenceOnlyCheck, kRulesetList,   kAddRuleset};
+const std::set<int> kRulesetControls = {kDeleteRuleset,       kValidFromEdit,      kValidToEdit,  kIntervalEdit,
+                                        kFixedDateRadio,      kWeekdayOfMonthRadio, kRelativeDateRadio,
+                                        kShiftRuleList,       kAddShiftRule};
+const std::set<int> kFixedDateControls = {kFixedDayEdit, kFixedMonthList};
+const std::set<int> kWeekdayOfMonthControls = {kWeekdayOrdinalList, kMonthWeekdayList, kWeekdayMonthList};
+const std::set<int> kRelativeControls = {kFixedDaysRadio, kRelativeWeekdayRadio};
+const std::set<int> kFixedDaysControls = {kOffsetDaysEdit, kOffsetDirectionList, kOffsetReferenceList};
+const std::set<int> kRelativeWeekdayControls = {kWeekdayCountEdit, kRelativeWeekdayList, kWeekdayDirectionList,
+                                                kWeekdayReferenceList};
+const std::set<int> kShiftRuleControls = {kDeleteShiftRule, kConditionList, kShiftToWeekdayRadio,
+                                          kShiftToHolidayRadio, kDropRadio};
+const std::set<int> kShiftToWeekdayControls = {kShiftCountEdit, kShiftWeekdayList, kShiftDirectionList};
+const std::set<int> kShiftToHolidayControls = {kShiftTargetList};
+
+std::set<int> Union(std::initializer_list<std::set<int>> sets) {
+    std::set<int> result;
+    for (const auto& set : sets) {
+        result.insert(set.begin(), set.end());
+    }
+    return result;
+}
+
+const std::set<int> kEveryControl =
+    Union({kAlwaysEnabled, kHolidayControls, kRulesetControls, kFixedDateControls, kWeekdayOfMonthControls,
+           kRelativeControls, kFixedDaysControls, kRelativeWeekdayControls, kShiftRuleControls,
+           kShiftToWeekdayControls, kShiftToHolidayControls});
+
+class ControlStatesTest : public EditorWindowTest {
+protected:
+    // A holiday with one ruleset holding one shift rule, all shown.
+    void ShowHolidayWithShiftRule() {
+        gui::AddHoliday(window, dialogs, "Xmas");
+        gui::Click(window.Button(kAddRuleset));
+        gui::Click(window.Button(kAddShiftRule));
+        gui::RunIdle(window);
+        ASSERT_NE(window.List(kRulesetList)->Selection(), -1);
+        ASSERT_NE(window.List(kShiftRuleList)->Selection(), -1);
+    }
+
+    void Check(int radio, bool checked) {
+        window.Button(radio)->setChecked(checked);
+    }
+
+    void ExpectEnabledExactly(const std::set<int>& enabled, const std::string& context) {
+        for (int id : kEveryControl) {
+            EXPECT_EQ(window.Control(id)->isEnabled(), enabled.count(id) == 1) << context << ", control " << id;
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(ControlStatesTest, WithAHolidayButNoRulesetOnlyTheHolidayGroupIsEnabled) {
+    gui::AddHoliday(window, dialogs, "Xmas");
+    ASSERT_EQ(window.List(kRulesetList)->Count(), 0);
+    ExpectEnabledExactly(Union({kAlwaysEnabled, kHolidayControls}), "no ruleset");
+}
+
+TEST_F(ControlStatesTest, EnablingFollowsTheCheckedRadioButtons) {
+    ShowHolidayWithShiftRule();
+    struct Case {
+        int ruleKind;      // the checked rule kind radio button
+        int relativeKind;  // the checked relative kind radio button
+        int action;        // the checked action radio button
+        std::set<int> extra;
+    };
+    const std::vector<Case> cases = {
+        {kFixedDateRadio, kFixedDaysRadio, kShiftToWeekdayRadio, Union({kFixedDateControls, kShiftToWeekdayControls})},
+        {kFixedDateRadio, kRelativeWeekdayRadio, kShiftToHolidayRadio,
+         Union({kFixedDateControls, kShiftToHolidayControls})},
+        {kWeekdayOfMonthRadio, kFixedDaysRadio, kDropRadio, kWeekdayOfMonthControls},
+        {kWeekdayOfMonthRadio, kRelativeWeekdayRadio, kShiftToWeekdayRadio,
+         Union({kWeekdayOfMonthControls, kShiftToWeekdayControls})},
+        {kRelativeDateRadio, kFixedDaysRadio, kDropRadio, Union({kRelativeControls, kFixedDaysControls})},
+        {kRelativeDateRadio, kRelativeWeekdayRadio, kShiftToHolidayRadio,
+         Union({kRelativeControls, kRelativeWeekdayControls, kShiftToHolidayControls})},
+        {kRelativeDateRadio, kFixedDaysRadio, kShiftToWeekdayRadio,
+         Union({kRelativeControls, kFixedDaysControls, kShiftToWeekdayControls})},
+    };
+    const std::set<int> base = Union({kAlwaysEnabled, kHolidayControls, kRulesetControls, kShiftRuleControls});
+    for (const Case& c : cases) {
+        Check(c.ruleKind, true);
+        Check(c.relativeKind, true);
+        Check(c.action, true);
+        gui::RunIdle(window);
+        ExpectEnabledExactly(Union({base, c.extra}),
+                             "radios " + std::to_string(c.ruleKind) + "/" + std::to_string(c.relativeKind) + "/" +
+                                 std::to_string(c.action));
+    }
+}
+
+TEST_F(ControlStatesTest, RelativeDateAloneEnablesOnlyItsTwoRadioButtons) {
+    ShowHolidayWithShiftRule();
+    // A freshly built radio group may have none checked; uncheck through the group's exclusivity switch.
+    for (int id : {kFixedDaysRadio, kRelativeWeekdayRadio}) {
+        QAbstractButton* button = window.Button(id);
+        QButtonGroup* group = button->group();
+        group->setExclusive(false);
+        button->setChecked(false);
+        group->setExclusive(true);
+    }
+    Check(kRelativeDateRadio, true);
+    gui::RunIdle(window);
+    for (int id : kRelativeControls) {
+        EXPECT_TRUE(window.Control(id)->isEnabled()) << id;
+    }
+    for (int id : Union({kFixedDaysControls, kRelativeWeekdayControls})) {
+        EXPECT_FALSE(window.Control(id)->isEnabled()) << id;
+    }
+}
+
+TEST_F(ControlStatesTest, DisabledRadioButtonsKeepTheirStateAndTheirFieldsFollowItLater) {
+    ShowHolidayWithShiftRule();
+    Check(kRelativeDateRadio, true);
+    Check(kRelativeWeekdayRadio, true);
+    Check(kFixedDateRadio, true);
+    gui::RunIdle(window);
+    EXPECT_FALSE(window.Control(kRelativeWeekdayRadio)->isEnabled());
+    EXPECT_TRUE(window.Button(kRelativeWeekdayRadio)->isChecked());
+    Check(kRelativeDateRadio, true);
+    gui::RunIdle(window);
+    for (int id : kRelativeWeekdayControls) {
+        EXPECT_TRUE(window.Control(id)->isEnabled()) << id;
+    }
+}
+
+TEST_F(ControlStatesTest, WithoutAShiftRuleTheShiftRuleFieldsAreDisabled) {
+    gui::AddHoliday(window, dialogs, "Xmas");
+    gui::Click(window.Button(kAddRuleset));
+    Check(kShiftToWeekdayRadio, true);
+    gui::RunIdle(window);
+    ASSERT_EQ(window.List(kShiftRuleList)->Selection(), -1);
+    EXPECT_TRUE(window.Control(kShiftRuleList)->isEnabled());
+    EXPECT_TRUE(window.Control(kAddShiftRule)->isEnabled());
+    for (int id : Union({kShiftRuleControls, kShiftToWeekdayControls, kShiftToHolidayControls})) {
+        EXPECT_FALSE(window.Control(id)->isEnabled()) << id;
+    }
+}
+
+TEST_F(ControlStatesTest, IsRecomputedWhenTheEventLoopRunsOutOfEvents) {
+    gui::AddHoliday(window, dialogs, "Xmas");
+    ASSERT_TRUE(window.Control(kDisplayEdit)->isEnabled());
+    // Disable by hand; only the idle update can enable it again.
+    window.Control(kDisplayEdit)->setEnabled(false);
+    QEventLoop loop;
+    QTimer::singleShot(50, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_TRUE(window.Control(kDisplayEdit)->isEnabled());
+}

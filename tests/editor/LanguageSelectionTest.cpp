@@ -1,0 +1,108 @@
+#include "core/WindowsLocale.h"
+#include "editor/CCodePageTextBinding.h"
+#include "resources/ControlIds.h"
+#include "tests/editor/support/EditorDriver.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace ids;
+
+namespace {
+
+constexpr LCID kGerman = 0x0407;
+constexpr LCID kRussian = 0x0419;
+
+int FindLanguage(const CComboList* list, LCID lcid) {
+    for (int position = 0; position < list->Count(); ++position) {
+        if (list->Data(position).toUInt() == lcid) {
+            return position;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+TEST_F(EditorWindowTest, LanguageListHoldsTheSupportedLocalesWithTheirNames) {
+    const CComboList* languages = window.List(kLanguageList);
+    EXPECT_EQ(languages->Count(), static_cast<int>(SupportedLocales().size()));
+    struct Case {
+        LCID lcid;
+        const char* name;
+    };
+    for (const Case& c : {Case{0x0409, "English (United States)"}, Case{kGerman, "German (Germany)"}}) {
+        const int position = FindLanguage(languages, c.lcid);
+        ASSERT_NE(position, -1) << c.name;
+        EXPECT_EQ(languages->Text(position), c.name);
+    }
+}
+
+TEST_F(EditorWindowTest, LanguageListIsSortedIgnoringCase) {
+    const QStringList items = gui::Items(window.List(kLanguageList));
+    for (int i = 1; i < items.size(); ++i) {
+        EXPECT_LE(QString::compare(items[i - 1], items[i], Qt::CaseInsensitive), 0) << items[i].toStdString();
+    }
+}
+
+TEST_F(EditorWindowTest, ChoosingALanguageRereadsTheDisplayTextAndPreviewBytes) {
+    gui::Pick(window.List(kLanguageList), FindLanguage(window.List(kLanguageList), 0x0409));
+    window.DisplayText().SetBytes("\xC4");
+    window.PreviewText().SetBytes("01 Jan\t\xC4\r\n");
+    EXPECT_EQ(window.Edit(kDisplayEdit)->text(), QString::fromUtf8("\xC3\x84"));  // Ä in 1252
+
+    gui::Pick(window.List(kLanguageList), FindLanguage(window.List(kLanguageList), kRussian));
+    EXPECT_EQ(window.DisplayText().CodePage(), 1251);
+    EXPECT_EQ(window.Edit(kDisplayEdit)->text(), QString::fromUtf8("\xD0\x94"));  // Д in 1251
+    EXPECT_TRUE(window.Control<QPlainTextEdit>(kPreviewEdit)->toPlainText().contains(QString::fromUtf8("\xD0\x94")));
+    EXPECT_EQ(window.DisplayText().Bytes(), "\xC4");
+    EXPECT_EQ(window.PreviewText().Bytes(), "01 Jan\t\xC4\r\n");
+}
+
+TEST_F(EditorWindowTest, ChoosingALanguageAloneLeavesTheDocumentAlone) {
+    gui::Pick(window.List(kLanguageList), FindLanguage(window.List(kLanguageList), kGerman));
+    EXPECT_EQ(window.SelectedLanguage(), kGerman);
+    EXPECT_EQ(window.Document().GetLanguage(), GetUserDefaultLCID());
+}
+
+TEST_F(EditorWindowTest, BothTextControlsUseTheDisplayFont) {
+    gui::Pick(window.List(kLanguageList), FindLanguage(window.List(kLanguageList), kRussian));
+    EXPECT_EQ(window.Control(kDisplayEdit)->font(), window.DisplayFont());
+    EXPECT_EQ(window.Control(kPreviewEdit)->font(), window.DisplayFont());
+}
+
+TEST_F(EditorWindowTest, LanguageWithoutAnsiCodePageShowsUtf8) {
+    // Hindi (India) has no ANSI code page.
+    const int hindi = FindLanguage(window.List(kLanguageList), 0x0439);
+    ASSERT_NE(hindi, -1);
+    gui::Pick(window.List(kLanguageList), hindi);
+    EXPECT_EQ(window.DisplayText().CodePage(), 0);
+    window.DisplayText().SetBytes("\xE0\xA4\xB9");  // ह in UTF-8
+    EXPECT_EQ(window.Edit(kDisplayEdit)->text(), QString::fromUtf8("\xE0\xA4\xB9"));
+}
+
+TEST_F(EditorWindowTest, UnlistedLanguageIsShownAsAnExtraItemAndKept) {
+    CComboList* languages = window.List(kLanguageList);
+    const int listed = languages->Count();
+    window.SelectLanguage(0x1234);
+    EXPECT_EQ(languages->Count(), listed + 1);
+    EXPECT_EQ(languages->SelectedText(), "Unknown language (0x1234)");
+    EXPECT_EQ(window.SelectedLanguage(), 0x1234U);
+
+    // Showing it again reuses the item; showing a listed language drops it.
+    window.SelectLanguage(0x1234);
+    EXPECT_EQ(languages->Count(), listed + 1);
+    window.SelectLanguage(kGerman);
+    EXPECT_EQ(languages->Count(), listed);
+    EXPECT_EQ(window.SelectedLanguage(), kGerman);
+}
+
+TEST_F(EditorWindowTest, WithoutASelectedLanguageTheDocumentsLanguageIsKept) {
+    window.List(kLanguageList)->Select(-1);
+    EXPECT_EQ(window.SelectedLanguage(), window.Document().GetLanguage());
+}
+
+TEST_F(EditorWindowTest, VersionFieldAcceptsDigitsOnly) {
+    gui::Type(window.Edit(kVersionEdit), "1a2-3");
+    EXPECT_EQ(window.Edit(kVersionEdit)->text(), "123");
+}
