@@ -311,6 +311,20 @@ TEST(FileFormat, EveryTruncationFailsAndKeepsTheCompleteHolidays) {
     }
 }
 
+TEST(FileFormat, HolidaysOfTenBytesAreNotTakenForAnAbsurdCount) {
+    // Empty ID and display: the smallest record the format has.
+    CHolidays document;
+    document.SetHoliday(HolidayWithTexts("", ""));
+    Bytes bytes = Header(10);
+    const Bytes saved = SaveHolidayBytes(document);
+    const Bytes record(saved.begin() + 12, saved.end());
+    ASSERT_EQ(record.size(), 10u);
+    for (int i = 0; i < 10; ++i) {
+        bytes.insert(bytes.end(), record.begin(), record.end());
+    }
+    EXPECT_EQ(Load(bytes).GetHolidayCount(), 10);
+}
+
 TEST(FileFormat, CutInTheThirdHolidayKeepsTwo) {
     Bytes bytes = Header(3);
     AppendSmallHoliday(bytes);
