@@ -107,13 +107,6 @@ private:
     const CCodePage& codePage;
 };
 
-std::string Describe(const json& value) {
-    if (value.is_number_float()) {
-        return "a number with a fraction or an exponent";
-    }
-    return std::string(value.is_object() ? "an " : "a ") + value.type_name();
-}
-
 // Reads the fields of one JSON object into a record. Fields that are not
 // present keep the record's value; fields that no visit asked for are refused.
 class CJsonReader {
@@ -122,7 +115,7 @@ public:
     CJsonReader(const json& source, std::string sourcePlace, std::optional<CCodePage>& textCodePage)
         : object(source), place(std::move(sourcePlace)), codePage(textCodePage) {
         if (!object.is_object()) {
-            throw CCliError(fmt::format("{}: expected an object, found {}", PlaceName(), Describe(object)));
+            throw CCliError(fmt::format("{}: expected an object, found {}", PlaceName(), DescribeJsonValue(object)));
         }
     }
 
@@ -153,7 +146,7 @@ public:
             return;
         }
         if (!value->is_array()) {
-            throw CCliError(fmt::format("{}: expected an array, found {}", FieldPlace(name), Describe(*value)));
+            throw CCliError(fmt::format("{}: expected an array, found {}", FieldPlace(name), DescribeJsonValue(*value)));
         }
         records.clear();
         records.reserve(value->size());
@@ -183,7 +176,7 @@ private:
 
     std::int64_t Integer(const json& value, const char* name, std::int64_t low, std::int64_t high) const {
         if (!value.is_number_integer()) {
-            throw CCliError(fmt::format("{}: expected an integer, found {}", FieldPlace(name), Describe(value)));
+            throw CCliError(fmt::format("{}: expected an integer, found {}", FieldPlace(name), DescribeJsonValue(value)));
         }
         const bool inRange = value.is_number_unsigned()
                                  ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(high)

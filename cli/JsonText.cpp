@@ -97,3 +97,10 @@ nlohmann::ordered_json ParseJsonText(std::string_view text) {
         throw CCliError("the JSON text is not valid: " + WithoutExceptionTag(error.what()));
     }
 }
+
+std::string DescribeJsonValue(const nlohmann::ordered_json& value) {
+    if (value.is_number_float()) {
+        return "a number with a fraction or an exponent";
+    }
+    return std::string(value.is_object() || value.is_array() ? "an " : "a ") + value.type_name();
+}

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <string>
 #include <string_view>
 
 // Parses a JSON text, refusing what nlohmann's parser would otherwise accept
@@ -9,3 +10,7 @@
 // Throws CCliError with the line and column, or with the duplicate's place
 // (for example "holidays[2].rulesets[0].fixedMonth").
 nlohmann::ordered_json ParseJsonText(std::string_view text);
+
+// The kind of a JSON value for messages: "a string", "an array", "a number with
+// a fraction or an exponent", ...
+std::string DescribeJsonValue(const nlohmann::ordered_json& value);

@@ -1,6 +1,7 @@
 #include "cli/TextForm.h"
 
 #include "cli/CliError.h"
+#include "cli/JsonText.h"
 #include "core/CodePage.h"
 
 #include <fmt/format.h>
@@ -62,7 +63,7 @@ std::string BytesFromObject(const nlohmann::ordered_json& value, const std::stri
     }
     if (!found->is_string()) {
         throw CCliError(fmt::format("{}.bytes: expected a string of hex digits, found {}", place,
-                                    found->type_name()));
+                                    DescribeJsonValue(*found)));
     }
     return FromHex(found->get<std::string>(), place);
 }
@@ -92,7 +93,7 @@ std::string TextFromJson(const nlohmann::ordered_json& value, const CCodePage& c
     }
     if (!value.is_string()) {
         throw CCliError(fmt::format("{}: expected a text (a string or {{\"bytes\": \"<hex>\"}}), found {}",
-                                    place, value.type_name()));
+                                    place, DescribeJsonValue(value)));
     }
     if (std::optional<std::string> bytes = codePage.FromUtf8(value.get_ref<const std::string&>())) {
         return *std::move(bytes);

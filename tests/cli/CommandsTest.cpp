@@ -1,0 +1,212 @@
+#include "cli/CliApp.h"
+#include "cli/Commands.h"
+#include "cli/DocumentFiles.h"
+#include "cli/JsonForm.h"
+#include "model/HolidayFile.h"
+#include "tests/cli/CliTestSupport.h"
+#include "tests/support/SampleDocuments.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct CRun {
+    int exitCode;
+    std::string out;
+    std::string errors;
+};
+
+CRun RunCli(const std::vector<std::string>& arguments) {
+    std::ostringstream out;
+    std::ostringstream errors;
+    const int exitCode = RunTavrinCli(arguments, out, errors);
+    return {exitCode, out.str(), errors.str()};
+}
+
+std::string HolBytes(const CHolidays& document) {
+    const std::vector<std::uint8_t> bytes = SaveHolidayBytes(document);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+// A fixed date on every 1 January, with a display text in Windows-1252.
+CHolidays MakeNewYearDocument() {
+    CRuleset ruleset = MakeFixedRuleset();
+    CHoliday holiday;
+    holiday.id = "NEU";
+    holiday.display = "Neujahr \xE4";
+    holiday.rulesets.push_back(ruleset);
+    return MakeDocument(0x0407, {holiday});
+}
+
+TEST(Convert, HolToJsonAndBackGivesTheSameBytes) {
+    const CTemporaryFolder folder;
+    const std::string original = HolBytes(MakeGermanHolidays());
+    WriteTextFile(folder / "in.hol", original);
+
+    const CRun toJson = RunCli({"convert", (folder / "in.hol").string(), (folder / "mid.json").string()});
+    const CRun toHol = RunCli({"convert", (folder / "mid.json").string(), (folder / "out.HOL").string()});
+
+    EXPECT_EQ(toJson.exitCode, 0) << toJson.errors;
+    EXPECT_EQ(toHol.exitCode, 0) << toHol.errors;
+    EXPECT_EQ(ReadTextFile(folder / "out.HOL"), original);
+    EXPECT_NE(ReadTextFile(folder / "mid.json").find("\"display\": \"Bu\xC3\x9F- und Bettag\""), std::string::npos);
+}
+
+TEST(Convert, SameFormOnBothSidesRewritesTheFile) {
+    const CTemporaryFolder folder;
+    const std::string original = HolBytes(MakeGermanHolidays());
+    WriteTextFile(folder / "a.hol", original);
+    EXPECT_EQ(RunCli({"convert", (folder / "a.hol").string(), (folder / "b.hol").string()}).exitCode, 0);
+    EXPECT_EQ(ReadTextFile(folder / "b.hol"), original);
+
+    WriteTextFile(folder / "a.json", "{\"version\": 7}");
+    EXPECT_EQ(RunCli({"convert", (folder / "a.json").string(), (folder / "b.json").string()}).exitCode, 0);
+    EXPECT_EQ(DocumentFromJsonText(ReadTextFile(folder / "b.json")).GetVersion(), 7);
+}
+
+TEST(Convert, ReplacesAnExistingOutputFile) {
+    const CTemporaryFolder folder;
+    WriteTextFile(folder / "in.json", "{\"version\": 3}");
+    WriteTextFile(folder / "out.hol", std::string(1000, 'x'));
+    EXPECT_EQ(RunCli({"convert", (folder / "in.json").string(), (folder / "out.hol").string()}).exitCode, 0);
+    EXPECT_EQ(ReadTextFile(folder / "out.hol").size(), 12u);
+}
+
+TEST(Convert, NotesBytesAfterTheLastHoliday) {
+    const CTemporaryFolder folder;
+    WriteTextFile(folder / "in.hol", HolBytes(MakeNewYearDocument()) + "tail");
+    const CRun run = RunCli({"convert", (folder / "in.hol").string(), (folder / "out.hol").string()});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.errors.find("the 4 bytes after the last holiday are not part of the document"), std::string::npos)
+        << run.errors;
+    EXPECT_EQ(ReadTextFile(folder / "out.hol"), HolBytes(MakeNewYearDocument()));
+}
+
+TEST(Convert, FailuresLeaveNoFileBehind) {
+    const CTemporaryFolder folder;
+    const std::string good = (folder / "good.json").string();
+    WriteTextFile(good, "{}");
+    WriteTextFile(folder / "bad.json", R"({"holidays": [{"rulesets": [{"fixedMonth": "May"}]}]})");
+    WriteTextFile(folder / "short.hol", HolBytes(MakeGermanHolidays()).substr(0, 100));
+    std::filesystem::create_directory(folder / "taken.hol");
+
+    const struct {
+        std::vector<std::string> arguments;
+        const char* message;
+    } cases[] = {
+        {{"convert", good, (folder / "missing" / "out.hol").string()}, "No such file or directory"},
+        {{"convert", good, (folder / "taken.hol").string()}, "cannot write"},
+        {{"convert", good, (folder / "out.txt").string()}, "must end in .hol or .json"},
+        {{"convert", (folder / "none.hol").string(), (folder / "out.hol").string()}, "cannot read"},
+        {{"convert", (folder / "bad.json").string(), (folder / "out.hol").string()},
+         "holidays[0].rulesets[0].fixedMonth: expected an integer, found a string"},
+        {{"convert", (folder / "short.hol").string(), (folder / "out.json").string()}, "cannot load"},
+    };
+    for (const auto& c : cases) {
+        const CRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.arguments[2];
+        EXPECT_EQ(run.errors.rfind("tavrin-cli: ", 0), 0u) << run.errors;
+        EXPECT_NE(run.errors.find(c.message), std::string::npos) << run.errors;
+    }
+    // Only the inputs remain: no output, no temporary file.
+    std::vector<std::string> names = folder.Names();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"bad.json", "good.json", "short.hol", "taken.hol"}));
+    EXPECT_TRUE(std::filesystem::is_empty(folder / "taken.hol"));
+}
+
+TEST(Dates, ListsEachYearsHolidaysInPreviewOrder) {
+    const CTemporaryFolder folder;
+    WriteTextFile(folder / "de.hol", HolBytes(MakeGermanHolidays()));
+    const CRun run = RunCli({"dates", (folder / "de.hol").string(), "2023", "2024"});
+    ASSERT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_TRUE(run.out.starts_with("2023-01-01\tNEUJAHR\tNeujahr\n"
+                                    "2023-04-07\tKARFREITAG\tKarfreitag\n"))
+        << run.out;
+    EXPECT_NE(run.out.find("2023-11-22\tBUSS_UND_BETTAG\tBu\xC3\x9F- und Bettag\n"), std::string::npos);
+    EXPECT_NE(run.out.find("2024-12-31\tSILVESTER\tSilvester\n"), std::string::npos);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2 * 17);
+}
+
+TEST(Dates, LastYearDefaultsToTheFirst) {
+    const CTemporaryFolder folder;
+    WriteTextFile(folder / "n.hol", HolBytes(MakeNewYearDocument()));
+    const CRun run = RunCli({"dates", (folder / "n.hol").string(), "2030"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "2030-01-01\tNEU\tNeujahr \xC3\xA4\n");
+}
+
+TEST(Dates, EscapesLineBreaksAndTabsInTexts) {
+    CHolidays document = MakeNewYearDocument();
+    CHoliday holiday = document.GetHoliday(0);
+    holiday.display = "a\tb\r\nc\\";
+    document.SetHoliday(holiday);
+    const CTemporaryFolder folder;
+    WriteTextFile(folder / "n.hol", HolBytes(document));
+    EXPECT_EQ(RunCli({"dates", (folder / "n.hol").string(), "2030"}).out, "2030-01-01\tNEU\ta\\tb\\r\\nc\\\\\n");
+}
+
+TEST(Dates, RefusesAbsurdYearRanges) {
+    const CTemporaryFolder folder;
+    const std::string file = (folder / "n.hol").string();
+    WriteTextFile(file, HolBytes(MakeNewYearDocument()));
+    const struct {
+        std::vector<std::string> years;
+        const char* message;
+    } cases[] = {
+        {{"0"}, "the first year 0 is outside the years 1 to 9999"},
+        {{"2000", "10000"}, "the last year 10000 is outside the years 1 to 9999"},
+        {{"-5", "2000"}, "the first year -5 is outside"},
+        {{"2001", "2000"}, "the last year 2000 is before the first year 2001"},
+        {{"99999999999"}, "FIRST"},
+        {{"twenty"}, "FIRST"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments{"dates", file};
+        arguments.insert(arguments.end(), c.years.begin(), c.years.end());
+        const CRun run = RunCli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << c.years[0];
+        EXPECT_NE(run.errors.find(c.message), std::string::npos) << run.errors;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(Dates, ReachesTheLastYearOfTheDateRange) {
+    const CTemporaryFolder folder;
+    WriteTextFile(folder / "n.json", R"({"holidays": [{"id": "E", "rulesets": [{"validTo": 9999, "fixedDay": 31, "fixedMonth": 12}]}]})");
+    const CRun run = RunCli({"dates", (folder / "n.json").string(), "9999"});
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.out, "9999-12-31\tE\t\n");
+}
+
+TEST(Preview, PrintsTheEditorsReport) {
+    const CTemporaryFolder folder;
+    WriteTextFile(folder / "n.json", DocumentToJsonText(MakeNewYearDocument()));
+    EXPECT_EQ(RunCli({"preview", (folder / "n.json").string(), "2024"}).out, "01 Jan\tNeujahr \xC3\xA4\n");
+    EXPECT_EQ(RunCli({"preview", "--crlf", (folder / "n.json").string(), "2024"}).out, "01 Jan\tNeujahr \xC3\xA4\r\n");
+    EXPECT_EQ(RunCli({"preview", (folder / "n.json").string(), "0"}).exitCode, 2);
+}
+
+TEST(CommandLine, WrongUsageEndsWithExitCodeTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"frobnicate"},
+        {"convert", "only-one.hol"},
+        {"preview", "x.hol"},
+        {"check"},
+        {"dates", "x.hol", "2000", "2001", "2002"},
+    };
+    for (const auto& arguments : cases) {
+        const CRun run = RunCli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << (arguments.empty() ? "(none)" : arguments[0]);
+        EXPECT_NE(run.errors, "");
+    }
+    EXPECT_EQ(RunCli({"--help"}).exitCode, 0);
+}
+
+}  // namespace

@@ -1,0 +1,284 @@
+#include "cli/CliError.h"
+#include "cli/DocumentBuilder.h"
+#include "cli/JsonForm.h"
+#include "core/Clock.h"
+#include "model/HolidayFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+std::string ErrorOf(const std::string& text) {
+    try {
+        DocumentFromJsonText(text);
+    } catch (const CCliError& error) {
+        return error.what();
+    }
+    return "(no error)";
+}
+
+// One holiday with one ruleset and one shift rule, in a document of the language.
+std::string OneHolidayJson(LCID language, const std::string& displayJson) {
+    return R"({"language": )" + std::to_string(language) + R"(, "holidays": [{"id": "X", "display": )" +
+           displayJson + "}]}";
+}
+
+std::string DisplayOf(const CHolidays& document) {
+    return document.Holidays().at(0).display;
+}
+
+TEST(JsonForm, LeftOutFieldsTakeTheDefaultsOfNewRecords) {
+    const CScopedFixedClock clock(CLocalTime{2024, 5, 15, 10, 0, 0});  // a Wednesday
+    const CHolidays document = DocumentFromJsonText(R"({"holidays": [{"rulesets": [{"shiftRules": [{}]}]}]})");
+
+    EXPECT_EQ(document.GetLanguage(), CHolidays().GetLanguage());
+    EXPECT_EQ(document.GetVersion(), 100);
+    ASSERT_EQ(document.Holidays().size(), 1u);
+    const CHoliday& holiday = document.Holidays()[0];
+    EXPECT_EQ(holiday.id, "");
+    EXPECT_EQ(holiday.referenceOnly, 0);
+    ASSERT_EQ(holiday.rulesets.size(), 1u);
+    CRuleset expected;  // made under the same clock: 15 May, Wednesday
+    expected.shiftRules.push_back(CShiftRule{});
+    EXPECT_EQ(holiday.rulesets[0], expected);
+    EXPECT_EQ(holiday.rulesets[0].fixedDay, 15);
+    EXPECT_EQ(holiday.rulesets[0].monthWeekday, 2);
+}
+
+TEST(JsonForm, EmptyObjectIsANewDocument) {
+    const CHolidays document = DocumentFromJsonText("{}");
+    EXPECT_EQ(document.GetVersion(), 100);
+    EXPECT_TRUE(document.Holidays().empty());
+}
+
+TEST(JsonForm, RefusesUnknownFieldsNamingTheirPlace) {
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {R"({"langauge": 1031})", "langauge: unknown field"},
+        {R"({"holidays": [{}, {"ID": "x"}]})", "holidays[1].ID: unknown field"},
+        {R"({"holidays": [{"rulesets": [{}, {}, {"fixedMonht": 3}]}]})", "holidays[0].rulesets[2].fixedMonht: unknown field"},
+        {R"({"holidays": [{"rulesets": [{"shiftRules": [{"shift": 1}]}]}]})",
+         "holidays[0].rulesets[0].shiftRules[0].shift: unknown field"},
+        {R"({"holidays": [{"display": {"bytes": "41", "text": "A"}}]})", R"(holidays[0].display.text: unknown field (a text object holds only "bytes"))"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ErrorOf(c.text), c.message) << c.text;
+    }
+}
+
+TEST(JsonForm, RefusesWrongTypesNamingTheirPlace) {
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {R"([])", "the JSON document: expected an object, found an array"},
+        {R"({"version": "100"})", "version: expected an integer, found a string"},
+        {R"({"version": 1.5})", "version: expected an integer, found a number with a fraction or an exponent"},
+        {R"({"version": true})", "version: expected an integer, found a boolean"},
+        {R"({"holidays": {}})", "holidays: expected an array, found an object"},
+        {R"({"holidays": [3]})", "holidays[0]: expected an object, found a number"},
+        {R"({"holidays": [{}, {}, {"rulesets": [{"fixedMonth": null}]}]})",
+         "holidays[2].rulesets[0].fixedMonth: expected an integer, found a null"},
+        {R"({"holidays": [{"id": 5}]})", R"(holidays[0].id: expected a text (a string or {"bytes": "<hex>"}), found a number)"},
+        {R"({"holidays": [{"rulesets": [{"shiftRules": [{"shiftTarget": ["A"]}]}]}]})",
+         R"(holidays[0].rulesets[0].shiftRules[0].shiftTarget: expected a text (a string or {"bytes": "<hex>"}), found an array)"},
+        {R"({"holidays": [{"id": {}}]})", R"(holidays[0].id: a text object needs the field "bytes")"},
+        {R"({"holidays": [{"id": {"bytes": "abc"}}]})", "holidays[0].id.bytes: the hex text has an odd number of digits (3)"},
+        {R"({"holidays": [{"id": {"bytes": "4g"}}]})", R"(holidays[0].id.bytes: "4g" at position 0 is not a hex byte)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ErrorOf(c.text), c.message) << c.text;
+    }
+}
+
+TEST(JsonForm, IntegersMustFitTheirFields) {
+    const struct {
+        const char* text;
+        bool valid;
+    } cases[] = {
+        {R"({"version": 2147483647})", true},
+        {R"({"version": -2147483648})", true},
+        {R"({"version": 2147483648})", false},
+        {R"({"version": -2147483649})", false},
+        {R"({"version": 18446744073709551615})", false},
+        {R"({"holidays": [{"rulesets": [{"offsetDays": 99999999999}]}]})", false},
+        {R"({"language": 4294967295})", true},
+        {R"({"language": 4294967296})", false},
+        {R"({"language": -1})", false},
+    };
+    for (const auto& c : cases) {
+        const std::string error = ErrorOf(c.text);
+        if (c.valid) {
+            EXPECT_EQ(error, "(no error)") << c.text;
+        } else {
+            EXPECT_NE(error.find("is outside the range"), std::string::npos) << c.text << ": " << error;
+        }
+    }
+    EXPECT_EQ(ErrorOf(R"({"version": 2147483648})"), "version: 2147483648 is outside the range -2147483648 to 2147483647");
+}
+
+TEST(JsonForm, RefusesAFieldGivenTwice) {
+    EXPECT_EQ(ErrorOf(R"({"holidays": [{}, {"rulesets": [{"fixedMonth": 3, "fixedMonth": 4}]}]})"),
+              "holidays[1].rulesets[0].fixedMonth: the field is given twice");
+    EXPECT_EQ(ErrorOf(R"({"version": 1, "holidays": [], "version": 2})"),
+              "version: the field is given twice");
+}
+
+TEST(JsonForm, ReportsSyntaxErrorsWithTheirPosition) {
+    const std::string error = ErrorOf("{\n  \"version\": 1,\n}");
+    EXPECT_EQ(error.rfind("the JSON text is not valid: parse error at line 3, column 1", 0), 0u) << error;
+}
+
+TEST(JsonForm, TextsUseTheCodePageOfTheLanguage) {
+    const struct {
+        LCID language;
+        const char* utf8;
+        std::string bytes;
+    } cases[] = {
+        {0x0407, "Buß- und Bettag", "Bu\xDF- und Bettag"},     // 1252
+        {0x0419, "Рождество", "\xD0\xEE\xE6\xE4\xE5\xF1\xF2\xE2\xEE"},  // 1251
+        {0x0411, "元日", "\x8C\xB3\x93\xFA"},                  // 932
+        {0x0409, "\xE2\x82\xAC", "\x80"},                      // the euro sign in 1252
+        {0x0000, "€", "\xE2\x82\xAC"},                         // no code page: UTF-8
+    };
+    for (const auto& c : cases) {
+        const std::string jsonString = json(c.utf8).dump();
+        const CHolidays document = DocumentFromJsonText(OneHolidayJson(c.language, jsonString));
+        EXPECT_EQ(DisplayOf(document), c.bytes) << c.utf8;
+        EXPECT_EQ(DocumentToJson(document)["holidays"][0]["display"], json(c.utf8)) << c.utf8;
+    }
+}
+
+TEST(JsonForm, TextsThatDoNotDecodeExactlyAreWrittenAsBytes) {
+    const struct {
+        LCID language;
+        std::string bytes;
+        const char* hex;
+    } cases[] = {
+        {0x0000, "\xFF\xFE", "fffe"},        // not UTF-8
+        {0x0411, "\x82", "82"},              // a lead byte without its trail byte in 932
+        {0x0411, "A\xA0", "41a0"},          // unassigned in 932
+        {0x040D, "\xD9", "d9"},              // unassigned in 1255
+    };
+    for (const auto& c : cases) {
+        CHoliday holiday;
+        holiday.id = "X";
+        holiday.display = c.bytes;
+        CHolidays document;
+        document.SetLanguage(c.language);
+        document.SetHoliday(holiday);
+        const json written = DocumentToJson(document)["holidays"][0]["display"];
+        EXPECT_EQ(written, json({{"bytes", c.hex}})) << c.hex;
+        EXPECT_EQ(DisplayOf(DocumentFromJsonText(OneHolidayJson(c.language, written.dump()))), c.bytes);
+    }
+}
+
+TEST(JsonForm, BytesAcceptUpperCaseHex) {
+    EXPECT_EQ(DisplayOf(DocumentFromJsonText(OneHolidayJson(0x0407, R"({"bytes": "C4FF"})"))), "\xC4\xFF");
+}
+
+TEST(JsonForm, RefusesCharactersTheCodePageCannotHold) {
+    EXPECT_EQ(ErrorOf(OneHolidayJson(0x0407, R"("元日")")),
+              R"(holidays[0].display: the text has characters that code page 1252 cannot hold (write its bytes as {"bytes": "<hex>"}))");
+}
+
+// A random document whose texts are random bytes, most of them not valid in
+// the document's code page, and whose integers take any 32-bit value.
+class CRandomDocuments {
+public:
+    explicit CRandomDocuments(unsigned seed) : random(seed) {}
+
+    CHolidays Next() {
+        static const LCID kLanguages[] = {0x0407, 0x0419, 0x0411, 0x0804, 0x0404, 0x0412, 0x041E, 0x0409,
+                                          0x040D, 0x0401, 0x0000, 0xFFFFFFFF, 0x7FFF};
+        std::vector<CHoliday> holidays(Count(4));
+        for (CHoliday& holiday : holidays) {
+            holiday.id = Text();
+            holiday.display = Text();
+            holiday.referenceOnly = Int();
+            holiday.rulesets.resize(Count(3));
+            for (CRuleset& ruleset : holiday.rulesets) {
+                FillRuleset(ruleset);
+            }
+        }
+        const LCID language = Count(3) == 0 ? static_cast<LCID>(random())
+                                            : kLanguages[Count(std::size(kLanguages) - 1)];
+        return BuildDocument(language, Int(), holidays);
+    }
+
+private:
+    std::size_t Count(std::size_t most) { return std::uniform_int_distribution<std::size_t>(0, most)(random); }
+
+    std::int32_t Int() {
+        switch (Count(3)) {
+            case 0: return std::numeric_limits<std::int32_t>::min();
+            case 1: return static_cast<std::int32_t>(Count(12));
+            default: return static_cast<std::int32_t>(random());
+        }
+    }
+
+    std::string Text() {
+        std::string text(Count(2) == 0 ? Count(300) : Count(12), '\0');
+        const bool ascii = Count(3) == 0;
+        for (char& c : text) {
+            c = static_cast<char>(ascii ? 0x20 + Count(0x5E) : Count(255));
+        }
+        return text;
+    }
+
+    void FillRuleset(CRuleset& ruleset) {
+        for (std::int32_t* field : {&ruleset.validFrom, &ruleset.validTo, &ruleset.interval, &ruleset.ruleKind,
+                                    &ruleset.fixedDay, &ruleset.fixedMonth, &ruleset.weekdayOrdinal,
+                                    &ruleset.monthWeekday, &ruleset.weekdayMonth, &ruleset.relativeKind,
+                                    &ruleset.offsetDays, &ruleset.offsetDirection, &ruleset.weekdayCount,
+                                    &ruleset.relativeWeekday, &ruleset.weekdayDirection}) {
+            *field = Int();
+        }
+        ruleset.offsetReference = Text();
+        ruleset.weekdayReference = Text();
+        ruleset.shiftRules.resize(Count(3));
+        for (CShiftRule& rule : ruleset.shiftRules) {
+            for (std::int32_t* field : {&rule.conditionKind, &rule.conditionWeekday, &rule.action, &rule.shiftCount,
+                                        &rule.shiftWeekday, &rule.shiftDirection}) {
+                *field = Int();
+            }
+            rule.conditionHoliday = Text();
+            rule.shiftTarget = Text();
+        }
+    }
+
+    std::mt19937 random;
+};
+
+TEST(JsonForm, AnyDocumentSurvivesTheRoundTripByteForByte) {
+    CRandomDocuments documents(20240515);
+    for (int i = 0; i < 400; ++i) {
+        const CHolidays document = documents.Next();
+        const std::vector<std::uint8_t> bytes = SaveHolidayBytes(document);
+        const std::string text = DocumentToJsonText(document);
+        const std::vector<std::uint8_t> again = SaveHolidayBytes(DocumentFromJsonText(text));
+        ASSERT_EQ(again, bytes) << "document " << i << ":\n" << text;
+    }
+}
+
+TEST(JsonForm, LongTextsSurviveTheRoundTrip) {
+    CHoliday holiday;
+    holiday.id = std::string(70000, 'a') + "\x81";  // a 4-byte length prefix, not valid in 1252
+    holiday.display = std::string(300, '\xE4');      // a 2-byte length prefix, valid in 1252
+    CHolidays document;
+    document.SetLanguage(0x0407);
+    document.SetHoliday(holiday);
+    EXPECT_EQ(DocumentFromJsonText(DocumentToJsonText(document)).Holidays(), document.Holidays());
+}
+
+}  // namespace
