@@ -1,0 +1,82 @@
+#include "model/PreviewReport.h"
+
+#include "model/CHolidays.h"
+#include "tests/support/SampleDocuments.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+CHoliday Fixed(const std::string& id, const std::string& display, int day, int month) {
+    CRuleset ruleset = MakeFixedRuleset();
+    ruleset.fixedDay = day;
+    ruleset.fixedMonth = month;
+    CHoliday holiday;
+    holiday.id = id;
+    holiday.display = display;
+    holiday.rulesets.push_back(ruleset);
+    return holiday;
+}
+
+TEST(PreviewReport, WalksEveryDayOfTheYear) {
+    const struct {
+        int year;
+        std::string report;
+    } cases[] = {
+        {2024, "01 Jan\tfirst\r\n29 Feb\tleap\r\n31 Dec\tlast\r\n"},
+        {2023, "01 Jan\tfirst\r\n31 Dec\tlast\r\n"},
+    };
+    CHolidays document = MakeDocument(0x0409, {Fixed("L", "last", 31, 12), Fixed("F", "first", 1, 1),
+                                               Fixed("P", "leap", 29, 2)});
+    for (const auto& c : cases) {
+        EXPECT_EQ(BuildPreviewReport(document, c.year, "\r\n"), c.report) << c.year;
+    }
+}
+
+TEST(PreviewReport, SameDayHolidaysFollowThePerDayList) {
+    // B is defined 0 days after C, which comes later in the list: C resolves first.
+    CHoliday b = Fixed("B", "second", 1, 1);
+    b.rulesets[0].ruleKind = 2;
+    b.rulesets[0].offsetReference = "C";
+    CHolidays document = MakeDocument(0x0409, {Fixed("A", "first", 5, 5), b, Fixed("C", "third", 5, 5)});
+    const std::vector<CPreviewEntry> entries = CollectPreviewEntries(document, 2024);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].id, "A");
+    EXPECT_EQ(entries[1].id, "C");
+    EXPECT_EQ(entries[2].id, "B");
+    EXPECT_EQ(BuildPreviewReport(document, 2024, "\n"), "05 May\tfirst\n05 May\tthird\n05 May\tsecond\n");
+}
+
+TEST(PreviewReport, DecodesDisplayTextsWithTheLanguagesCodePage) {
+    CHolidays german = MakeDocument(0x0407, {Fixed("X", "Gr\xFC\xDF" "e \x81", 3, 3)});
+    EXPECT_EQ(BuildPreviewReport(german, 2024, "\n"), "03 Mar\tGr\xC3\xBC\xC3\x9F" "e \xC2\x81\n");
+    CHolidays utf8 = MakeDocument(0x0000, {Fixed("X", "bad \xFF", 3, 3)});
+    EXPECT_EQ(BuildPreviewReport(utf8, 2024, "\n"), "03 Mar\tbad \xEF\xBF\xBD\n");
+}
+
+TEST(PreviewReport, YearsTheDateValueRefusesGiveNothing) {
+    CHolidays document = MakeDocument(0x0409, {Fixed("F", "first", 1, 1)});
+    EXPECT_EQ(BuildPreviewReport(document, -1, "\n"), "");
+    CHolidays empty = MakeDocument(0x0409, {});
+    EXPECT_EQ(BuildPreviewReport(empty, 2024, "\n"), "");
+    // Year 0: the walk visits 1 January only, then the day after lies in year 1.
+    CHoliday second = Fixed("S", "second", 2, 1);
+    second.rulesets[0].validFrom = 0;
+    CHoliday first = Fixed("F", "first", 1, 1);
+    first.rulesets[0].validFrom = 0;
+    CHolidays yearZero = MakeDocument(0x0409, {first, second});
+    EXPECT_EQ(BuildPreviewReport(yearZero, 0, "\n"), "01 Jan\tfirst\n");
+}
+
+TEST(PreviewReport, EndsAtTheLastDayOfTheDateRange) {
+    CHolidays document = MakeDocument(0x0409, {Fixed("E", "end", 31, 12)});
+    CHoliday holiday = document.GetHoliday(0);
+    holiday.rulesets[0].validTo = 9999;
+    document.SetHoliday(holiday);
+    EXPECT_EQ(BuildPreviewReport(document, 9999, "\n"), "31 Dec\tend\n");
+}
+
+}  // namespace
