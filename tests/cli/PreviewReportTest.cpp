@@ -62,13 +62,6 @@ TEST(PreviewReport, YearsTheDateValueRefusesGiveNothing) {
     EXPECT_EQ(BuildPreviewReport(document, -1, "\n"), "");
     CHolidays empty = MakeDocument(0x0409, {});
     EXPECT_EQ(BuildPreviewReport(empty, 2024, "\n"), "");
-    // Year 0: the walk visits 1 January only, then the day after lies in year 1.
-    CHoliday second = Fixed("S", "second", 2, 1);
-    second.rulesets[0].validFrom = 0;
-    CHoliday first = Fixed("F", "first", 1, 1);
-    first.rulesets[0].validFrom = 0;
-    CHolidays yearZero = MakeDocument(0x0409, {first, second});
-    EXPECT_EQ(BuildPreviewReport(yearZero, 0, "\n"), "01 Jan\tfirst\n");
 }
 
 TEST(PreviewReport, EndsAtTheLastDayOfTheDateRange) {
