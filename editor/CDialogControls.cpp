@@ -1,5 +1,7 @@
 #include "editor/CDialogControls.h"
 
+#include <algorithm>
+
 #include "editor/CComboList.h"
 #include "resources/Templates.h"
 
@@ -26,6 +28,12 @@ CDialogUnits::CDialogUnits(const QFont& font) {
 }
 
 int CDialogUnits::X(int units) const { return (units * baseWidth + 2) / 4; }
+
+void CDialogUnits::FitWidth(int pixels, int units) {
+    if (units > 0) {
+        baseWidth = std::max(baseWidth, (pixels * 4 + units - 1) / units);
+    }
+}
 int CDialogUnits::Y(int units) const { return (units * baseHeight + 4) / 8; }
 
 namespace {
@@ -42,7 +50,7 @@ QWidget* CreateWidget(QDialog& dialog, const CControlTemplate& control) {
         auto* label = new QLabel(&dialog);
         label->setTextFormat(Qt::PlainText);
         label->setText(control.Has(kNoPrefix) ? text : QString(text).remove(QLatin1Char('&')));
-        label->setAlignment((control.Has(kCentred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setAlignment((control.Has(kCentred) ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
         return label;
     }
     case ControlKind::Icon: {
@@ -95,21 +103,14 @@ QWidget* CreateWidget(QDialog& dialog, const CControlTemplate& control) {
 }  // namespace
 
 QSize CDialogControls::Build(QDialog& dialog, const CDialogTemplate& dialogTemplate, QPoint origin) {
-    const CDialogUnits units(dialog.font());
+    CDialogUnits units(dialog.font());
     QButtonGroup* radioGroup = nullptr;
     QWidget* previousFocusable = nullptr;
     for (const CControlTemplate& control : dialogTemplate.controls) {
         QWidget* widget = CreateWidget(dialog, control);
-        const bool isList = control.kind == ControlKind::DropDownList || control.kind == ControlKind::DropDownEdit;
-        const int height = isList ? kClosedListHeight : control.height;
-        widget->setGeometry(origin.x() + units.X(control.x), origin.y() + units.Y(control.y), units.X(control.width),
-                            units.Y(height));
-        if (auto* list = qobject_cast<CComboList*>(widget)) {
-            // The template's height is the list's open height.
-            list->setMaxVisibleItems(std::max(1, (control.height - kClosedListHeight) / 8));
-        }
-        if (control.kind == ControlKind::Icon) {
-            qobject_cast<QLabel*>(widget)->setPixmap(QIcon(QString::fromLatin1(kProgramIconPath)).pixmap(widget->size()));
+        if (control.kind == ControlKind::Label || control.kind == ControlKind::CheckBox ||
+            control.kind == ControlKind::RadioButton) {
+            units.FitWidth(widget->sizeHint().width(), control.width);
         }
         if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
             if (control.Has(kStartsGroup) || radioGroup == nullptr) {
@@ -129,6 +130,24 @@ QSize CDialogControls::Build(QDialog& dialog, const CDialogTemplate& dialogTempl
         }
         widget->setObjectName(QStringLiteral("control%1").arg(control.id));
         widgets.push_back(widget);
+    }
+
+    // Placed once the units are known.
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        const CControlTemplate& control = dialogTemplate.controls[i];
+        QWidget* widget = widgets[i];
+        const bool isList = control.kind == ControlKind::DropDownList || control.kind == ControlKind::DropDownEdit;
+        const int height = isList ? kClosedListHeight : control.height;
+        widget->setGeometry(origin.x() + units.X(control.x), origin.y() + units.Y(control.y), units.X(control.width),
+                            units.Y(height));
+        if (auto* list = qobject_cast<CComboList*>(widget)) {
+            // The template's height is the list's open height.
+            list->setMaxVisibleItems(std::max(1, (control.height - kClosedListHeight) / 8));
+        }
+        if (control.kind == ControlKind::Icon) {
+            qobject_cast<QLabel*>(widget)->setPixmap(
+                QIcon(QString::fromLatin1(kProgramIconPath)).pixmap(widget->size()));
+        }
     }
     return {units.X(dialogTemplate.width), units.Y(dialogTemplate.height)};
 }

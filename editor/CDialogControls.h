@@ -18,7 +18,9 @@ public:
     // absolute position (offset by origin, in pixels), in tab order. Dialog
     // units are converted with the dialog's font: a horizontal unit is a
     // quarter of the average character width, a vertical unit an eighth of
-    // the character height. Returns the client size in pixels.
+    // the character height. Fonts wider than the one the layout was drawn
+    // for widen the horizontal unit until every caption fits, so the layout
+    // keeps its proportions. Returns the client size in pixels.
     QSize Build(QDialog& dialog, const CDialogTemplate& dialogTemplate, QPoint origin = {});
 
     QWidget* Widget(int id) const;  // nullptr for an unknown id
@@ -43,6 +45,8 @@ public:
     explicit CDialogUnits(const QFont& font);
     int X(int units) const;
     int Y(int units) const;
+    // Widens the horizontal unit so that `pixels` fit into `units`.
+    void FitWidth(int pixels, int units);
 
 private:
     int baseWidth;   // average character width in pixels

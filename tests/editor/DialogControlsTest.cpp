@@ -110,3 +110,27 @@ TEST(DialogControls, TabOrderFollowsTheTable) {
     EXPECT_EQ(edit->nextInFocusChain(), controls.Widget(ids::kOk));
     EXPECT_EQ(controls.Widget(ids::kOk)->nextInFocusChain(), controls.Widget(ids::kCancel));
 }
+
+TEST(DialogControls, EveryCaptionFitsItsControlWhateverTheFont) {
+    for (const CDialogTemplate* dialogTemplate :
+         {&MainDialogTemplate(), &AboutDialogTemplate(), &AddHolidayDialogTemplate(), &RenameHolidayDialogTemplate()}) {
+        for (const int pointSize : {8, 11, 16}) {
+            QDialog dialog;
+            QFont font = dialog.font();
+            font.setPointSize(pointSize);
+            dialog.setFont(font);
+            CDialogControls controls;
+            controls.Build(dialog, *dialogTemplate);
+            for (QWidget* widget : controls.All()) {
+                int needed = 0;
+                if (auto* button = qobject_cast<QPushButton*>(widget)) {
+                    needed = button->fontMetrics().horizontalAdvance(button->text()) + 4;
+                } else if (widget->inherits("QLabel") || widget->inherits("QAbstractButton")) {
+                    needed = widget->sizeHint().width();
+                }
+                EXPECT_LE(needed, widget->width())
+                    << dialogTemplate->caption << ", " << pointSize << " pt, " << widget->objectName().toStdString();
+            }
+        }
+    }
+}
