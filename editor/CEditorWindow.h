@@ -42,10 +42,6 @@ public:
     // Controls by their ids (resources/ControlIds.h); nullptr for an unknown
     // id or a control of another kind.
     QWidget* Control(int id) const { return controls.Widget(id); }
-    template <class T>
-    T* Control(int id) const {
-        return controls.Get<T>(id);
-    }
     CComboList* List(int id) const;
     QLineEdit* Edit(int id) const;
     QAbstractButton* Button(int id) const;
@@ -134,6 +130,12 @@ private:
     void FillMonthAndWeekdayLists();
     void FillYearList();
     void FillLanguageList();
+    // File commands (FileCommands.cpp). AskToSaveWork asks the save question
+    // when there is work to lose and gives whether the command may go on;
+    // SaveDocument and SaveDocumentAs give whether the document was written.
+    bool AskToSaveWork();
+    bool SaveDocument();
+    bool SaveDocumentAs();
 
     CDialogControls controls;
     std::unique_ptr<IEditorDialogs> ownDialogs;
