@@ -42,6 +42,10 @@ public:
     // Controls by their ids (resources/ControlIds.h); nullptr for an unknown
     // id or a control of another kind.
     QWidget* Control(int id) const { return controls.Widget(id); }
+    template <class T>
+    T* Control(int id) const {
+        return controls.Get<T>(id);
+    }
     CComboList* List(int id) const;
     QLineEdit* Edit(int id) const;
     QAbstractButton* Button(int id) const;
