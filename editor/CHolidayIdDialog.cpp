@@ -1,26 +1,26 @@
 #include "editor/CHolidayIdDialog.h"
 
+#include "editor/CQtEditorDialogs.h"
 #include "resources/ControlIds.h"
 #include "resources/Templates.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 
-namespace {
+#include <algorithm>
 
-constexpr int kMaxIdLength = 64;
-
-}  // namespace
-
-CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, QWidget* parent) : QDialog(parent) {
+CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, QWidget* parent)
+    : QDialog(parent), offeredId(id), offeredText(QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size()))) {
     const CDialogTemplate& dialogTemplate =
         purpose == Purpose::Add ? AddHolidayDialogTemplate() : RenameHolidayDialogTemplate();
     setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
     setFixedSize(controls.Build(*this, dialogTemplate));
 
     QLineEdit* edit = IdEdit();
-    edit->setMaxLength(kMaxIdLength);
-    edit->setText(QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size())));
+    // A longer ID from a file is shown whole rather than cut.
+    edit->setMaxLength(std::max<int>(kMaxIdLength, static_cast<int>(offeredText.size())));
+    edit->setText(offeredText);
     connect(controls.Get<QPushButton>(ids::kOk), &QPushButton::clicked, this, &QDialog::accept);
     connect(controls.Get<QPushButton>(ids::kCancel), &QPushButton::clicked, this, &QDialog::reject);
 
@@ -36,9 +36,28 @@ CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, QWidg
 
 QLineEdit* CHolidayIdDialog::IdEdit() const { return controls.Get<QLineEdit>(ids::kHolidayIdEdit); }
 
+QString CHolidayIdDialog::TooLongMessage() {
+    return QStringLiteral("ID must not be longer than %1 characters!").arg(kMaxIdLength);
+}
+
+void CHolidayIdDialog::accept() {
+    if (IdEdit()->text().size() > kMaxIdLength) {
+        QMessageBox box(QMessageBox::Critical, CQtEditorDialogs::ApplicationTitle(), TooLongMessage(), QMessageBox::Ok,
+                        this);
+        box.exec();
+        IdEdit()->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
 std::optional<std::string> CHolidayIdDialog::Ask() {
     if (exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return IdEdit()->text().toStdString();
+    const QString text = IdEdit()->text();
+    if (text == offeredText) {
+        return offeredId;
+    }
+    return text.toUtf8().toStdString();
 }

@@ -3,6 +3,7 @@
 #include "editor/CDialogControls.h"
 
 #include <QDialog>
+#include <QString>
 
 #include <optional>
 #include <string>
@@ -10,21 +11,33 @@
 class QLineEdit;
 
 // The Add Holiday (130) and Rename Holiday (131) dialogs: one edit for the
-// ID, "OK" and "Abbrechen".
+// ID, "OK" and "Abbrechen". The field takes at most 64 characters; an ID
+// offered for renaming is shown whole even when it is longer, and OK refuses
+// such a text with a message until it has been shortened.
 class CHolidayIdDialog : public QDialog {
     Q_OBJECT
 
 public:
     enum class Purpose { Add, Rename };
 
+    static constexpr int kMaxIdLength = 64;
+
     CHolidayIdDialog(Purpose purpose, const std::string& id, QWidget* parent = nullptr);
 
     // Runs the dialog; the entered ID on OK, nothing on Abbrechen, Esc or
-    // the close box.
+    // the close box. An ID left as it was offered comes back with its
+    // original bytes, even when they are not valid UTF-8.
     std::optional<std::string> Ask();
 
     QLineEdit* IdEdit() const;
 
+    // OK: ends the dialog unless the ID is too long.
+    void accept() override;
+
+    static QString TooLongMessage();
+
 private:
     CDialogControls controls;
+    std::string offeredId;
+    QString offeredText;
 };

@@ -1,33 +1,269 @@
 #include "editor/CCodePageTextBinding.h"
 #include "editor/CComboList.h"
 #include "editor/CEditorWindow.h"
+#include "editor/ShownControlState.h"
 #include "resources/ControlIds.h"
 
 #include <QLineEdit>
 
+#include <cstdint>
 #include <initializer_list>
+#include <limits>
 
 namespace {
 
 constexpr std::initializer_list<int> kReferenceLists = {ids::kOffsetReferenceList, ids::kWeekdayReferenceList,
                                                         ids::kConditionList, ids::kShiftTargetList};
 
+// Positions 0..6 of the condition list are the weekday names; the reference
+// and holiday IDs follow.
+constexpr int kFirstConditionId = 7;
+
+// Text to number as atoi reads it: optional leading blanks and sign, then the
+// decimal digits up to the first other character; no digits gives 0. Numbers
+// beyond the 32-bit range saturate at its ends.
+std::int32_t TextToNumber(const QString& text) {
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r'))) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    std::int64_t magnitude = 0;  // [0, kLimit]
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        magnitude = std::min(kLimit, magnitude * 10 + (text[i].unicode() - u'0'));
+    }
+    const std::int64_t value = negative ? -magnitude : std::min(magnitude, kLimit - 1);
+    return static_cast<std::int32_t>(value);
+}
+
+void ShowNumber(QLineEdit* edit, std::int32_t value) { shown::ShowText(edit, QString::number(value)); }
+
+void StoreNumber(const QLineEdit* edit, std::int32_t& field) {
+    if (const auto text = shown::ChangedText(edit)) {
+        field = TextToNumber(*text);
+    }
+}
+
+// A list whose item at position p stands for the value p + first (months:
+// first = 1). A value without an item shows no selection.
+void ShowPosition(CComboList* list, std::int32_t value, int first = 0) {
+    const std::int64_t position = std::int64_t{value} - first;
+    shown::ShowSelection(list, position >= 0 && position < list->Count() ? static_cast<int>(position) : -1);
+}
+
+// No selection stores -1 + first, as the platform's lists read.
+void StorePosition(const CComboList* list, std::int32_t& field, int first = 0) {
+    if (const auto position = shown::ChangedSelection(list)) {
+        field = *position + first;
+    }
+}
+
+// "before" (position 0) stands for 0, "after" (position 1) for 3.
+void ShowOffsetDirection(CComboList* list, std::int32_t direction) {
+    shown::ShowSelection(list, direction == 0 ? 0 : direction == 3 ? 1 : -1);
+}
+
+void StoreOffsetDirection(const CComboList* list, std::int32_t& direction) {
+    const auto position = shown::ChangedSelection(list);
+    if (position.has_value() && *position != -1) {
+        direction = *position == 0 ? 0 : 3;
+    }
+}
+
+bool IsExactUtf8(const std::string& bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toUtf8().toStdString() == bytes;
+}
+
+// The item that names the ID: the first with exactly its bytes, searching
+// from `first` to the end and then, with `wrap`, from 0 up to first - 1.
+// When none matches exactly, the first that differs only in letter case
+// (both read as proper UTF-8, so that two undecodable IDs never pass for
+// one another). -1 when none.
+struct CItemMatch {
+    int position = -1;
+    bool exact = false;
+};
+
+CItemMatch FindReference(const CComboList& list, const std::string& id, int first, bool wrap) {
+    const int count = list.Count();
+    const int steps = wrap ? count : count - first;
+    const auto search = [&](auto matches) {
+        for (int step = 0; step < steps; ++step) {
+            const int position = (first + step) % count;
+            if (matches(position)) {
+                return position;
+            }
+        }
+        return -1;
+    };
+    if (const int exact = search([&](int position) { return list.Id(position) == id; }); exact != -1) {
+        return {exact, true};
+    }
+    if (!IsExactUtf8(id)) {
+        return {};
+    }
+    const QString text = QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size()));
+    return {search([&](int position) {
+                return IsExactUtf8(list.Id(position)) &&
+                       QString::compare(list.Text(position), text, Qt::CaseInsensitive) == 0;
+            }),
+            false};
+}
+
+// A reference that matches an item only up to letter case is shown on that
+// item and stored with the item's spelling; an unknown one shows no
+// selection and is kept.
+void ShowReference(CComboList* list, const std::string& id, int first, bool wrap) {
+    const CItemMatch match = FindReference(*list, id, first, wrap);
+    shown::ShowSelection(list, match.position);
+    if (match.position != -1 && !match.exact) {
+        shown::Forget(list);
+    }
+}
+
+// The reference lists other than the condition list: the search starts
+// after the first item and wraps.
+void ShowReference(CComboList* list, const std::string& id) { ShowReference(list, id, 1, true); }
+
+void StoreReference(const CComboList* list, std::string& id) {
+    if (const auto position = shown::ChangedSelection(list)) {
+        id = list->Id(*position);
+    }
+}
+
+// Kind 0: the weekday's name; kind 1: the item of the holiday among the IDs
+// (never a weekday name that happens to equal it); any other kind, or a
+// weekday outside 0..6, shows no selection.
+void ShowCondition(CComboList* list, const CShiftRule& shiftRule) {
+    if (shiftRule.conditionKind == 1) {
+        ShowReference(list, shiftRule.conditionHoliday, kFirstConditionId, false);
+        return;
+    }
+    const bool weekday = shiftRule.conditionKind == 0 && shiftRule.conditionWeekday >= 0 &&
+                         shiftRule.conditionWeekday < kFirstConditionId;
+    shown::ShowSelection(list, weekday ? shiftRule.conditionWeekday : -1);
+}
+
+void StoreCondition(const CComboList* list, CShiftRule& shiftRule) {
+    const auto position = shown::ChangedSelection(list);
+    if (!position.has_value()) {
+        return;
+    }
+    if (*position < kFirstConditionId) {
+        shiftRule.conditionKind = 0;
+        shiftRule.conditionWeekday = *position;
+    } else {
+        shiftRule.conditionKind = 1;
+        shiftRule.conditionHoliday = list->Id(*position);
+    }
+}
+
+shown::RadioButtons Radios(const CEditorWindow& window, std::initializer_list<int> buttonIds) {
+    shown::RadioButtons buttons;
+    for (int id : buttonIds) {
+        buttons.push_back(window.Button(id));
+    }
+    return buttons;
+}
+
+shown::RadioButtons RuleKindRadios(const CEditorWindow& window) {
+    return Radios(window, {ids::kFixedDateRadio, ids::kWeekdayOfMonthRadio, ids::kRelativeDateRadio});
+}
+
+shown::RadioButtons RelativeKindRadios(const CEditorWindow& window) {
+    return Radios(window, {ids::kFixedDaysRadio, ids::kRelativeWeekdayRadio});
+}
+
+shown::RadioButtons ActionRadios(const CEditorWindow& window) {
+    return Radios(window, {ids::kShiftToWeekdayRadio, ids::kShiftToHolidayRadio, ids::kDropRadio});
+}
+
+void StoreRadio(const shown::RadioButtons& buttons, std::int32_t& field) {
+    if (const auto value = shown::ChangedRadio(buttons)) {
+        field = *value;
+    }
+}
+
+void StoreRuleset(const CEditorWindow& window, CRuleset& ruleset) {
+    using namespace ids;
+    StoreNumber(window.Edit(kValidFromEdit), ruleset.validFrom);
+    StoreNumber(window.Edit(kValidToEdit), ruleset.validTo);
+    StoreNumber(window.Edit(kIntervalEdit), ruleset.interval);
+    StoreRadio(RuleKindRadios(window), ruleset.ruleKind);
+    StoreNumber(window.Edit(kFixedDayEdit), ruleset.fixedDay);
+    StorePosition(window.List(kFixedMonthList), ruleset.fixedMonth, 1);
+    StorePosition(window.List(kWeekdayOrdinalList), ruleset.weekdayOrdinal);
+    StorePosition(window.List(kMonthWeekdayList), ruleset.monthWeekday);
+    StorePosition(window.List(kWeekdayMonthList), ruleset.weekdayMonth, 1);
+    StoreRadio(RelativeKindRadios(window), ruleset.relativeKind);
+    StoreNumber(window.Edit(kOffsetDaysEdit), ruleset.offsetDays);
+    StoreOffsetDirection(window.List(kOffsetDirectionList), ruleset.offsetDirection);
+    StoreReference(window.List(kOffsetReferenceList), ruleset.offsetReference);
+    StoreNumber(window.Edit(kWeekdayCountEdit), ruleset.weekdayCount);
+    StorePosition(window.List(kRelativeWeekdayList), ruleset.relativeWeekday);
+    StorePosition(window.List(kWeekdayDirectionList), ruleset.weekdayDirection);
+    StoreReference(window.List(kWeekdayReferenceList), ruleset.weekdayReference);
+}
+
+void StoreShiftRule(const CEditorWindow& window, CShiftRule& shiftRule) {
+    using namespace ids;
+    StoreCondition(window.List(kConditionList), shiftRule);
+    StoreRadio(ActionRadios(window), shiftRule.action);
+    StoreNumber(window.Edit(kShiftCountEdit), shiftRule.shiftCount);
+    StorePosition(window.List(kShiftWeekdayList), shiftRule.shiftWeekday);
+    StorePosition(window.List(kShiftDirectionList), shiftRule.shiftDirection);
+    StoreReference(window.List(kShiftTargetList), shiftRule.shiftTarget);
+}
+
+template <class T>
+T* ElementAt(std::vector<T>& elements, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < elements.size() ? &elements[static_cast<std::size_t>(index)]
+                                                                           : nullptr;
+}
+
 }  // namespace
 
 void CEditorWindow::StoreForm() {
-    // Placeholder until the form binding lands.
+    // Language and version belong to the document, not to the shown holiday,
+    // so they are stored even while no holiday is shown.
+    document.SetLanguage(SelectedLanguage());
+    std::int32_t version = document.GetVersion();
+    StoreNumber(Edit(ids::kVersionEdit), version);
+    document.SetVersion(version);
+
+    const int index = document.FindHoliday(currentId);
+    if (index == -1) {
+        return;
+    }
+    CHoliday holiday = document.GetHoliday(index);
+    holiday.display = DisplayText().Bytes();
+    if (const auto checked = shown::ChangedCheck(Button(ids::kReferenceOnlyCheck))) {
+        holiday.referenceOnly = *checked ? 1 : 0;
+    }
+    if (CRuleset* ruleset = ElementAt(holiday.rulesets, currentRuleset)) {
+        StoreRuleset(*this, *ruleset);
+        if (CShiftRule* shiftRule = ElementAt(ruleset->shiftRules, currentShiftRule)) {
+            StoreShiftRule(*this, *shiftRule);
+        }
+    }
+    document.SetHoliday(holiday);
 }
 
 void CEditorWindow::FillFromDocument() {
     SelectLanguage(document.GetLanguage());
     ApplyLanguageFont();
-    Edit(ids::kVersionEdit)->setText(QString::number(document.GetVersion()));
+    ShowNumber(Edit(ids::kVersionEdit), document.GetVersion());
     for (int id : {ids::kIdList, ids::kOffsetReferenceList, ids::kWeekdayReferenceList, ids::kConditionList,
                    ids::kShiftTargetList}) {
         List(id)->RemoveAll();
     }
     CComboList* conditions = List(ids::kConditionList);
-    for (int weekday = 0; weekday <= 6; ++weekday) {
+    for (int weekday = 0; weekday < kFirstConditionId; ++weekday) {
         conditions->AddItem(List(ids::kMonthWeekdayList)->Text(weekday));
     }
     for (int i = 0; i < CHolidays::GetReferenceCount(); ++i) {
@@ -51,14 +287,50 @@ void CEditorWindow::AddIdToLists(const std::string& id) {
     }
 }
 
-void CEditorWindow::RemoveIdFromLists(const std::string& /*id*/) {
-    // Placeholder until the form binding lands.
+void CEditorWindow::RemoveIdFromLists(const std::string& id) {
+    // IDs are compared by their exact bytes: "Xmas" never removes "XMAS".
+    CComboList* idList = List(ids::kIdList);
+    if (const int position = idList->FindId(id); position != -1) {
+        idList->RemoveItem(position);
+        idList->Select(std::min(position, idList->Count() - 1));
+    }
+    for (int list : {ids::kOffsetReferenceList, ids::kWeekdayReferenceList, ids::kShiftTargetList}) {
+        List(list)->RemoveItem(List(list)->FindId(id));
+    }
+    // Among the IDs only: a holiday named like a weekday leaves the weekday.
+    CComboList* conditions = List(ids::kConditionList);
+    if (const int position = conditions->FindId(id, kFirstConditionId - 1); position >= kFirstConditionId) {
+        conditions->RemoveItem(position);
+    }
 }
 
-void CEditorWindow::ShowRuleset(const CRuleset& /*ruleset*/) {
-    // Placeholder until the form binding lands.
+void CEditorWindow::ShowRuleset(const CRuleset& ruleset) {
+    using namespace ids;
+    ShowNumber(Edit(kValidFromEdit), ruleset.validFrom);
+    ShowNumber(Edit(kValidToEdit), ruleset.validTo);
+    ShowNumber(Edit(kIntervalEdit), ruleset.interval);
+    shown::ShowRadio(RuleKindRadios(*this), ruleset.ruleKind);
+    ShowNumber(Edit(kFixedDayEdit), ruleset.fixedDay);
+    ShowPosition(List(kFixedMonthList), ruleset.fixedMonth, 1);
+    ShowPosition(List(kWeekdayOrdinalList), ruleset.weekdayOrdinal);
+    ShowPosition(List(kMonthWeekdayList), ruleset.monthWeekday);
+    ShowPosition(List(kWeekdayMonthList), ruleset.weekdayMonth, 1);
+    shown::ShowRadio(RelativeKindRadios(*this), ruleset.relativeKind);
+    ShowNumber(Edit(kOffsetDaysEdit), ruleset.offsetDays);
+    ShowOffsetDirection(List(kOffsetDirectionList), ruleset.offsetDirection);
+    ShowReference(List(kOffsetReferenceList), ruleset.offsetReference);
+    ShowNumber(Edit(kWeekdayCountEdit), ruleset.weekdayCount);
+    ShowPosition(List(kRelativeWeekdayList), ruleset.relativeWeekday);
+    ShowPosition(List(kWeekdayDirectionList), ruleset.weekdayDirection);
+    ShowReference(List(kWeekdayReferenceList), ruleset.weekdayReference);
 }
 
-void CEditorWindow::ShowShiftRule(const CShiftRule& /*shiftRule*/) {
-    // Placeholder until the form binding lands.
+void CEditorWindow::ShowShiftRule(const CShiftRule& shiftRule) {
+    using namespace ids;
+    ShowCondition(List(kConditionList), shiftRule);
+    shown::ShowRadio(ActionRadios(*this), shiftRule.action);
+    ShowNumber(Edit(kShiftCountEdit), shiftRule.shiftCount);
+    ShowPosition(List(kShiftWeekdayList), shiftRule.shiftWeekday);
+    ShowPosition(List(kShiftDirectionList), shiftRule.shiftDirection);
+    ShowReference(List(kShiftTargetList), shiftRule.shiftTarget);
 }

@@ -1,20 +1,87 @@
 #include "editor/CCodePageTextBinding.h"
 #include "editor/CComboList.h"
 #include "editor/CEditorWindow.h"
+#include "editor/IEditorDialogs.h"
+#include "editor/NumberedList.h"
+#include "editor/ShownControlState.h"
 #include "resources/ControlIds.h"
 
 #include <QAbstractButton>
 
+#include <optional>
+
+namespace {
+
+QString IdText(const std::string& id) { return QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size())); }
+
+// Why an ID entered for Add or Rename cannot be used, or nothing. The checks
+// run in this order and only the first failure is reported.
+std::optional<QString> IdProblem(const CHolidays& document, const std::string& id) {
+    if (document.FindHoliday(id) != -1) {
+        return QStringLiteral("ID ") + IdText(id) + QStringLiteral(" already exist!");
+    }
+    if (CHolidays::IsReferenceId(id)) {
+        return QStringLiteral("ID ") + IdText(id) + QStringLiteral(" is reserved!");
+    }
+    if (id.find(',') != std::string::npos) {
+        return QStringLiteral("ID must not contain commas!");
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 void CEditorWindow::OnAddHoliday() {
-    // Placeholder until the holiday commands land.
+    const std::optional<std::string> id = Dialogs().AskNewHolidayId();
+    if (!id.has_value() || id->empty()) {
+        return;
+    }
+    if (const auto problem = IdProblem(document, *id)) {
+        Dialogs().ShowError(*problem);
+        return;
+    }
+    CHoliday holiday;
+    holiday.id = *id;
+    document.SetHoliday(holiday);
+    AddIdToLists(*id);
+    OnHolidaySelected();
 }
 
 void CEditorWindow::OnRenameHoliday() {
-    // Placeholder until the holiday commands land.
+    const CComboList* idList = List(ids::kIdList);
+    if (idList->Selection() == -1) {
+        return;
+    }
+    const std::string oldId = idList->SelectedId();
+    const std::optional<std::string> newId = Dialogs().AskRenamedHolidayId(oldId);
+    if (!newId.has_value() || newId->empty()) {
+        return;
+    }
+    if (const auto problem = IdProblem(document, *newId)) {
+        Dialogs().ShowError(*problem);
+        return;
+    }
+    // Once renamed, no holiday bears currentId any more, so the edits made
+    // since the last store would be lost: store them first.
+    StoreForm();
+    document.RenameHoliday(oldId, *newId);
+    RemoveIdFromLists(oldId);
+    AddIdToLists(*newId);
+    OnHolidaySelected();
 }
 
 void CEditorWindow::OnDeleteHoliday() {
-    // Placeholder until the holiday commands land.
+    const CComboList* idList = List(ids::kIdList);
+    if (idList->Selection() == -1) {
+        return;
+    }
+    const std::string id = idList->SelectedId();
+    if (!Dialogs().AskOkCancel(QStringLiteral("Do you really want to remove ") + IdText(id) + QStringLiteral(" ?"))) {
+        return;
+    }
+    document.RemoveHoliday(id);
+    RemoveIdFromLists(id);
+    OnHolidaySelected();
 }
 
 void CEditorWindow::OnHolidaySelected() {
@@ -26,12 +93,7 @@ void CEditorWindow::OnHolidaySelected() {
     currentShiftRule = -1;
     const CHoliday holiday = index == -1 ? CHoliday() : document.GetHoliday(index);
     DisplayText().SetBytes(holiday.display);
-    Button(ids::kReferenceOnlyCheck)->setChecked(holiday.referenceOnly == 1);
-    CComboList* rulesets = List(ids::kRulesetList);
-    rulesets->RemoveAll();
-    for (std::size_t i = 1; i <= holiday.rulesets.size(); ++i) {
-        rulesets->AddItem(QString::number(i));
-    }
-    rulesets->Select(0);
+    shown::ShowCheck(Button(ids::kReferenceOnlyCheck), holiday.referenceOnly == 1);
+    FillNumberedList(List(ids::kRulesetList), holiday.rulesets.size());
     OnRulesetSelected();
 }

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "editor/CComboList.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QVariant>
+
+#include <optional>
+#include <vector>
+
+// Each form control remembers the state in which the program last showed a
+// field's value. Storing reads a control only when its state differs from
+// that, so a control the user has not touched leaves its field as it is, even
+// when the value is one the control cannot show (a month 13, a kind 7, a
+// reference that no list item names). A control never shown counts as
+// changed.
+namespace shown {
+
+inline constexpr char kShownStateProperty[] = "tavrinShownState";
+
+inline void Remember(QWidget* control, const QVariant& state) { control->setProperty(kShownStateProperty, state); }
+
+// Storing will read the control whatever its state.
+inline void Forget(QWidget* control) { control->setProperty(kShownStateProperty, QVariant()); }
+
+inline bool Changed(const QWidget* control, const QVariant& state) {
+    return control->property(kShownStateProperty) != state;
+}
+
+inline void ShowText(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    Remember(edit, edit->text());
+}
+
+inline std::optional<QString> ChangedText(const QLineEdit* edit) {
+    if (!Changed(edit, edit->text())) {
+        return std::nullopt;
+    }
+    return edit->text();
+}
+
+// Selects the position; outside 0..count-1 the list shows no selection.
+inline void ShowSelection(CComboList* list, int position) {
+    list->Select(position);
+    Remember(list, list->Selection());
+}
+
+// The selected position (-1 for none) when it differs from the one shown.
+inline std::optional<int> ChangedSelection(const CComboList* list) {
+    if (!Changed(list, list->Selection())) {
+        return std::nullopt;
+    }
+    return list->Selection();
+}
+
+inline void ShowCheck(QAbstractButton* box, bool checked) {
+    box->setChecked(checked);
+    Remember(box, box->isChecked());
+}
+
+inline std::optional<bool> ChangedCheck(const QAbstractButton* box) {
+    if (!Changed(box, box->isChecked())) {
+        return std::nullopt;
+    }
+    return box->isChecked();
+}
+
+// A group of radio buttons standing for the values 0..n-1 (the buttons of
+// one exclusive group, in value order).
+using RadioButtons = std::vector<QAbstractButton*>;
+
+inline int CheckedRadio(const RadioButtons& buttons) {
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i]->isChecked()) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+// Checks the button of the value; for a value that has no button all of
+// them are unchecked, so the form never claims a kind the field does not
+// hold.
+inline void ShowRadio(const RadioButtons& buttons, int value) {
+    if (value >= 0 && value < static_cast<int>(buttons.size())) {
+        buttons[static_cast<std::size_t>(value)]->setChecked(true);
+    } else {
+        QButtonGroup* group = buttons.front()->group();
+        const bool exclusive = group != nullptr && group->exclusive();
+        if (exclusive) {
+            group->setExclusive(false);  // an exclusive group refuses to be emptied
+        }
+        for (QAbstractButton* button : buttons) {
+            button->setChecked(false);
+        }
+        if (exclusive) {
+            group->setExclusive(true);
+        }
+    }
+    Remember(buttons.front(), CheckedRadio(buttons));
+}
+
+// The checked button's value when the user changed the choice; nothing
+// when unchanged or when no button is checked (the field is then kept).
+inline std::optional<int> ChangedRadio(const RadioButtons& buttons) {
+    const int checked = CheckedRadio(buttons);
+    if (checked == -1 || !Changed(buttons.front(), checked)) {
+        return std::nullopt;
+    }
+    return checked;
+}
+
+}  // namespace shown

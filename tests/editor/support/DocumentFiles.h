@@ -1,0 +1,86 @@
+#pragma once
+
+#include "editor/CEditorWindow.h"
+#include "model/HolidayFile.h"
+#include "resources/ControlIds.h"
+#include "tests/editor/support/CScriptedDialogs.h"
+#include "tests/editor/support/EditorDriver.h"
+#include "tests/support/SampleDocuments.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Helpers for tests that start from a document as a file holds it: the
+// document is written to a temporary file and opened with File > Open, as
+// a user does, so that the window shows whatever a file may contain.
+namespace gui {
+
+inline QString WriteTemporaryFile(const CHolidays& document) {
+    static QTemporaryDir folder;
+    static int fileNumber = 0;
+    const QString path = folder.filePath(QStringLiteral("document%1.hol").arg(++fileNumber));
+    const std::vector<std::uint8_t> bytes = SaveHolidayBytes(document);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    return path;
+}
+
+// Opens the document in the window; a window that holds holidays is told
+// not to save them first.
+inline void OpenDocument(CEditorWindow& window, CScriptedDialogs& dialogs, const CHolidays& document) {
+    if (window.Document().GetHolidayCount() > 0) {
+        dialogs.yesNoCancelAnswers.push_back(IEditorDialogs::Answer::No);
+    }
+    dialogs.openFiles.push_back(WriteTemporaryFile(document));
+    window.MenuAction(ids::kFileOpen)->trigger();
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QStringLiteral("; ")).toStdString();
+    RunIdle(window);
+}
+
+inline void OpenHolidays(CEditorWindow& window, CScriptedDialogs& dialogs, const std::vector<CHoliday>& holidays,
+                         LCID language = 0x0409) {
+    OpenDocument(window, dialogs, MakeDocument(language, holidays));
+}
+
+// The document's holiday with this ID (an empty holiday when there is none).
+inline CHoliday HolidayById(const CEditorWindow& window, const std::string& id) {
+    return window.Document().GetHoliday(window.Document().FindHoliday(id));
+}
+
+}  // namespace gui
+
+// Readable records in test failures.
+inline std::ostream& operator<<(std::ostream& os, const CShiftRule& s) {
+    return os << "{condition " << s.conditionKind << "/" << s.conditionWeekday << "/\"" << s.conditionHoliday
+              << "\", action " << s.action << ", shift " << s.shiftCount << "/" << s.shiftWeekday << "/"
+              << s.shiftDirection << ", target \"" << s.shiftTarget << "\"}";
+}
+
+inline std::ostream& operator<<(std::ostream& os, const CRuleset& r) {
+    os << "{valid " << r.validFrom << ".." << r.validTo << " every " << r.interval << ", kind " << r.ruleKind
+       << ", fixed " << r.fixedDay << "." << r.fixedMonth << ", weekday of month " << r.weekdayOrdinal << "/"
+       << r.monthWeekday << "/" << r.weekdayMonth << ", relative " << r.relativeKind << ", days " << r.offsetDays
+       << "/" << r.offsetDirection << "/\"" << r.offsetReference << "\", weekday " << r.weekdayCount << "/"
+       << r.relativeWeekday << "/" << r.weekdayDirection << "/\"" << r.weekdayReference << "\", shift rules [";
+    for (const CShiftRule& shiftRule : r.shiftRules) {
+        os << shiftRule << " ";
+    }
+    return os << "]}";
+}
+
+inline std::ostream& operator<<(std::ostream& os, const CHoliday& h) {
+    os << "{id \"" << h.id << "\", display \"" << h.display << "\", reference only " << h.referenceOnly
+       << ", rulesets [";
+    for (const CRuleset& ruleset : h.rulesets) {
+        os << ruleset << " ";
+    }
+    return os << "]}";
+}
