@@ -13,14 +13,7 @@
 namespace {
 
 CHoliday Fixed(const std::string& id, int day = 1, int month = 1) {
-    CRuleset ruleset = MakeFixedRuleset();
-    ruleset.fixedDay = day;
-    ruleset.fixedMonth = month;
-    CHoliday holiday;
-    holiday.id = id;
-    holiday.display = id;
-    holiday.rulesets.push_back(ruleset);
-    return holiday;
+    return MakeFixedHoliday(id, id, day, month);
 }
 
 CHoliday DaysAfter(const std::string& id, const std::string& reference) {

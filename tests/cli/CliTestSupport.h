@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/SampleDocuments.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -54,4 +56,16 @@ inline std::string ReadTextFile(const std::filesystem::path& path) {
 
 inline std::filesystem::path ExamplePath(std::string_view name) {
     return std::filesystem::path(TAVRIN_EXAMPLES_DIR) / name;
+}
+
+// A holiday on a fixed date every year from 1900 to 2100.
+inline CHoliday MakeFixedHoliday(const std::string& id, const std::string& display, int day, int month) {
+    CRuleset ruleset = MakeFixedRuleset();
+    ruleset.fixedDay = day;
+    ruleset.fixedMonth = month;
+    CHoliday holiday;
+    holiday.id = id;
+    holiday.display = display;
+    holiday.rulesets.push_back(ruleset);
+    return holiday;
 }

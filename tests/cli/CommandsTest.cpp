@@ -35,12 +35,7 @@ std::string HolBytes(const CHolidays& document) {
 
 // A fixed date on every 1 January, with a display text in Windows-1252.
 CHolidays MakeNewYearDocument() {
-    CRuleset ruleset = MakeFixedRuleset();
-    CHoliday holiday;
-    holiday.id = "NEU";
-    holiday.display = "Neujahr \xE4";
-    holiday.rulesets.push_back(ruleset);
-    return MakeDocument(0x0407, {holiday});
+    return MakeDocument(0x0407, {MakeFixedHoliday("NEU", "Neujahr \xE4", 1, 1)});
 }
 
 TEST(Convert, HolToJsonAndBackGivesTheSameBytes) {

@@ -1,7 +1,7 @@
 #include "model/PreviewReport.h"
 
 #include "model/CHolidays.h"
-#include "tests/support/SampleDocuments.h"
+#include "tests/cli/CliTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +11,7 @@
 namespace {
 
 CHoliday Fixed(const std::string& id, const std::string& display, int day, int month) {
-    CRuleset ruleset = MakeFixedRuleset();
-    ruleset.fixedDay = day;
-    ruleset.fixedMonth = month;
-    CHoliday holiday;
-    holiday.id = id;
-    holiday.display = display;
-    holiday.rulesets.push_back(ruleset);
-    return holiday;
+    return MakeFixedHoliday(id, display, day, month);
 }
 
 TEST(PreviewReport, WalksEveryDayOfTheYear) {
