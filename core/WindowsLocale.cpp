@@ -4,7 +4,8 @@
 #include <unicode/unistr.h>
 
 #include <array>
-#include <set>
+#include <cstring>
+#include <map>
 
 namespace {
 
@@ -72,9 +73,21 @@ std::string DisplayName(const char* locale) {
     return utf8;
 }
 
+// True when ICU maps the LCID back to this very locale. ICU gives several
+// locales the LCID of their language's main country (en_AS, en_GU ... all map
+// to 0x0409); the one that maps back is the one the LCID stands for.
+bool IsLocaleOfLcid(const char* locale, LCID lcid) {
+    char back[ULOC_FULLNAME_CAPACITY] = {};
+    UErrorCode status = U_ZERO_ERROR;
+    uloc_getLocaleForLCID(lcid, back, sizeof back, &status);
+    return U_SUCCESS(status) && std::strcmp(back, locale) == 0;
+}
+
 std::vector<CLocaleInfo> EnumerateLocales() {
+    // One entry per LCID at the place of its first locale in ICU's order; that
+    // entry names the locale the LCID maps back to, when ICU has it.
     std::vector<CLocaleInfo> locales;
-    std::set<LCID> seen;
+    std::map<LCID, std::size_t> entryOfLcid;
     const int32_t count = uloc_countAvailable();
     for (int32_t i = 0; i < count; ++i) {
         const char* locale = uloc_getAvailable(i);
@@ -82,10 +95,15 @@ std::vector<CLocaleInfo> EnumerateLocales() {
             continue;
         }
         const LCID lcid = LcidOfLocale(locale);
-        if (!HasSubLanguage(lcid) || !seen.insert(lcid).second) {
-            continue;  // no usable LCID, or an earlier locale has it already
+        if (!HasSubLanguage(lcid)) {
+            continue;
         }
-        locales.push_back(CLocaleInfo{lcid, locale, DisplayName(locale)});
+        const auto [entry, isNew] = entryOfLcid.try_emplace(lcid, locales.size());
+        if (isNew) {
+            locales.push_back(CLocaleInfo{lcid, locale, DisplayName(locale)});
+        } else if (IsLocaleOfLcid(locale, lcid)) {
+            locales[entry->second] = CLocaleInfo{lcid, locale, DisplayName(locale)};
+        }
     }
     return locales;
 }

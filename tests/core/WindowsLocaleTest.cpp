@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -72,4 +73,17 @@ TEST(WindowsLocale, SupportedLocalesHaveOneCountryLocalePerLcid) {
         }
     }
     EXPECT_TRUE(hasGermany);
+}
+
+// ICU gives en_AS, en_GU ... the LCID 0x0409 too; the entry must stand for the
+// locale the LCID maps back to.
+TEST(WindowsLocale, EachLcidStandsForTheLocaleItMapsBackTo) {
+    std::map<LCID, std::string> nameOf;
+    for (const CLocaleInfo& locale : SupportedLocales()) {
+        nameOf[locale.lcid] = locale.icuName;
+    }
+    EXPECT_EQ(nameOf[0x0409], "en_US");
+    EXPECT_EQ(nameOf[0x0809], "en_GB");
+    EXPECT_EQ(nameOf[0x0C0A], "es_ES");
+    EXPECT_EQ(nameOf[0x0407], "de_DE");
 }
