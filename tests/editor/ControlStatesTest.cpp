@@ -77,7 +77,7 @@ TEST_F(ControlStatesTest, WithAHolidayButNoRulesetOnlyTheHolidayGroupIsEnabled) 
 }
 
 TEST_F(ControlStatesTest, EnablingFollowsTheCheckedRadioButtons) {
-    ShowHolidayWithShiftRule();
+    ASSERT_NO_FATAL_FAILURE(ShowHolidayWithShiftRule());
     struct Case {
         int ruleKind;      // the checked rule kind radio button
         int relativeKind;  // the checked relative kind radio button
@@ -110,7 +110,7 @@ TEST_F(ControlStatesTest, EnablingFollowsTheCheckedRadioButtons) {
 }
 
 TEST_F(ControlStatesTest, RelativeDateAloneEnablesOnlyItsTwoRadioButtons) {
-    ShowHolidayWithShiftRule();
+    ASSERT_NO_FATAL_FAILURE(ShowHolidayWithShiftRule());
     // A freshly built radio group may have none checked; uncheck through the group's exclusivity switch.
     for (int id : {kFixedDaysRadio, kRelativeWeekdayRadio}) {
         QAbstractButton* button = window.Button(id);
@@ -130,7 +130,7 @@ TEST_F(ControlStatesTest, RelativeDateAloneEnablesOnlyItsTwoRadioButtons) {
 }
 
 TEST_F(ControlStatesTest, DisabledRadioButtonsKeepTheirStateAndTheirFieldsFollowItLater) {
-    ShowHolidayWithShiftRule();
+    ASSERT_NO_FATAL_FAILURE(ShowHolidayWithShiftRule());
     Check(kRelativeDateRadio, true);
     Check(kRelativeWeekdayRadio, true);
     Check(kFixedDateRadio, true);
