@@ -50,6 +50,13 @@ inline void OpenHolidays(CEditorWindow& window, CScriptedDialogs& dialogs, const
     OpenDocument(window, dialogs, MakeDocument(language, holidays));
 }
 
+// A holiday with this ID and nothing else, as Add makes it.
+inline CHoliday EmptyHoliday(const std::string& id) {
+    CHoliday holiday;
+    holiday.id = id;
+    return holiday;
+}
+
 // The document's holiday with this ID (an empty holiday when there is none).
 inline CHoliday HolidayById(const CEditorWindow& window, const std::string& id) {
     return window.Document().GetHoliday(window.Document().FindHoliday(id));

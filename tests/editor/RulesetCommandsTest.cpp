@@ -1,0 +1,137 @@
+#include "resources/ControlIds.h"
+#include "tests/editor/support/DocumentFiles.h"
+#include "tests/editor/support/EditorDriver.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+
+using namespace ids;
+
+namespace {
+
+class RulesetCommandsTest : public EditorWindowTest {
+protected:
+    // "Xmas" with rulesets valid from 1901, 1902, ... and as many shift rules
+    // as given per ruleset.
+    void OpenXmas(const std::vector<int>& shiftRuleCounts) {
+        CHoliday xmas = gui::EmptyHoliday("Xmas");
+        for (std::size_t i = 0; i < shiftRuleCounts.size(); ++i) {
+            CRuleset ruleset;
+            ruleset.validFrom = 1901 + static_cast<int>(i);
+            ruleset.shiftRules.resize(static_cast<std::size_t>(shiftRuleCounts[i]));
+            xmas.rulesets.push_back(ruleset);
+        }
+        gui::OpenHolidays(window, dialogs, {xmas});
+    }
+
+    CHoliday Xmas() const { return gui::HolidayById(window, "Xmas"); }
+
+    std::vector<int> ValidFromYears() const {
+        std::vector<int> years;
+        for (const CRuleset& ruleset : Xmas().rulesets) {
+            years.push_back(ruleset.validFrom);
+        }
+        return years;
+    }
+
+    void DeleteShownRuleset(bool confirm = true) {
+        dialogs.okCancelAnswers.push_back(confirm);
+        gui::Click(window.Button(kDeleteRuleset));
+        gui::RunIdle(window);
+    }
+};
+
+TEST_F(RulesetCommandsTest, FirstRulesetShowsTheDefaultsAndEnablesTheRules) {
+    gui::AddHoliday(window, dialogs, "Xmas");
+    gui::Click(window.Button(kAddRuleset));
+    gui::RunIdle(window);
+
+    EXPECT_EQ(gui::Items(window.List(kRulesetList)), QStringList{"1"});
+    EXPECT_EQ(window.List(kRulesetList)->Selection(), 0);
+    EXPECT_EQ(window.CurrentRuleset(), 0);
+    EXPECT_EQ(window.Edit(kValidFromEdit)->text(), "1900");
+    EXPECT_EQ(window.Edit(kValidToEdit)->text(), "2100");
+    EXPECT_EQ(window.Edit(kIntervalEdit)->text(), "1");
+    EXPECT_TRUE(window.Button(kFixedDateRadio)->isChecked());
+    EXPECT_EQ(window.Edit(kFixedDayEdit)->text(), "15");  // the test clock: 15 May 2024
+    EXPECT_EQ(window.List(kFixedMonthList)->Selection(), 4);
+    EXPECT_EQ(window.List(kShiftRuleList)->Count(), 0);
+    for (int id : {kDeleteRuleset, kValidFromEdit, kFixedDateRadio, kFixedDayEdit, kFixedMonthList, kAddShiftRule}) {
+        EXPECT_TRUE(window.Control(id)->isEnabled()) << id;
+    }
+    ASSERT_EQ(Xmas().rulesets.size(), 1u);
+    EXPECT_EQ(Xmas().rulesets[0], CRuleset());
+}
+
+TEST_F(RulesetCommandsTest, AddingKeepsTheUnstoredEditsOfTheShownRuleset) {
+    OpenXmas({0});
+    gui::Type(window.Edit(kValidFromEdit), "1950");
+    gui::Click(window.Button(kAddRuleset));
+    EXPECT_EQ(ValidFromYears(), (std::vector<int>{1950, 1900}));
+    EXPECT_EQ(window.CurrentRuleset(), 1);
+    EXPECT_EQ(window.Edit(kValidFromEdit)->text(), "1900");
+}
+
+TEST_F(RulesetCommandsTest, DeleteAsksByTheNumberInTheListAndRenumbersTheRest) {
+    OpenXmas({0, 0, 0});
+    gui::Pick(window.List(kRulesetList), 1);
+    DeleteShownRuleset();
+    EXPECT_EQ(dialogs.questions, QStringList{"Do you really want to remove ruleset 2 ?"});
+    EXPECT_EQ(ValidFromYears(), (std::vector<int>{1901, 1903}));
+    EXPECT_EQ(gui::Items(window.List(kRulesetList)), (QStringList{"1", "2"}));
+    EXPECT_EQ(window.List(kRulesetList)->Selection(), 0);
+    EXPECT_EQ(window.Edit(kValidFromEdit)->text(), "1901");
+}
+
+TEST_F(RulesetCommandsTest, DeleteCancelledChangesNothing) {
+    OpenXmas({0, 0});
+    gui::Type(window.Edit(kValidFromEdit), "1950");
+    DeleteShownRuleset(false);
+    EXPECT_EQ(ValidFromYears(), (std::vector<int>{1901, 1902}));
+    EXPECT_EQ(window.Edit(kValidFromEdit)->text(), "1950");
+    EXPECT_EQ(window.CurrentRuleset(), 0);
+}
+
+TEST_F(RulesetCommandsTest, DeletingTheOnlyRulesetLeavesItsValuesVisibleButNeverStoresThem) {
+    OpenXmas({1});
+    gui::Type(window.Edit(kValidFromEdit), "1950");
+    DeleteShownRuleset();
+
+    EXPECT_TRUE(Xmas().rulesets.empty());
+    EXPECT_EQ(window.List(kRulesetList)->Count(), 0);
+    EXPECT_EQ(window.CurrentRuleset(), -1);
+    EXPECT_EQ(window.Edit(kValidFromEdit)->text(), "1950");
+    for (int id : {kDeleteRuleset, kValidFromEdit, kFixedDateRadio, kShiftRuleList, kAddShiftRule, kConditionList}) {
+        EXPECT_FALSE(window.Control(id)->isEnabled()) << id;
+    }
+    gui::Pick(window.List(kIdList), "Xmas");
+    EXPECT_TRUE(Xmas().rulesets.empty());
+
+    // The next ruleset starts from its defaults, not from what was left shown.
+    gui::Click(window.Button(kAddRuleset));
+    EXPECT_EQ(ValidFromYears(), std::vector<int>{1900});
+    EXPECT_EQ(window.Edit(kValidFromEdit)->text(), "1900");
+}
+
+TEST_F(RulesetCommandsTest, ChoosingTheShownRulesetAgainStoresItAndStartsAtTheFirstShiftRule) {
+    OpenXmas({2});
+    gui::Pick(window.List(kShiftRuleList), 1);
+    gui::Type(window.Edit(kValidFromEdit), "1950");
+    gui::Pick(window.List(kRulesetList), 0);
+    EXPECT_EQ(ValidFromYears(), std::vector<int>{1950});
+    EXPECT_EQ(window.Edit(kValidFromEdit)->text(), "1950");
+    EXPECT_EQ(window.List(kShiftRuleList)->Selection(), 0);
+    EXPECT_EQ(window.CurrentShiftRule(), 0);
+}
+
+TEST_F(RulesetCommandsTest, ChoosingAnotherRulesetStoresTheShownOneFirst) {
+    OpenXmas({0, 1});
+    gui::Type(window.Edit(kValidFromEdit), "1950");
+    gui::Pick(window.List(kRulesetList), 1);
+    EXPECT_EQ(ValidFromYears(), (std::vector<int>{1950, 1902}));
+    EXPECT_EQ(window.Edit(kValidFromEdit)->text(), "1902");
+    EXPECT_EQ(gui::Items(window.List(kShiftRuleList)), QStringList{"1"});
+    EXPECT_EQ(window.CurrentShiftRule(), 0);
+}
+
+}  // namespace
