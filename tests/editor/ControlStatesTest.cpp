@@ -51,6 +51,7 @@ protected:
     void ShowHolidayWithShiftRule() {
         gui::AddHoliday(window, dialogs, "Xmas");
         gui::Click(window.Button(kAddRuleset));
+        gui::RunIdle(window);  // the shift rule's Add button is enabled at the next idle turn
         gui::Click(window.Button(kAddShiftRule));
         gui::RunIdle(window);
         ASSERT_NE(window.List(kRulesetList)->Selection(), -1);
@@ -76,36 +77,38 @@ TEST_F(ControlStatesTest, WithAHolidayButNoRulesetOnlyTheHolidayGroupIsEnabled) 
     ExpectEnabledExactly(Union({kAlwaysEnabled, kHolidayControls}), "no ruleset");
 }
 
-TEST_F(ControlStatesTest, EnablingFollowsTheCheckedRadioButtons) {
+TEST_F(ControlStatesTest, EnablingFollowsEveryCombinationOfTheCheckedRadioButtons) {
     ASSERT_NO_FATAL_FAILURE(ShowHolidayWithShiftRule());
-    struct Case {
-        int ruleKind;      // the checked rule kind radio button
-        int relativeKind;  // the checked relative kind radio button
-        int action;        // the checked action radio button
-        std::set<int> extra;
+    // What each checked radio button enables besides the groups' own controls.
+    const std::vector<std::pair<int, std::set<int>>> ruleKinds = {
+        {kFixedDateRadio, kFixedDateControls},
+        {kWeekdayOfMonthRadio, kWeekdayOfMonthControls},
+        {kRelativeDateRadio, kRelativeControls},
     };
-    const std::vector<Case> cases = {
-        {kFixedDateRadio, kFixedDaysRadio, kShiftToWeekdayRadio, Union({kFixedDateControls, kShiftToWeekdayControls})},
-        {kFixedDateRadio, kRelativeWeekdayRadio, kShiftToHolidayRadio,
-         Union({kFixedDateControls, kShiftToHolidayControls})},
-        {kWeekdayOfMonthRadio, kFixedDaysRadio, kDropRadio, kWeekdayOfMonthControls},
-        {kWeekdayOfMonthRadio, kRelativeWeekdayRadio, kShiftToWeekdayRadio,
-         Union({kWeekdayOfMonthControls, kShiftToWeekdayControls})},
-        {kRelativeDateRadio, kFixedDaysRadio, kDropRadio, Union({kRelativeControls, kFixedDaysControls})},
-        {kRelativeDateRadio, kRelativeWeekdayRadio, kShiftToHolidayRadio,
-         Union({kRelativeControls, kRelativeWeekdayControls, kShiftToHolidayControls})},
-        {kRelativeDateRadio, kFixedDaysRadio, kShiftToWeekdayRadio,
-         Union({kRelativeControls, kFixedDaysControls, kShiftToWeekdayControls})},
+    const std::vector<std::pair<int, std::set<int>>> relativeKinds = {
+        {kFixedDaysRadio, kFixedDaysControls},
+        {kRelativeWeekdayRadio, kRelativeWeekdayControls},
+    };
+    const std::vector<std::pair<int, std::set<int>>> actions = {
+        {kShiftToWeekdayRadio, kShiftToWeekdayControls},
+        {kShiftToHolidayRadio, kShiftToHolidayControls},
+        {kDropRadio, {}},
     };
     const std::set<int> base = Union({kAlwaysEnabled, kHolidayControls, kRulesetControls, kShiftRuleControls});
-    for (const Case& c : cases) {
-        Check(c.ruleKind, true);
-        Check(c.relativeKind, true);
-        Check(c.action, true);
-        gui::RunIdle(window);
-        ExpectEnabledExactly(Union({base, c.extra}),
-                             "radios " + std::to_string(c.ruleKind) + "/" + std::to_string(c.relativeKind) + "/" +
-                                 std::to_string(c.action));
+    for (const auto& [ruleKind, ruleKindControls] : ruleKinds) {
+        for (const auto& [relativeKind, relativeKindControls] : relativeKinds) {
+            for (const auto& [action, actionControls] : actions) {
+                Check(ruleKind, true);
+                Check(relativeKind, true);
+                Check(action, true);
+                gui::RunIdle(window);
+                // The relative kind's fields count only under "Relative date".
+                const std::set<int> relative = ruleKind == kRelativeDateRadio ? relativeKindControls : std::set<int>();
+                ExpectEnabledExactly(Union({base, ruleKindControls, relative, actionControls}),
+                                     "radios " + std::to_string(ruleKind) + "/" + std::to_string(relativeKind) +
+                                         "/" + std::to_string(action));
+            }
+        }
     }
 }
 
@@ -147,6 +150,7 @@ TEST_F(ControlStatesTest, DisabledRadioButtonsKeepTheirStateAndTheirFieldsFollow
 TEST_F(ControlStatesTest, WithoutAShiftRuleTheShiftRuleFieldsAreDisabled) {
     gui::AddHoliday(window, dialogs, "Xmas");
     gui::Click(window.Button(kAddRuleset));
+    gui::RunIdle(window);
     Check(kShiftToWeekdayRadio, true);
     gui::RunIdle(window);
     ASSERT_EQ(window.List(kShiftRuleList)->Selection(), -1);
