@@ -3,8 +3,15 @@
 #include "resources/ControlIds.h"
 #include "tests/editor/support/EditorDriver.h"
 
+#include "model/HolidayFile.h"
+
+#include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <vector>
 
 using namespace ids;
 
@@ -105,4 +112,30 @@ TEST_F(EditorWindowTest, WithoutASelectedLanguageTheDocumentsLanguageIsKept) {
 TEST_F(EditorWindowTest, VersionFieldAcceptsDigitsOnly) {
     gui::Type(window.Edit(kVersionEdit), "1a2-3");
     EXPECT_EQ(window.Edit(kVersionEdit)->text(), "123");
+}
+
+TEST_F(EditorWindowTest, FileInAnUnlistedLanguageKeepsItsLanguageWhenSavedAgain) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    CHolidays original;
+    original.SetLanguage(0x1234);
+    CHoliday holiday;
+    holiday.id = "Xmas";
+    original.SetHoliday(holiday);
+    const std::vector<std::uint8_t> bytes = SaveHolidayBytes(original);
+    const QString path = folder.filePath("unlisted.hol");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    file.close();
+
+    dialogs.openFiles.push_back(path);
+    window.MenuAction(kFileOpen)->trigger();
+    EXPECT_EQ(window.List(kLanguageList)->SelectedText(), "Unknown language (0x1234)");
+    window.MenuAction(kFileSave)->trigger();  // stores the form, then writes
+
+    CHolidays saved;
+    LoadHolidayFile(saved, path.toStdString());
+    EXPECT_EQ(saved.GetLanguage(), 0x1234U);
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("; ").toStdString();
 }
