@@ -1,0 +1,359 @@
+#include "tests/editor/FileTestSupport.h"
+#include "tests/support/SampleDocuments.h"
+
+#include <QFile>
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace ids;
+using Answer = IEditorDialogs::Answer;
+using files::ExpectSameEditor;
+using files::ReadBytes;
+using files::Snapshot;
+
+namespace {
+
+const QString kSaveQuestion = "Do you want to save your work?";
+
+// The commands that ask the save question before they go on.
+struct AskingCommand {
+    const char* name;
+    int command;
+};
+
+constexpr AskingCommand kAskingCommands[] = {
+    {"New", kFileNew},
+    {"Open", kFileOpen},
+    {"Exit", kFileExit},
+};
+
+class FileCommandsTest : public files::FileWindowTest {
+protected:
+    // An untitled document with one holiday, shown in the form and stored
+    // into the document (as every save does first), but not written.
+    void AddUnsavedHoliday() {
+        gui::AddHoliday(window, dialogs, "X");
+        gui::Type(window.Edit(kDisplayEdit), "Y");
+        gui::Click(window.Button(kRefresh));
+    }
+
+    // An empty untitled document again, without saving.
+    void StartOver() {
+        if (window.Document().GetHolidayCount() > 0) {
+            dialogs.yesNoCancelAnswers.push_back(Answer::No);
+        }
+        Run(kFileNew);
+        window.show();
+    }
+
+    // Whether the command went on past the question: New empties the
+    // document, Open asks for a file (answered with Cancel), Exit ends the
+    // window.
+    bool WentOn(const AskingCommand& asking) const {
+        switch (asking.command) {
+        case kFileNew:
+            return window.Document().GetHolidayCount() == 0;
+        case kFileOpen:
+            return !dialogs.openPaths.isEmpty();
+        default:
+            return !window.isVisible();
+        }
+    }
+
+    void RunAsking(const AskingCommand& asking) {
+        if (asking.command == kFileOpen) {
+            dialogs.openFiles.push_back(std::nullopt);  // stop at the file dialog if it comes
+        }
+        Run(asking.command);
+    }
+};
+
+TEST_F(FileCommandsTest, EmptyDocumentGoesOnWithoutAsking) {
+    for (const AskingCommand& asking : kAskingCommands) {
+        RunAsking(asking);
+        EXPECT_TRUE(WentOn(asking)) << asking.name;
+    }
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+}
+
+TEST_F(FileCommandsTest, CancelToTheQuestionChangesNothing) {
+    for (const AskingCommand& asking : kAskingCommands) {
+        AddUnsavedHoliday();
+        const files::EditorSnapshot before = Snapshot(window);
+        dialogs.questions.clear();
+        dialogs.yesNoCancelAnswers.push_back(Answer::Cancel);
+        Run(asking.command);
+        EXPECT_EQ(dialogs.questions, QStringList{kSaveQuestion}) << asking.name;
+        EXPECT_FALSE(WentOn(asking)) << asking.name;
+        ExpectSameEditor(before, Snapshot(window));
+        EXPECT_TRUE(FolderEntries().isEmpty()) << asking.name;
+        StartOver();
+    }
+    EXPECT_TRUE(dialogs.AllAnswersUsed());
+}
+
+TEST_F(FileCommandsTest, NoToTheQuestionGoesOnWithoutWriting) {
+    for (const AskingCommand& asking : kAskingCommands) {
+        StartOver();
+        AddUnsavedHoliday();
+        dialogs.yesNoCancelAnswers.push_back(Answer::No);
+        RunAsking(asking);
+        EXPECT_TRUE(WentOn(asking)) << asking.name;
+        EXPECT_TRUE(dialogs.savePaths.isEmpty()) << asking.name;
+        EXPECT_TRUE(FolderEntries().isEmpty()) << asking.name;
+    }
+}
+
+TEST_F(FileCommandsTest, NewEmptiesTheFormAndTheTitle) {
+    OpenExampleCopy("usa.hol");
+    dialogs.yesNoCancelAnswers.push_back(Answer::No);
+    Run(kFileNew);
+    EXPECT_EQ(window.Document().GetHolidayCount(), 0);
+    EXPECT_EQ(window.Document().GetLanguage(), 0x0409u);  // the user's locale
+    EXPECT_EQ(window.windowTitle(), "Tavrin");
+    EXPECT_EQ(window.FilePath(), "");
+    EXPECT_EQ(window.List(kIdList)->Count(), 0);
+    EXPECT_EQ(window.CurrentId(), "");
+    EXPECT_EQ(window.DisplayText().Bytes(), "");
+    EXPECT_EQ(window.Edit(kVersionEdit)->text(), "100");
+}
+
+TEST_F(FileCommandsTest, YesOnAnUntitledDocumentSavesUnderTheChosenNameAndGoesOn) {
+    for (const AskingCommand& asking : kAskingCommands) {
+        StartOver();
+        AddUnsavedHoliday();
+        const QString path = PathIn(QStringLiteral("%1.hol").arg(asking.name));
+        dialogs.yesNoCancelAnswers.push_back(Answer::Yes);
+        dialogs.saveFiles.push_back(path);
+        RunAsking(asking);
+        EXPECT_TRUE(WentOn(asking)) << asking.name;
+        CHolidays saved;
+        LoadHolidayFile(saved, path.toStdString());
+        ASSERT_EQ(saved.GetHolidayCount(), 1) << asking.name;
+        EXPECT_EQ(saved.GetHoliday(0).display, "Y") << asking.name;  // the form was stored first
+        if (asking.command != kFileNew) {
+            EXPECT_EQ(window.FilePath(), path) << asking.name;
+            EXPECT_EQ(window.windowTitle(), "Tavrin - " + path) << asking.name;
+        }
+        StartOver();
+    }
+}
+
+TEST_F(FileCommandsTest, YesOnAnOpenedFileWritesItBackWithoutAskingForAName) {
+    const QString path = OpenExampleCopy("germany.hol");
+    gui::Type(window.Edit(kDisplayEdit), "All Saints");
+    dialogs.yesNoCancelAnswers.push_back(Answer::Yes);
+    Run(kFileNew);
+    EXPECT_TRUE(dialogs.savePaths.isEmpty());
+    EXPECT_EQ(window.Document().GetHolidayCount(), 0);
+    CHolidays saved;
+    LoadHolidayFile(saved, path.toStdString());
+    EXPECT_EQ(saved.GetHoliday(saved.FindHoliday("ALLERHEILIGEN")).display, "All Saints");
+}
+
+TEST_F(FileCommandsTest, CancellingTheSaveDialogAfterYesStopsTheCommandQuietly) {
+    AddUnsavedHoliday();
+    for (const AskingCommand& asking : kAskingCommands) {
+        const files::EditorSnapshot before = Snapshot(window);
+        dialogs.yesNoCancelAnswers.push_back(Answer::Yes);
+        dialogs.saveFiles.push_back(std::nullopt);
+        Run(asking.command);
+        EXPECT_FALSE(WentOn(asking)) << asking.name;
+        EXPECT_TRUE(dialogs.errors.isEmpty()) << asking.name;
+        ExpectSameEditor(before, Snapshot(window));
+    }
+    EXPECT_TRUE(FolderEntries().isEmpty());
+    EXPECT_TRUE(dialogs.AllAnswersUsed());
+}
+
+TEST_F(FileCommandsTest, OpenShowsTheFirstIdSortedWithThePathInTheTitle) {
+    const QString path = OpenExampleCopy("usa.hol");
+    EXPECT_EQ(dialogs.openPaths, QStringList{""});
+    EXPECT_EQ(window.FilePath(), path);
+    EXPECT_EQ(window.windowTitle(), "Tavrin - " + path);
+    EXPECT_EQ(window.List(kIdList)->Count(), 11);
+    EXPECT_EQ(window.List(kIdList)->SelectedText(), "CHRISTMAS_DAY");
+    EXPECT_EQ(window.CurrentId(), "CHRISTMAS_DAY");
+    EXPECT_EQ(window.DisplayText().Bytes(), "Christmas Day");
+    EXPECT_EQ(window.List(kLanguageList)->Data(window.List(kLanguageList)->Selection()).toUInt(), 0x0409u);
+
+    // The question comes even right after an open; the dialog starts at the file.
+    dialogs.yesNoCancelAnswers.push_back(Answer::No);
+    dialogs.openFiles.push_back(std::nullopt);
+    Run(kFileOpen);
+    EXPECT_EQ(dialogs.questions, QStringList{kSaveQuestion});
+    EXPECT_EQ(dialogs.openPaths.last(), path);
+}
+
+TEST_F(FileCommandsTest, OpenOfAFileWithoutHolidaysShowsAnEmptyFormAndThePath) {
+    gui::AddHoliday(window, dialogs, "X");
+    const QString path = PathIn("empty.hol");
+    files::WriteBytes(path, SaveHolidayBytes(MakeDocument(0x0407, {})));
+    OpenFile(path);
+    EXPECT_EQ(window.List(kIdList)->Count(), 0);
+    EXPECT_EQ(window.List(kIdList)->Selection(), -1);
+    EXPECT_EQ(window.CurrentId(), "");
+    EXPECT_EQ(window.windowTitle(), "Tavrin - " + path);
+    EXPECT_EQ(window.Document().GetLanguage(), 0x0407u);
+}
+
+TEST_F(FileCommandsTest, SaveAfterOpenWritesTheSameBytesBackAndKeepsTheTitle) {
+    for (const char* example : {"germany.hol", "usa.hol"}) {
+        const QString path = OpenExampleCopy(example);
+        const QString title = window.windowTitle();
+        Run(kFileSave);
+        EXPECT_TRUE(dialogs.savePaths.isEmpty());
+        EXPECT_EQ(ReadBytes(path), ReadBytes(files::ExamplePath(example))) << example;
+        EXPECT_EQ(window.windowTitle(), title);
+    }
+}
+
+TEST_F(FileCommandsTest, SaveAsReplacesAnExistingFileWithoutAskingAndLeavesNoTemporaryFile) {
+    const QString path = PathIn("existing.hol");
+    files::WriteBytes(path, std::vector<std::uint8_t>(5000, 0xAB));
+    AddUnsavedHoliday();
+    dialogs.saveFiles.push_back(path);
+    Run(kFileSaveAs);
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_EQ(ReadBytes(path), SaveHolidayBytes(window.Document()));
+    EXPECT_EQ(FolderEntries(), QStringList{"existing.hol"});
+    EXPECT_EQ(window.windowTitle(), "Tavrin - " + path);
+
+    // The next Save as starts at the file.
+    dialogs.saveFiles.push_back(std::nullopt);
+    Run(kFileSaveAs);
+    EXPECT_EQ(dialogs.savePaths.last(), path);
+}
+
+// Places a save cannot write to, and what the message should say about each.
+struct UnwritablePlace {
+    const char* name;
+    QString (*prepare)(const QString& folder);  // gives the path to save to
+};
+
+const UnwritablePlace kUnwritablePlaces[] = {
+    {"folder that does not exist", [](const QString& folder) { return folder + "/gone/file.hol"; }},
+    {"path that is a folder",
+     [](const QString& folder) {
+         QDir(folder).mkdir("sub.hol");
+         return folder + "/sub.hol";
+     }},
+};
+
+TEST_F(FileCommandsTest, FailedSaveAsSaysWhyAndChangesNothing) {
+    AddUnsavedHoliday();
+    for (const UnwritablePlace& place : kUnwritablePlaces) {
+        const QString path = place.prepare(folder.path());
+        const QStringList entries = FolderEntries();
+        const files::EditorSnapshot before = Snapshot(window);
+        dialogs.errors.clear();
+        dialogs.saveFiles.push_back(path);
+        Run(kFileSaveAs);
+        ASSERT_EQ(dialogs.errors.size(), 1) << place.name;
+        EXPECT_TRUE(dialogs.errors[0].startsWith("Cannot save \"" + path + "\": ")) << dialogs.errors[0].toStdString();
+        EXPECT_EQ(FolderEntries(), entries) << place.name;
+        ExpectSameEditor(before, Snapshot(window));  // path and title too
+    }
+}
+
+TEST_F(FileCommandsTest, FailedSaveIntoAReadOnlyFolderKeepsTheFileOnDisk) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not apply to root";
+    }
+    const QString path = OpenExampleCopy("usa.hol");
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+    gui::Type(window.Edit(kDisplayEdit), "Xmas");
+    Run(kFileSave);
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors[0].contains(path));
+    EXPECT_EQ(ReadBytes(path), ReadBytes(files::ExamplePath("usa.hol")));
+}
+
+TEST_F(FileCommandsTest, FailedSaveAfterYesStopsTheCommandThatAsked) {
+    AddUnsavedHoliday();
+    for (const AskingCommand& asking : kAskingCommands) {
+        const files::EditorSnapshot before = Snapshot(window);
+        dialogs.errors.clear();
+        dialogs.yesNoCancelAnswers.push_back(Answer::Yes);
+        dialogs.saveFiles.push_back(folder.path() + "/gone/file.hol");
+        Run(asking.command);
+        EXPECT_EQ(dialogs.errors.size(), 1) << asking.name;
+        EXPECT_FALSE(WentOn(asking)) << asking.name;
+        ExpectSameEditor(before, Snapshot(window));
+    }
+    EXPECT_TRUE(dialogs.AllAnswersUsed());
+}
+
+// Files that cannot be opened, and a part of the message that says why.
+struct UnreadableFile {
+    const char* name;
+    std::vector<std::uint8_t> (*content)();  // nothing: no such file
+    const char* why;
+};
+
+std::vector<std::uint8_t> GermanyCutInsideTheThirdHoliday() {
+    std::vector<std::uint8_t> bytes = ReadBytes(files::ExamplePath("germany.hol"));
+    CHolidays germany;
+    LoadHolidayFile(germany, files::ExamplePath("germany.hol").toStdString());
+    const std::size_t thirdStart =
+        SaveHolidayBytes(MakeDocument(0x0407, {germany.GetHoliday(0), germany.GetHoliday(1)})).size();
+    bytes.resize(thirdStart + 20);
+    return bytes;
+}
+
+std::vector<std::uint8_t> RandomBytes() {
+    std::mt19937 generator(20240515);
+    std::vector<std::uint8_t> bytes(4096);
+    for (std::uint8_t& byte : bytes) {
+        byte = static_cast<std::uint8_t>(generator());
+    }
+    return bytes;
+}
+
+const UnreadableFile kUnreadableFiles[] = {
+    {"cut.hol", GermanyCutInsideTheThirdHoliday, "holiday 3 of 18"},
+    {"random.hol", RandomBytes, "claims"},
+    {"short.hol", [] { return std::vector<std::uint8_t>{0x07, 0x04, 0x00}; }, "ends inside its header"},
+    {"missing.hol", nullptr, "does not exist"},
+};
+
+TEST_F(FileCommandsTest, FailedOpenSaysWhatIsWrongAndLeavesTheEditorAsItWas) {
+    OpenExampleCopy("usa.hol");
+    gui::Pick(window.List(kIdList), "MEMORIAL_DAY");
+    gui::Type(window.Edit(kDisplayEdit), "edited, not stored yet");
+    for (const UnreadableFile& file : kUnreadableFiles) {
+        const QString path = PathIn(file.name);
+        if (file.content != nullptr) {
+            files::WriteBytes(path, file.content());
+        }
+        const files::EditorSnapshot before = Snapshot(window);
+        dialogs.errors.clear();
+        dialogs.yesNoCancelAnswers.push_back(Answer::No);
+        dialogs.openFiles.push_back(path);
+        Run(kFileOpen);
+        ASSERT_EQ(dialogs.errors.size(), 1) << file.name;
+        const QString message = dialogs.errors[0];
+        EXPECT_TRUE(message.contains("\"" + path + "\"")) << message.toStdString();
+        EXPECT_TRUE(message.contains(file.why)) << message.toStdString();
+        ExpectSameEditor(before, Snapshot(window));
+        EXPECT_EQ(window.Edit(kDisplayEdit)->text(), "edited, not stored yet");
+    }
+}
+
+TEST_F(FileCommandsTest, OpenOfAFolderIsRefusedByName) {
+    dialogs.openFiles.push_back(folder.path());
+    Run(kFileOpen);
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(dialogs.errors[0], "Cannot open \"" + folder.path() +
+                                     "\": it is a folder, not a holiday file.\nThe editor keeps the document it had.");
+    EXPECT_EQ(window.windowTitle(), "Tavrin");
+}
+
+}  // namespace

@@ -1,0 +1,188 @@
+#include "core/LocaleNames.h"
+#include "tests/editor/FileTestSupport.h"
+#include "tests/editor/support/DocumentFiles.h"
+#include "tests/support/SampleDocuments.h"
+
+#include <QAbstractButton>
+#include <QPlainTextEdit>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+using namespace ids;
+using files::PreviewLines;
+
+namespace {
+
+CHoliday FixedHoliday(const std::string& id, const std::string& display, int day, int month) {
+    CHoliday holiday;
+    holiday.id = id;
+    holiday.display = display;
+    holiday.rulesets.push_back(MakeFixedRuleset());
+    holiday.rulesets[0].fixedDay = day;
+    holiday.rulesets[0].fixedMonth = month;
+    return holiday;
+}
+
+class PreviewTest : public files::FileWindowTest {
+protected:
+    std::string PreviewOf(int year) {
+        gui::Pick(window.List(kYearList), QString::number(year));
+        return window.PreviewText().Bytes();
+    }
+};
+
+struct ExampleYear {
+    const char* file;
+    int year;
+    std::vector<std::string> lines;
+};
+
+// Dates worked out by hand from the rules of the example files (Easter 1989
+// on 26 March, 2008 on 23 March, 2024 on 31 March; Buß- und Bettag is the
+// Wednesday before 23 November; the US days observed on the Friday before a
+// Saturday and the Monday after a Sunday). The display texts are the files'
+// Windows-1252 bytes.
+const std::vector<ExampleYear>& ExampleYears() {
+    static const std::vector<ExampleYear> years = {
+        {"germany.hol", 2024, {"01 Jan\tNeujahr", "29 Mar\tKarfreitag", "31 Mar\tOstersonntag",
+                               "01 Apr\tOstermontag", "01 May\tTag der Arbeit", "09 May\tChristi Himmelfahrt",
+                               "19 May\tPfingstsonntag", "20 May\tPfingstmontag", "30 May\tFronleichnam",
+                               "03 Oct\tTag der Deutschen Einheit", "31 Oct\tReformationstag",
+                               "01 Nov\tAllerheiligen", "20 Nov\tBu\xDF- und Bettag", "24 Dec\tHeiligabend",
+                               "25 Dec\t1. Weihnachtstag", "26 Dec\t2. Weihnachtstag", "31 Dec\tSilvester"}},
+        // Before 1990 there is no Tag der Deutschen Einheit.
+        {"germany.hol", 1989, {"01 Jan\tNeujahr", "24 Mar\tKarfreitag", "26 Mar\tOstersonntag",
+                               "27 Mar\tOstermontag", "01 May\tTag der Arbeit", "04 May\tChristi Himmelfahrt",
+                               "14 May\tPfingstsonntag", "15 May\tPfingstmontag", "25 May\tFronleichnam",
+                               "31 Oct\tReformationstag", "01 Nov\tAllerheiligen", "22 Nov\tBu\xDF- und Bettag",
+                               "24 Dec\tHeiligabend", "25 Dec\t1. Weihnachtstag", "26 Dec\t2. Weihnachtstag",
+                               "31 Dec\tSilvester"}},
+        // Ascension falls on 1 May: two lines with the same date, in the
+        // order of the day's list.
+        {"germany.hol", 2008, {"01 Jan\tNeujahr", "21 Mar\tKarfreitag", "23 Mar\tOstersonntag",
+                               "24 Mar\tOstermontag", "01 May\tTag der Arbeit", "01 May\tChristi Himmelfahrt",
+                               "11 May\tPfingstsonntag", "12 May\tPfingstmontag", "22 May\tFronleichnam",
+                               "03 Oct\tTag der Deutschen Einheit", "31 Oct\tReformationstag",
+                               "01 Nov\tAllerheiligen", "19 Nov\tBu\xDF- und Bettag", "24 Dec\tHeiligabend",
+                               "25 Dec\t1. Weihnachtstag", "26 Dec\t2. Weihnachtstag", "31 Dec\tSilvester"}},
+        {"usa.hol", 2024, {"01 Jan\tNew Year's Day", "15 Jan\tBirthday of Martin Luther King, Jr.",
+                           "19 Feb\tWashington's Birthday", "27 May\tMemorial Day",
+                           "19 Jun\tJuneteenth National Independence Day", "04 Jul\tIndependence Day",
+                           "02 Sep\tLabor Day", "14 Oct\tColumbus Day", "11 Nov\tVeterans Day",
+                           "28 Nov\tThanksgiving Day", "25 Dec\tChristmas Day"}},
+        // 1 January 2022 is a Saturday: observed on 31 December 2021.
+        {"usa.hol", 2021, {"01 Jan\tNew Year's Day", "18 Jan\tBirthday of Martin Luther King, Jr.",
+                           "15 Feb\tWashington's Birthday", "31 May\tMemorial Day",
+                           "18 Jun\tJuneteenth National Independence Day", "05 Jul\tIndependence Day",
+                           "06 Sep\tLabor Day", "11 Oct\tColumbus Day", "11 Nov\tVeterans Day",
+                           "25 Nov\tThanksgiving Day", "24 Dec\tChristmas Day", "31 Dec\tNew Year's Day"}},
+        // Veterans Day on the fourth Monday of October until 1977; no
+        // holiday of Dr. King nor Juneteenth yet.
+        {"usa.hol", 1975, {"01 Jan\tNew Year's Day", "17 Feb\tWashington's Birthday", "26 May\tMemorial Day",
+                           "04 Jul\tIndependence Day", "01 Sep\tLabor Day", "13 Oct\tColumbus Day",
+                           "27 Oct\tVeterans Day", "27 Nov\tThanksgiving Day", "25 Dec\tChristmas Day"}},
+    };
+    return years;
+}
+
+TEST_F(PreviewTest, ExampleFilesGiveTheHandCheckedDatesOfEachYear) {
+    const char* opened = "";
+    for (const ExampleYear& example : ExampleYears()) {
+        if (std::string(opened) != example.file) {
+            OpenExampleCopy(example.file);
+            opened = example.file;
+        }
+        EXPECT_EQ(PreviewOf(example.year), PreviewLines(example.lines)) << example.file << " " << example.year;
+    }
+}
+
+TEST_F(PreviewTest, DisplayTextsShowInTheCodePageOfTheFilesLanguage) {
+    OpenExampleCopy("germany.hol");
+    PreviewOf(2024);
+    EXPECT_TRUE(window.Control<QPlainTextEdit>(kPreviewEdit)->toPlainText().contains(
+        QStringLiteral("20 Nov\tBu\u00DF- und Bettag\n")));
+}
+
+TEST_F(PreviewTest, YearWithoutHolidaysAndEmptyDocumentGiveAnEmptyPreview) {
+    OpenExampleCopy("usa.hol");
+    ASSERT_FALSE(PreviewOf(2024).empty());
+    EXPECT_EQ(PreviewOf(1950), "");  // every rule starts in 1971 or later
+
+    PreviewOf(2024);
+    dialogs.yesNoCancelAnswers.push_back(IEditorDialogs::Answer::No);
+    Run(kFileNew);
+    EXPECT_EQ(window.PreviewText().Bytes(), "");
+    EXPECT_EQ(window.List(kYearList)->SelectedText(), "2024");  // New keeps the year
+}
+
+TEST_F(PreviewTest, ChoosingAYearGivesTheSameAsRefreshingIt) {
+    OpenExampleCopy("usa.hol");
+    const std::string chosen = PreviewOf(2021);
+    PreviewOf(2024);
+    window.List(kYearList)->Select(window.List(kYearList)->FindText("2021"));
+    window.PreviewText().SetBytes("stale");
+    gui::Click(window.Button(kRefresh));
+    EXPECT_EQ(window.PreviewText().Bytes(), chosen);
+}
+
+TEST_F(PreviewTest, RefreshShowsTheFormAsEditedWithTwoDigitDays) {
+    gui::AddHoliday(window, dialogs, "X");
+    gui::Click(window.Button(kAddRuleset));  // a fixed date on the test clock's 15 May
+    gui::RunIdle(window);
+    gui::Type(window.Edit(kDisplayEdit), "Y");
+    gui::Click(window.Button(kRefresh));
+    EXPECT_EQ(window.PreviewText().Bytes(), "15 May\tY\r\n");
+
+    gui::Type(window.Edit(kFixedDayEdit), "9");
+    gui::Pick(window.List(kFixedMonthList), "February");
+    gui::Click(window.Button(kRefresh));
+    EXPECT_EQ(window.PreviewText().Bytes(), "09 Feb\tY\r\n");
+}
+
+TEST_F(PreviewTest, LeapYearsReach29FebruaryAndTheWalkEndsOn31December) {
+    gui::OpenHolidays(window, dialogs, {FixedHoliday("LEAP", "Leap day", 29, 2), FixedHoliday("LAST", "Last day", 31, 12)});
+    EXPECT_EQ(PreviewOf(2024), PreviewLines({"29 Feb\tLeap day", "31 Dec\tLast day"}));
+    EXPECT_EQ(PreviewOf(2000), PreviewLines({"29 Feb\tLeap day", "31 Dec\tLast day"}));
+}
+
+// Month abbreviations of a user locale other than US English.
+class MonthNames : public ILocaleNames {
+public:
+    explicit MonthNames(std::string march) : marchName(std::move(march)) {}
+    std::string MonthName(int month) const override { return english->MonthName(month); }
+    std::string AbbreviatedMonthName(int month) const override {
+        return month == 3 ? marchName : english->AbbreviatedMonthName(month);
+    }
+    std::string DayName(int weekday) const override { return english->DayName(weekday); }
+    std::string AbbreviatedDayName(int weekday) const override { return english->AbbreviatedDayName(weekday); }
+    std::string MorningDesignator() const override { return english->MorningDesignator(); }
+    std::string AfternoonDesignator() const override { return english->AfternoonDesignator(); }
+
+private:
+    std::unique_ptr<ILocaleNames> english = MakeEnglishLocaleNames();
+    std::string marchName;
+};
+
+TEST_F(PreviewTest, MonthNamesFollowTheUserLocaleInTheFilesCodePage) {
+    struct Case {
+        const char* march;         // UTF-8, as the locale gives it
+        const char* previewBytes;  // Windows-1252, the German file's code page
+    };
+    const Case cases[] = {
+        {"M\xC3\xA4r", "29 M\xE4r\tKarfreitag"},
+        // Greek letters have no place in Windows-1252.
+        {"\xCE\x9C\xCE\xAC\xCF\x81", "29 ???\tKarfreitag"},
+    };
+    OpenExampleCopy("germany.hol");
+    for (const Case& test : cases) {
+        SetLocaleNames(std::make_unique<MonthNames>(test.march));
+        const std::string preview = PreviewOf(2024);
+        SetLocaleNames(MakeEnglishLocaleNames());
+        EXPECT_NE(preview.find(std::string(test.previewBytes) + "\r\n"), std::string::npos) << test.march;
+    }
+}
+
+}  // namespace
