@@ -137,6 +137,10 @@ private:
     // File commands (FileCommands.cpp). AskToSaveWork asks the save question
     // when there is work to lose and gives whether the command may go on;
     // SaveDocument and SaveDocumentAs give whether the document was written.
+    // Position of the holiday the form shows, or -1 when none is shown.
+    int FindShownHoliday() const;
+    // Detaches the form from the document before another document is shown.
+    void ForgetShownHoliday();
     bool AskToSaveWork();
     bool SaveDocument();
     bool SaveDocumentAs();
@@ -152,6 +156,9 @@ private:
     CHolidays document;
     QString filePath;
     std::string currentId;
+    // Whether the form shows the holiday currentId. An empty ID alone cannot
+    // say "none shown": a file may hold a holiday whose ID is empty.
+    bool holidayShown = false;
     int currentRuleset = -1;
     int currentShiftRule = -1;
     QFont displayFont;

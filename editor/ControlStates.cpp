@@ -51,7 +51,7 @@ const std::vector<std::pair<When, std::vector<int>>>& EnablingTable() {
 
 void CEditorWindow::UpdateControlStates() {
     const auto checked = [this](int id) { return Button(id)->isChecked(); };
-    const bool holiday = document.FindHoliday(currentId) != -1;
+    const bool holiday = FindShownHoliday() != -1;
     const bool ruleset = holiday && List(ids::kRulesetList)->Selection() != -1;
     const bool shiftRule = ruleset && List(ids::kShiftRuleList)->Selection() != -1;
     const bool relative = ruleset && checked(ids::kRelativeDateRadio);

@@ -109,8 +109,7 @@ void CEditorWindow::OnFileNew() {
     }
     document.Clear();
     FillFromDocument();
-    currentId.clear();
-    currentRuleset = -1;
+    ForgetShownHoliday();
     List(ids::kIdList)->Select(-1);
     OnHolidaySelected();
     OnRefresh();
@@ -140,8 +139,7 @@ void CEditorWindow::OnFileOpen() {
     FillFromDocument();
     // The old form belongs to the old document and must not be stored into
     // the new one.
-    currentId.clear();
-    currentRuleset = -1;
+    ForgetShownHoliday();
     List(ids::kIdList)->Select(0);
     OnHolidaySelected();
     OnRefresh();

@@ -236,7 +236,7 @@ void CEditorWindow::StoreForm() {
     StoreNumber(Edit(ids::kVersionEdit), version);
     document.SetVersion(version);
 
-    const int index = document.FindHoliday(currentId);
+    const int index = FindShownHoliday();
     if (index == -1) {
         return;
     }

@@ -89,6 +89,7 @@ void CEditorWindow::OnHolidaySelected() {
     const int index = document.FindHoliday(newId);
     StoreForm();
     currentId = newId;
+    holidayShown = index != -1;
     currentRuleset = -1;
     currentShiftRule = -1;
     const CHoliday holiday = index == -1 ? CHoliday() : document.GetHoliday(index);
@@ -96,4 +97,14 @@ void CEditorWindow::OnHolidaySelected() {
     shown::ShowCheck(Button(ids::kReferenceOnlyCheck), holiday.referenceOnly == 1);
     FillNumberedList(List(ids::kRulesetList), holiday.rulesets.size());
     OnRulesetSelected();
+}
+
+int CEditorWindow::FindShownHoliday() const {
+    return holidayShown ? document.FindHoliday(currentId) : -1;
+}
+
+void CEditorWindow::ForgetShownHoliday() {
+    currentId.clear();
+    holidayShown = false;
+    currentRuleset = -1;
 }

@@ -7,7 +7,7 @@
 #include <cstddef>
 
 void CEditorWindow::OnRulesetSelected() {
-    const int index = document.FindHoliday(currentId);
+    const int index = FindShownHoliday();
     if (index == -1) {
         return;
     }
@@ -32,7 +32,7 @@ void CEditorWindow::OnRulesetSelected() {
 }
 
 void CEditorWindow::OnAddRuleset() {
-    const int index = document.FindHoliday(currentId);
+    const int index = FindShownHoliday();
     if (index == -1) {
         return;
     }
@@ -47,7 +47,7 @@ void CEditorWindow::OnAddRuleset() {
 }
 
 void CEditorWindow::OnDeleteRuleset() {
-    const int index = document.FindHoliday(currentId);
+    const int index = FindShownHoliday();
     if (index == -1) {
         return;
     }

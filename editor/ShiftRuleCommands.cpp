@@ -20,7 +20,7 @@ CRuleset* SelectedRuleset(CHoliday& holiday, const CComboList& rulesetList) {
 }  // namespace
 
 void CEditorWindow::OnShiftRuleSelected() {
-    const int index = document.FindHoliday(currentId);
+    const int index = FindShownHoliday();
     if (index == -1 || List(ids::kRulesetList)->Selection() == -1) {
         return;
     }
@@ -42,7 +42,7 @@ void CEditorWindow::OnShiftRuleSelected() {
 }
 
 void CEditorWindow::OnAddShiftRule() {
-    const int index = document.FindHoliday(currentId);
+    const int index = FindShownHoliday();
     if (index == -1) {
         return;
     }
@@ -60,7 +60,7 @@ void CEditorWindow::OnAddShiftRule() {
 }
 
 void CEditorWindow::OnDeleteShiftRule() {
-    const int index = document.FindHoliday(currentId);
+    const int index = FindShownHoliday();
     if (index == -1) {
         return;
     }
