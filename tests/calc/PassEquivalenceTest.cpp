@@ -5,7 +5,7 @@
 #include "calc/ReferenceFeasts.h"
 #include "calc/YearCalculation.h"
 #include "core/CDateTime.h"
-#include "tests/calc/RuleBuilders.h"
+#include "tests/support/RuleBuilders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "calc/YearCalculation.h"
 #include "core/CDateTime.h"
 #include "model/CHolidays.h"
-#include "tests/calc/RuleBuilders.h"
+#include "tests/support/RuleBuilders.h"
 #include "tests/support/SampleDocuments.h"
 
 #include <gtest/gtest.h>
