@@ -43,8 +43,8 @@ std::int32_t TextToNumber(const QString& text) {
 
 void ShowNumber(QLineEdit* edit, std::int32_t value) { shown::ShowText(edit, QString::number(value)); }
 
-void StoreNumber(const QLineEdit* edit, std::int32_t& field) {
-    if (const auto text = shown::ChangedText(edit)) {
+void StoreNumber(QLineEdit* edit, std::int32_t& field) {
+    if (const auto text = shown::TextToStore(edit)) {
         field = TextToNumber(*text);
     }
 }
@@ -57,8 +57,8 @@ void ShowPosition(CComboList* list, std::int32_t value, int first = 0) {
 }
 
 // No selection stores -1 + first, as the platform's lists read.
-void StorePosition(const CComboList* list, std::int32_t& field, int first = 0) {
-    if (const auto position = shown::ChangedSelection(list)) {
+void StorePosition(CComboList* list, std::int32_t& field, int first = 0) {
+    if (const auto position = shown::SelectionToStore(list)) {
         field = *position + first;
     }
 }
@@ -68,8 +68,8 @@ void ShowOffsetDirection(CComboList* list, std::int32_t direction) {
     shown::ShowSelection(list, direction == 0 ? 0 : direction == 3 ? 1 : -1);
 }
 
-void StoreOffsetDirection(const CComboList* list, std::int32_t& direction) {
-    const auto position = shown::ChangedSelection(list);
+void StoreOffsetDirection(CComboList* list, std::int32_t& direction) {
+    const auto position = shown::SelectionToStore(list);
     if (position.has_value() && *position != -1) {
         direction = *position == 0 ? 0 : 3;
     }
@@ -130,8 +130,8 @@ void ShowReference(CComboList* list, const std::string& id, int first, bool wrap
 // after the first item and wraps.
 void ShowReference(CComboList* list, const std::string& id) { ShowReference(list, id, 1, true); }
 
-void StoreReference(const CComboList* list, std::string& id) {
-    if (const auto position = shown::ChangedSelection(list)) {
+void StoreReference(CComboList* list, std::string& id) {
+    if (const auto position = shown::SelectionToStore(list)) {
         id = list->Id(*position);
     }
 }
@@ -149,8 +149,8 @@ void ShowCondition(CComboList* list, const CShiftRule& shiftRule) {
     shown::ShowSelection(list, weekday ? shiftRule.conditionWeekday : -1);
 }
 
-void StoreCondition(const CComboList* list, CShiftRule& shiftRule) {
-    const auto position = shown::ChangedSelection(list);
+void StoreCondition(CComboList* list, CShiftRule& shiftRule) {
+    const auto position = shown::SelectionToStore(list);
     if (!position.has_value()) {
         return;
     }
@@ -184,7 +184,7 @@ shown::RadioButtons ActionRadios(const CEditorWindow& window) {
 }
 
 void StoreRadio(const shown::RadioButtons& buttons, std::int32_t& field) {
-    if (const auto value = shown::ChangedRadio(buttons)) {
+    if (const auto value = shown::RadioToStore(buttons)) {
         field = *value;
     }
 }
@@ -242,7 +242,7 @@ void CEditorWindow::StoreForm() {
     }
     CHoliday holiday = document.GetHoliday(index);
     holiday.display = DisplayText().Bytes();
-    if (const auto checked = shown::ChangedCheck(Button(ids::kReferenceOnlyCheck))) {
+    if (const auto checked = shown::CheckToStore(Button(ids::kReferenceOnlyCheck))) {
         holiday.referenceOnly = *checked ? 1 : 0;
     }
     if (CRuleset* ruleset = ElementAt(holiday.rulesets, currentRuleset)) {

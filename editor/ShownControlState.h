@@ -10,12 +10,13 @@
 #include <optional>
 #include <vector>
 
-// Each form control remembers the state in which the program last showed a
-// field's value. Storing reads a control only when its state differs from
-// that, so a control the user has not touched leaves its field as it is, even
-// when the value is one the control cannot show (a month 13, a kind 7, a
-// reference that no list item names). A control never shown counts as
-// changed.
+// Each form control remembers its state at the moment its field was last
+// shown or stored: the baseline. Storing reads a control only when its state
+// differs from that, so a control the user has not touched leaves its field
+// as it is, even when the value is one the control cannot show (a month 13, a
+// kind 7, a reference that no list item names). A control that is read moves
+// its baseline to the state just stored, so that changing it back to an
+// earlier state is a change again. A control never shown counts as changed.
 namespace shown {
 
 inline constexpr char kShownStateProperty[] = "tavrinShownState";
@@ -25,8 +26,14 @@ inline void Remember(QWidget* control, const QVariant& state) { control->setProp
 // Storing will read the control whatever its state.
 inline void Forget(QWidget* control) { control->setProperty(kShownStateProperty, QVariant()); }
 
-inline bool Changed(const QWidget* control, const QVariant& state) {
-    return control->property(kShownStateProperty) != state;
+// Whether the state differs from the baseline; if so, the state becomes the
+// baseline, as the caller stores it now.
+inline bool TakeChange(QWidget* control, const QVariant& state) {
+    if (control->property(kShownStateProperty) == state) {
+        return false;
+    }
+    Remember(control, state);
+    return true;
 }
 
 inline void ShowText(QLineEdit* edit, const QString& text) {
@@ -34,8 +41,9 @@ inline void ShowText(QLineEdit* edit, const QString& text) {
     Remember(edit, edit->text());
 }
 
-inline std::optional<QString> ChangedText(const QLineEdit* edit) {
-    if (!Changed(edit, edit->text())) {
+// The text to store, when the user changed it.
+inline std::optional<QString> TextToStore(QLineEdit* edit) {
+    if (!TakeChange(edit, edit->text())) {
         return std::nullopt;
     }
     return edit->text();
@@ -47,9 +55,9 @@ inline void ShowSelection(CComboList* list, int position) {
     Remember(list, list->Selection());
 }
 
-// The selected position (-1 for none) when it differs from the one shown.
-inline std::optional<int> ChangedSelection(const CComboList* list) {
-    if (!Changed(list, list->Selection())) {
+// The selected position (-1 for none) to store, when the user changed it.
+inline std::optional<int> SelectionToStore(CComboList* list) {
+    if (!TakeChange(list, list->Selection())) {
         return std::nullopt;
     }
     return list->Selection();
@@ -60,8 +68,8 @@ inline void ShowCheck(QAbstractButton* box, bool checked) {
     Remember(box, box->isChecked());
 }
 
-inline std::optional<bool> ChangedCheck(const QAbstractButton* box) {
-    if (!Changed(box, box->isChecked())) {
+inline std::optional<bool> CheckToStore(QAbstractButton* box) {
+    if (!TakeChange(box, box->isChecked())) {
         return std::nullopt;
     }
     return box->isChecked();
@@ -102,11 +110,12 @@ inline void ShowRadio(const RadioButtons& buttons, int value) {
     Remember(buttons.front(), CheckedRadio(buttons));
 }
 
-// The checked button's value when the user changed the choice; nothing
-// when unchanged or when no button is checked (the field is then kept).
-inline std::optional<int> ChangedRadio(const RadioButtons& buttons) {
+// The checked button's value to store when the user changed the choice;
+// nothing when unchanged or when no button is checked (the field is then
+// kept).
+inline std::optional<int> RadioToStore(const RadioButtons& buttons) {
     const int checked = CheckedRadio(buttons);
-    if (checked == -1 || !Changed(buttons.front(), checked)) {
+    if (checked == -1 || !TakeChange(buttons.front(), checked)) {
         return std::nullopt;
     }
     return checked;
