@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/CComboList.h"
+#include "editor/CDropDownEdit.h"
 #include "resources/Templates.h"
 
 #include <QButtonGroup>
@@ -89,8 +90,8 @@ QWidget* CreateWidget(QDialog& dialog, const CControlTemplate& control) {
     }
     case ControlKind::DropDownList:
     case ControlKind::DropDownEdit: {
-        auto* list = new CComboList(control.Has(kSorted), &dialog);
-        list->setEditable(control.kind == ControlKind::DropDownEdit);
+        auto* list = control.kind == ControlKind::DropDownEdit ? new CDropDownEdit(control.Has(kSorted), &dialog)
+                                                               : new CComboList(control.Has(kSorted), &dialog);
         for (const std::string& item : control.items) {
             list->AddItem(QString::fromUtf8(item));
         }

@@ -1,5 +1,6 @@
 #include "editor/CCodePageTextBinding.h"
 #include "editor/CComboList.h"
+#include "editor/CDropDownEdit.h"
 #include "editor/CEditorWindow.h"
 #include "editor/ShownControlState.h"
 #include "resources/ControlIds.h"
@@ -229,6 +230,9 @@ T* ElementAt(std::vector<T>& elements, int index) {
 }  // namespace
 
 void CEditorWindow::StoreForm() {
+    // The occurrence field may still hold typed text; it must show what is
+    // stored.
+    Control<CDropDownEdit>(ids::kWeekdayOrdinalList)->AcceptTypedText();
     // Language and version belong to the document, not to the shown holiday,
     // so they are stored even while no holiday is shown.
     document.SetLanguage(SelectedLanguage());

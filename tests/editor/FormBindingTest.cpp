@@ -3,6 +3,7 @@
 #include "tests/editor/support/EditorDriver.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
 
 #include <cstdint>
@@ -67,6 +68,41 @@ TEST_F(FormBindingTest, EmptiedDigitsOnlyFieldIsStoredAsZero) {
     gui::Type(window.Edit(kFixedDayEdit), "");
     StoreByChoosingRulesetAgain();
     EXPECT_EQ(ShownRuleset().fixedDay, 0);
+}
+
+TEST_F(FormBindingTest, TypedOccurrenceSelectsTheItemItNamesOrIsPutBack) {
+    struct Case {
+        QString typed;
+        QString shown;  // and selected, after the focus left or the form was stored
+    };
+    const Case cases[] = {
+        {"Fourth", "Fourth"}, {"fifth", "Fifth"},   {"LA", "Last"},      {"fo", "Fourth"},  {"T", "Third"},
+        {"F", "Second"},      {"Fi", "Second"},     {"4", "Second"},     {"", "Second"},    {"Seconds", "Second"},
+    };
+    CRuleset ruleset;
+    ruleset.ruleKind = 1;
+    ruleset.weekdayOrdinal = 1;
+    Open({Holiday("Xmas", {ruleset})});
+    window.show();
+    QApplication::setActiveWindow(&window);
+    CComboList* occurrence = window.List(kWeekdayOrdinalList);
+    ASSERT_TRUE(occurrence->isEnabled());
+    for (const bool byFocus : {true, false}) {
+        for (const Case& c : cases) {
+            const QString route = (byFocus ? "focus leaves after " : "stored after ") + c.typed;
+            gui::Pick(occurrence, 1);
+            gui::Type(occurrence->lineEdit(), c.typed);
+            if (byFocus) {
+                window.Edit(kValidFromEdit)->setFocus();
+                EXPECT_EQ(occurrence->currentText(), c.shown) << route.toStdString();
+            }
+            gui::Click(window.Button(kRefresh));
+            EXPECT_EQ(occurrence->currentText(), c.shown) << route.toStdString();
+            EXPECT_EQ(occurrence->SelectedText(), c.shown) << route.toStdString();
+            EXPECT_EQ(occurrence->Text(ShownRuleset().weekdayOrdinal), c.shown) << route.toStdString();
+        }
+    }
+    window.hide();
 }
 
 TEST_F(FormBindingTest, BeforeIsZeroAndAfterIsThree) {
