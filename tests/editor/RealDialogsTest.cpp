@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <functional>
+#include <vector>
+
 using namespace ids;
 
 namespace {
@@ -32,6 +35,18 @@ QPushButton* ButtonWithText(QWidget* dialog, const QString& text) {
         }
     }
     return nullptr;
+}
+
+// Adds a holiday through the real Add Holiday dialog.
+void AddThroughDialog(CEditorWindow& window, const QString& id) {
+    const gui::CNextModal addDialog(
+        [&](QWidget* dialog) {
+            gui::Type(qobject_cast<CHolidayIdDialog*>(dialog)->IdEdit(), id);
+            gui::Click(ButtonWithText(dialog, "OK"));
+        },
+        "CHolidayIdDialog");
+    gui::Click(window.Button(kAddHoliday));
+    gui::RunIdle(window);
 }
 
 }  // namespace
@@ -59,12 +74,6 @@ TEST(RealDialogs, AreWiredToTheWindow) {
         EXPECT_EQ(window.Document().GetHolidayCount(), 1);
         {
             // The same ID again: an error box captioned with the program's name.
-            const gui::CNextModal addDialog(
-                [](QWidget* dialog) {
-                    gui::Type(qobject_cast<CHolidayIdDialog*>(dialog)->IdEdit(), "Xmas");
-                    gui::Click(ButtonWithText(dialog, "OK"));
-                },
-                "CHolidayIdDialog");
             const gui::CNextModal errorBox(
                 [](QWidget* dialog) {
                     auto* box = qobject_cast<QMessageBox*>(dialog);
@@ -74,7 +83,7 @@ TEST(RealDialogs, AreWiredToTheWindow) {
                     gui::Click(box->button(QMessageBox::Ok));
                 },
                 "QMessageBox");
-            gui::Click(window.Button(kAddHoliday));
+            AddThroughDialog(window, "Xmas");
         }
         // The About box, twice, with the same contents.
         QStringList aboutTexts;
@@ -140,4 +149,58 @@ TEST(RealDialogs, IdDialogCancelledWithAbbrechenGivesNothing) {
         gui::Click(ButtonWithText(shown, "Abbrechen"));
     });
     EXPECT_EQ(dialog.Ask(), std::nullopt);
+}
+
+// The delete confirmations and the refusals of reserved IDs and IDs with
+// commas, each answered as given.
+TEST(RealDialogs, ConfirmationsAndRefusalsAreMessageBoxesWithTheirButtonsAndIcons) {
+    CEditorWindow window;  // default dialogs
+    AddThroughDialog(window, "Xmas");
+    for (int add : {kAddRuleset, kAddShiftRule}) {
+        gui::Click(window.Button(add));
+        gui::RunIdle(window);
+    }
+    const auto click = [&window](int button) {
+        return [&window, button] {
+            gui::Click(window.Button(button));
+            gui::RunIdle(window);
+        };
+    };
+    const auto add = [&window](const QString& id) { return [&window, id] { AddThroughDialog(window, id); }; };
+    struct Case {
+        std::function<void()> action;
+        QString text;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton answer;
+    };
+    const QMessageBox::StandardButtons okCancel = QMessageBox::Ok | QMessageBox::Cancel;
+    const Case cases[] = {
+        {click(kDeleteShiftRule), "Do you really want to remove shiftrule 1 ?", QMessageBox::Question, okCancel,
+         QMessageBox::Cancel},
+        {click(kDeleteShiftRule), "Do you really want to remove shiftrule 1 ?", QMessageBox::Question, okCancel,
+         QMessageBox::Ok},
+        {click(kDeleteRuleset), "Do you really want to remove ruleset 1 ?", QMessageBox::Question, okCancel,
+         QMessageBox::Ok},
+        {click(kDeleteHoliday), "Do you really want to remove Xmas ?", QMessageBox::Question, okCancel,
+         QMessageBox::Cancel},
+        {add("EASTER_REF"), "ID EASTER_REF is reserved!", QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok},
+        {add("A,B"), "ID must not contain commas!", QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok},
+    };
+    for (const Case& c : cases) {
+        const gui::CNextModal box(
+            [&](QWidget* dialog) {
+                auto* messageBox = qobject_cast<QMessageBox*>(dialog);
+                EXPECT_EQ(messageBox->windowTitle(), CQtEditorDialogs::ApplicationTitle());
+                EXPECT_EQ(messageBox->text(), c.text);
+                EXPECT_EQ(messageBox->icon(), c.icon) << c.text.toStdString();
+                EXPECT_EQ(messageBox->standardButtons(), c.buttons) << c.text.toStdString();
+                gui::Click(messageBox->button(c.answer));
+            },
+            "QMessageBox");
+        c.action();
+    }
+    // Cancel kept what it was asked about, OK removed it.
+    const std::vector<CHoliday> kept = {CHoliday{"Xmas", "", 0, {}}};
+    EXPECT_EQ(window.Document().Holidays(), kept);
 }

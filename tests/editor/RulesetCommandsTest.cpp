@@ -83,6 +83,28 @@ TEST_F(RulesetCommandsTest, DeleteAsksByTheNumberInTheListAndRenumbersTheRest) {
     EXPECT_EQ(window.Edit(kValidFromEdit)->text(), "1901");
 }
 
+TEST_F(RulesetCommandsTest, DeletedRulesetOrShiftRuleKeepsItsEditsFromTheOneTakingItsIndex) {
+    struct Case {
+        int deleteButton;
+        int edit;
+        int (*field)(const CHoliday& holiday, std::size_t index);  // of the ruleset or shift rule at the index
+    };
+    const Case cases[] = {
+        {kDeleteRuleset, kValidFromEdit, [](const CHoliday& h, std::size_t i) { return h.rulesets.at(i).validFrom; }},
+        {kDeleteShiftRule, kShiftCountEdit,
+         [](const CHoliday& h, std::size_t i) { return h.rulesets.at(0).shiftRules.at(i).shiftCount; }},
+    };
+    for (const Case& c : cases) {
+        OpenXmas({2, 0});
+        const int next = c.field(Xmas(), 1);
+        gui::Type(window.Edit(c.edit), "9");
+        dialogs.okCancelAnswers.push_back(true);
+        gui::Click(window.Button(c.deleteButton));
+        EXPECT_EQ(c.field(Xmas(), 0), next) << c.deleteButton;
+        EXPECT_EQ(window.Edit(c.edit)->text(), QString::number(next)) << c.deleteButton;
+    }
+}
+
 TEST_F(RulesetCommandsTest, DeleteCancelledChangesNothing) {
     OpenXmas({0, 0});
     gui::Type(window.Edit(kValidFromEdit), "1950");
