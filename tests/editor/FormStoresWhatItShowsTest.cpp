@@ -71,69 +71,65 @@ int Radio(Window window, int firstButton) {
 struct CField {
     int control;
     Level level;
-    void (*read)(Window, Expected);
+    void (*read)(Window, int control, Expected);
 };
 
 const CField kFields[] = {
-    {kVersionEdit, Level::Document, [](Window w, Expected e) { e.version = Number(w, kVersionEdit); }},
+    {kVersionEdit, Level::Document, [](Window w, int c, Expected e) { e.version = Number(w, c); }},
     {kLanguageList, Level::Document,
-     [](Window w, Expected e) { e.language = w.List(kLanguageList)->Data(Position(w, kLanguageList)).toUInt(); }},
+     [](Window w, int c, Expected e) { e.language = w.List(c)->Data(Position(w, c)).toUInt(); }},
     {kDisplayEdit, Level::Holiday,
-     [](Window w, Expected e) {
+     [](Window w, int c, Expected e) {
          // Other texts are the file's bytes shown in its code page; the user
          // here types digits only.
-         if (const QString text = w.Edit(kDisplayEdit)->text(); IsTypeable(text)) {
+         if (const QString text = w.Edit(c)->text(); IsTypeable(text)) {
              e.Holiday().display = text.toStdString();
          }
      }},
     {kReferenceOnlyCheck, Level::Holiday,
-     [](Window w, Expected e) { e.Holiday().referenceOnly = w.Button(kReferenceOnlyCheck)->isChecked() ? 1 : 0; }},
-    {kValidFromEdit, Level::Ruleset, [](Window w, Expected e) { e.Ruleset().validFrom = Number(w, kValidFromEdit); }},
-    {kValidToEdit, Level::Ruleset, [](Window w, Expected e) { e.Ruleset().validTo = Number(w, kValidToEdit); }},
-    {kIntervalEdit, Level::Ruleset, [](Window w, Expected e) { e.Ruleset().interval = Number(w, kIntervalEdit); }},
-    {kFixedDateRadio, Level::Ruleset, [](Window w, Expected e) { e.Ruleset().ruleKind = Radio(w, kFixedDateRadio); }},
-    {kFixedDayEdit, Level::Ruleset, [](Window w, Expected e) { e.Ruleset().fixedDay = Number(w, kFixedDayEdit); }},
-    {kFixedMonthList, Level::Ruleset,
-     [](Window w, Expected e) { e.Ruleset().fixedMonth = Position(w, kFixedMonthList) + 1; }},
+     [](Window w, int c, Expected e) { e.Holiday().referenceOnly = w.Button(c)->isChecked() ? 1 : 0; }},
+    {kValidFromEdit, Level::Ruleset, [](Window w, int c, Expected e) { e.Ruleset().validFrom = Number(w, c); }},
+    {kValidToEdit, Level::Ruleset, [](Window w, int c, Expected e) { e.Ruleset().validTo = Number(w, c); }},
+    {kIntervalEdit, Level::Ruleset, [](Window w, int c, Expected e) { e.Ruleset().interval = Number(w, c); }},
+    {kFixedDateRadio, Level::Ruleset, [](Window w, int c, Expected e) { e.Ruleset().ruleKind = Radio(w, c); }},
+    {kFixedDayEdit, Level::Ruleset, [](Window w, int c, Expected e) { e.Ruleset().fixedDay = Number(w, c); }},
+    {kFixedMonthList, Level::Ruleset, [](Window w, int c, Expected e) { e.Ruleset().fixedMonth = Position(w, c) + 1; }},
     {kWeekdayOrdinalList, Level::Ruleset,
-     [](Window w, Expected e) { e.Ruleset().weekdayOrdinal = Position(w, kWeekdayOrdinalList); }},
-    {kMonthWeekdayList, Level::Ruleset,
-     [](Window w, Expected e) { e.Ruleset().monthWeekday = Position(w, kMonthWeekdayList); }},
+     [](Window w, int c, Expected e) { e.Ruleset().weekdayOrdinal = Position(w, c); }},
+    {kMonthWeekdayList, Level::Ruleset, [](Window w, int c, Expected e) { e.Ruleset().monthWeekday = Position(w, c); }},
     {kWeekdayMonthList, Level::Ruleset,
-     [](Window w, Expected e) { e.Ruleset().weekdayMonth = Position(w, kWeekdayMonthList) + 1; }},
-    {kFixedDaysRadio, Level::Ruleset, [](Window w, Expected e) { e.Ruleset().relativeKind = Radio(w, kFixedDaysRadio); }},
-    {kOffsetDaysEdit, Level::Ruleset, [](Window w, Expected e) { e.Ruleset().offsetDays = Number(w, kOffsetDaysEdit); }},
+     [](Window w, int c, Expected e) { e.Ruleset().weekdayMonth = Position(w, c) + 1; }},
+    {kFixedDaysRadio, Level::Ruleset, [](Window w, int c, Expected e) { e.Ruleset().relativeKind = Radio(w, c); }},
+    {kOffsetDaysEdit, Level::Ruleset, [](Window w, int c, Expected e) { e.Ruleset().offsetDays = Number(w, c); }},
     {kOffsetDirectionList, Level::Ruleset,
-     [](Window w, Expected e) { e.Ruleset().offsetDirection = Position(w, kOffsetDirectionList) == 0 ? 0 : 3; }},
+     [](Window w, int c, Expected e) { e.Ruleset().offsetDirection = Position(w, c) == 0 ? 0 : 3; }},
     {kOffsetReferenceList, Level::Ruleset,
-     [](Window w, Expected e) { e.Ruleset().offsetReference = Item(w, kOffsetReferenceList); }},
-    {kWeekdayCountEdit, Level::Ruleset,
-     [](Window w, Expected e) { e.Ruleset().weekdayCount = Number(w, kWeekdayCountEdit); }},
+     [](Window w, int c, Expected e) { e.Ruleset().offsetReference = Item(w, c); }},
+    {kWeekdayCountEdit, Level::Ruleset, [](Window w, int c, Expected e) { e.Ruleset().weekdayCount = Number(w, c); }},
     {kRelativeWeekdayList, Level::Ruleset,
-     [](Window w, Expected e) { e.Ruleset().relativeWeekday = Position(w, kRelativeWeekdayList); }},
+     [](Window w, int c, Expected e) { e.Ruleset().relativeWeekday = Position(w, c); }},
     {kWeekdayDirectionList, Level::Ruleset,
-     [](Window w, Expected e) { e.Ruleset().weekdayDirection = Position(w, kWeekdayDirectionList); }},
+     [](Window w, int c, Expected e) { e.Ruleset().weekdayDirection = Position(w, c); }},
     {kWeekdayReferenceList, Level::Ruleset,
-     [](Window w, Expected e) { e.Ruleset().weekdayReference = Item(w, kWeekdayReferenceList); }},
+     [](Window w, int c, Expected e) { e.Ruleset().weekdayReference = Item(w, c); }},
     {kConditionList, Level::ShiftRule,
-     [](Window w, Expected e) {
-         const int position = Position(w, kConditionList);  // 0..6: the weekdays, then the IDs
+     [](Window w, int c, Expected e) {
+         const int position = Position(w, c);  // 0..6: the weekdays, then the IDs
          CShiftRule& shiftRule = e.ShiftRule();
          shiftRule.conditionKind = position < 7 ? 0 : 1;
          if (position < 7) {
              shiftRule.conditionWeekday = position;
          } else {
-             shiftRule.conditionHoliday = Item(w, kConditionList);
+             shiftRule.conditionHoliday = Item(w, c);
          }
      }},
-    {kShiftToWeekdayRadio, Level::ShiftRule,
-     [](Window w, Expected e) { e.ShiftRule().action = Radio(w, kShiftToWeekdayRadio); }},
-    {kShiftCountEdit, Level::ShiftRule, [](Window w, Expected e) { e.ShiftRule().shiftCount = Number(w, kShiftCountEdit); }},
+    {kShiftToWeekdayRadio, Level::ShiftRule, [](Window w, int c, Expected e) { e.ShiftRule().action = Radio(w, c); }},
+    {kShiftCountEdit, Level::ShiftRule, [](Window w, int c, Expected e) { e.ShiftRule().shiftCount = Number(w, c); }},
     {kShiftWeekdayList, Level::ShiftRule,
-     [](Window w, Expected e) { e.ShiftRule().shiftWeekday = Position(w, kShiftWeekdayList); }},
+     [](Window w, int c, Expected e) { e.ShiftRule().shiftWeekday = Position(w, c); }},
     {kShiftDirectionList, Level::ShiftRule,
-     [](Window w, Expected e) { e.ShiftRule().shiftDirection = Position(w, kShiftDirectionList); }},
-    {kShiftTargetList, Level::ShiftRule, [](Window w, Expected e) { e.ShiftRule().shiftTarget = Item(w, kShiftTargetList); }},
+     [](Window w, int c, Expected e) { e.ShiftRule().shiftDirection = Position(w, c); }},
+    {kShiftTargetList, Level::ShiftRule, [](Window w, int c, Expected e) { e.ShiftRule().shiftTarget = Item(w, c); }},
 };
 
 // A user who edits the form at random, changes controls back to what they
@@ -205,7 +201,7 @@ private:
     void Store() {
         for (const CField& field : kFields) {
             if (IsShown(field.level) && State(field.control) != storedStates.at(field.control)) {
-                field.read(window, expected);
+                field.read(window, field.control, expected);
                 storedStates[field.control] = State(field.control);
             }
         }
