@@ -207,18 +207,13 @@ private:
         }
         std::vector<std::function<void()>> stores = {
             [&] {
-                CComboList* idList = window.List(kIdList);
-                trace += "| holiday ";
-                gui::Pick(idList, Between(0, idList->Count() - 1));
-                ShowHoliday(idList->SelectedId());
+                PickAny(kIdList, "holiday");
+                ShowHoliday(window.List(kIdList)->SelectedId());
             },
+            [&] { PickAny(kYearList, "year"); },
             [&] {
                 trace += "| Refresh ";
                 gui::Click(window.Button(kRefresh));
-            },
-            [&] {
-                trace += "| year ";
-                gui::Pick(window.List(kYearList), Between(0, window.List(kYearList)->Count() - 1));
             },
             [&] {
                 trace += "| Save ";
@@ -227,25 +222,23 @@ private:
             },
         };
         if (expected.ruleset != -1) {
-            stores.emplace_back([&] {
-                const int ruleset = Between(0, window.List(kRulesetList)->Count() - 1);
-                trace += "| ruleset " + std::to_string(ruleset) + " ";
-                gui::Pick(window.List(kRulesetList), ruleset);
-                ShowRuleset(ruleset);
-            });
+            stores.emplace_back([&] { ShowRuleset(PickAny(kRulesetList, "ruleset")); });
         }
         if (expected.shiftRule != -1) {
-            stores.emplace_back([&] {
-                const int shiftRule = Between(0, window.List(kShiftRuleList)->Count() - 1);
-                trace += "| shift rule " + std::to_string(shiftRule) + " ";
-                gui::Pick(window.List(kShiftRuleList), shiftRule);
-                ShowShiftRule(shiftRule);
-            });
+            stores.emplace_back([&] { ShowShiftRule(PickAny(kShiftRuleList, "shift rule")); });
         }
         AnyOf(stores)();
         EXPECT_EQ(window.Document().Holidays(), expected.holidays);
         EXPECT_EQ(window.Document().GetVersion(), expected.version);
         EXPECT_EQ(window.Document().GetLanguage(), expected.language);
+    }
+
+    // Picks any entry of the list, which stores the form; gives its position.
+    int PickAny(int list, const char* what) {
+        const int position = Between(0, window.List(list)->Count() - 1);
+        trace += std::string("| ") + what + " " + std::to_string(position) + " ";
+        gui::Pick(window.List(list), position);
+        return position;
     }
 
     bool IsShown(Level level) const {
