@@ -368,7 +368,11 @@ QString WithContent(const QString& path) {
     return path;
 }
 
-std::filesystem::path Native(const QString& path) { return QFile::encodeName(path).toStdString(); }
+template <void (*make)(const std::filesystem::path&)>
+QString Made(const QString& path) {
+    make(QFile::encodeName(path).toStdString());
+    return path;
+}
 
 const UnreadableFile kUnreadableFiles[] = {
     {"cut.hol", WithContent<GermanyCutInsideTheThirdHoliday>, "holiday 3 of 18"},
@@ -376,18 +380,8 @@ const UnreadableFile kUnreadableFiles[] = {
     {"short.hol", WithContent<ShortHeader>, "ends inside its header"},
     {"missing.hol", [](const QString& path) { return path; }, "does not exist"},
     {"device", [](const QString&) { return QStringLiteral("/dev/zero"); }, "it is a device, not a holiday file"},
-    {"fifo.hol",
-     [](const QString& path) {
-         MakeFifo(Native(path));
-         return path;
-     },
-     "it is a named pipe, not a holiday file"},
-    {"socket.hol",
-     [](const QString& path) {
-         MakeSocket(Native(path));
-         return path;
-     },
-     "it is a socket, not a holiday file"},
+    {"fifo.hol", Made<MakeFifo>, "it is a named pipe, not a holiday file"},
+    {"socket.hol", Made<MakeSocket>, "it is a socket, not a holiday file"},
 };
 
 TEST_F(FileCommandsTest, FailedOpenSaysWhatIsWrongAndLeavesTheEditorAsItWas) {
