@@ -4,6 +4,7 @@
 #include "cli/DocumentCheck.h"
 #include "cli/DocumentFiles.h"
 #include "core/CodePage.h"
+#include "core/FileAccess.h"
 #include "core/WindowsLocale.h"
 #include "model/PreviewReport.h"
 
@@ -24,6 +25,8 @@ int ReportingErrors(std::ostream& errors, Command command) {
     try {
         return command();
     } catch (const CCliError& error) {
+        errors << "tavrin-cli: " << error.what() << '\n';
+    } catch (const CFileAccessError& error) {
         errors << "tavrin-cli: " << error.what() << '\n';
     } catch (const std::bad_alloc&) {
         errors << "tavrin-cli: not enough memory\n";

@@ -1,9 +1,9 @@
 #include "cli/DocumentFiles.h"
 
 #include "cli/CliError.h"
-#include "cli/FileBytes.h"
 #include "cli/JsonForm.h"
 #include "core/CArchive.h"
+#include "core/FileAccess.h"
 #include "model/HolidayFile.h"
 
 #include <fmt/format.h>

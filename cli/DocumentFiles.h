@@ -23,7 +23,9 @@ CHolidays DocumentFromHolBytes(std::vector<std::uint8_t> bytes, const std::strin
 std::string DocumentToHolBytes(const CHolidays& document);
 
 // Reads a .hol or .json file. A note about ignored bytes goes to `warnings`.
+// Throws CFileAccessError when the file cannot be read, CCliError when its
+// content is not a document.
 CHolidays LoadDocument(const std::filesystem::path& path, std::ostream& warnings);
 // Writes the document in the form its ending names, never leaving the file
-// half written.
+// half written (CFileAccessError).
 void SaveDocument(const CHolidays& document, const std::filesystem::path& path);

@@ -3,6 +3,7 @@
 #include "editor/CAboutBox.h"
 #include "editor/CHolidayIdDialog.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,7 +11,34 @@
 
 namespace {
 
-const QString kFileFilter = QStringLiteral("Holiday Files (*.hol);;All Files (*.*)");
+const QString kHolidayFiles = QStringLiteral("Holiday Files (*.hol)");
+const QString kAllFiles = QStringLiteral("All Files (*.*)");
+// What "All Files (*.*)" selects: every file, also one whose name has no dot.
+const QString kEveryFile = QStringLiteral("All Files (*)");
+
+// Both file commands use Qt's own dialog, which behaves the same on every
+// desktop. It starts at the given file and offers holiday files, then all
+// files.
+void PrepareFileDialog(QFileDialog& dialog, const QString& initialPath) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters({kHolidayFiles, kEveryFile});
+    // Qt takes a filter's patterns from its text, and "*.*" would hide names
+    // without a dot and turn a typed "x.hol" into "x.*"; the list shows the
+    // filter "*" under its usual text.
+    if (auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))) {
+        types->setItemText(1, kAllFiles);
+    }
+    if (!initialPath.isEmpty()) {
+        dialog.selectFile(initialPath);
+    }
+}
+
+std::optional<QString> ChosenFile(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
 
 }  // namespace
 
@@ -48,31 +76,21 @@ void CQtEditorDialogs::ShowError(const QString& text) {
 }
 
 std::optional<QString> CQtEditorDialogs::ChooseOpenFile(const QString& initialPath) {
-    QFileDialog dialog(parent, QString(), initialPath, kFileFilter);
+    QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (!initialPath.isEmpty()) {
-        dialog.selectFile(initialPath);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+    PrepareFileDialog(dialog, initialPath);
+    return ChosenFile(dialog);
 }
 
 std::optional<QString> CQtEditorDialogs::ChooseSaveFile(const QString& initialPath) {
-    QFileDialog dialog(parent, QString(), initialPath, kFileFilter);
+    QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("hol"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (!initialPath.isEmpty()) {
-        dialog.selectFile(initialPath);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+    PrepareFileDialog(dialog, initialPath);
+    return ChosenFile(dialog);
 }
 
 std::optional<std::string> CQtEditorDialogs::AskNewHolidayId() {

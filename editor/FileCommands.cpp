@@ -5,12 +5,12 @@
 #include "resources/ControlIds.h"
 
 #include <QFile>
-#include <QSaveFile>
 
-#include <cstdint>
+#include <cerrno>
+#include <filesystem>
 #include <optional>
+#include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -19,50 +19,39 @@ const QString kUntitledTitle = QStringLiteral("Tavrin");
 
 QString TitledCaption(const QString& path) { return kUntitledTitle + QStringLiteral(" - ") + path; }
 
-// Writes the document to the file through a temporary file beside it that
-// is renamed into place only once it is complete, so that a failure leaves
-// the file on disk as it was. Gives the reason of a failure.
-std::optional<QString> WriteHolidayFile(const CHolidays& document, const QString& path) {
-    std::vector<std::uint8_t> bytes;
-    try {
-        bytes = SaveHolidayBytes(document);
-    } catch (const CHolidayFileError& error) {
-        return QString::fromStdString(error.what());
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return std::nullopt;
+std::filesystem::path NativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
+QString SaveFailureMessage(const QString& path, const std::string& reason, bool fileUnchanged) {
+    QString message = QStringLiteral("Cannot save \"%1\": %2.").arg(path, QString::fromStdString(reason));
+    if (fileUnchanged) {
+        message += QStringLiteral("\nThe file on disk is unchanged.");
+    }
+    return message;
+}
+
+// Writes the document to the file, or says why not. Without the right to
+// write there, the document can still go somewhere else.
 bool WriteOrReport(const CHolidays& document, const QString& path, IEditorDialogs& dialogs) {
-    const std::optional<QString> failure = WriteHolidayFile(document, path);
-    if (failure) {
-        dialogs.ShowError(QStringLiteral("Cannot save \"%1\": %2.\nThe file on disk is unchanged.")
-                              .arg(path, *failure));
+    try {
+        SaveHolidayFile(document, NativePath(path));
+        return true;
+    } catch (const CHolidayFileError& error) {
+        dialogs.ShowError(SaveFailureMessage(path, error.what(), true));
+    } catch (const CFileAccessError& error) {
+        QString message = SaveFailureMessage(path, error.Reason(), !error.Replaced());
+        if (error.Code() == EACCES || error.Code() == EPERM || error.Code() == EROFS) {
+            message += QStringLiteral("\nUse Save as to save the document somewhere else.");
+        }
+        dialogs.ShowError(message);
     }
-    return !failure;
+    return false;
 }
 
-// The reader's message as a sentence that names the file: its messages about
-// the file itself name it already, those about the content do not.
-QString OpenFailureMessage(const QString& path, const CHolidayFileError& error) {
-    QString message = QString::fromStdString(error.what());
-    if (!message.contains(path)) {
-        message = QStringLiteral("cannot open \"%1\": %2").arg(path, message);
-    }
-    message[0] = message[0].toUpper();
-    return message + QStringLiteral(".\nThe editor keeps the document it had.");
+QString OpenFailureMessage(const QString& path, const std::string& reason) {
+    return QStringLiteral("Cannot open \"%1\": %2.\nThe editor keeps the document it had.")
+        .arg(path, QString::fromStdString(reason));
 }
 
 }  // namespace
@@ -129,9 +118,12 @@ void CEditorWindow::OnFileOpen() {
     // editor as it was.
     CHolidays loaded;
     try {
-        LoadHolidayFile(loaded, QFile::encodeName(*chosen).toStdString());
+        LoadHolidayFile(loaded, NativePath(*chosen));
+    } catch (const CFileAccessError& error) {
+        Dialogs().ShowError(OpenFailureMessage(*chosen, error.Reason()));
+        return;
     } catch (const CHolidayFileError& error) {
-        Dialogs().ShowError(OpenFailureMessage(*chosen, error));
+        Dialogs().ShowError(OpenFailureMessage(*chosen, error.what()));
         return;
     }
     document = std::move(loaded);

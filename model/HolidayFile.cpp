@@ -1,16 +1,13 @@
 #include "model/HolidayFile.h"
 
 #include "core/CArchive.h"
+#include "core/FileAccess.h"
 #include "model/CHolidays.h"
 
 #include <fmt/format.h>
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -266,32 +263,11 @@ void LoadHolidayBytes(CHolidays& document, std::vector<std::uint8_t> bytes) {
     document.Serialize(archive);
 }
 
-void LoadHolidayFile(CHolidays& document, const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (!fs::exists(status)) {
-        throw CHolidayFileError(fmt::format("cannot open \"{}\": the file does not exist", path), 0);
-    }
-    if (fs::is_directory(status)) {
-        throw CHolidayFileError(fmt::format("cannot open \"{}\": it is a folder, not a holiday file", path), 0);
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw CHolidayFileError(fmt::format("cannot open \"{}\": {}", path, std::strerror(errno)), 0);
-    }
-    const std::uintmax_t size = fs::file_size(path, error);
-    if (!error && size > kMaxHolidayFileSize) {
-        throw CHolidayFileError(
-            fmt::format("cannot open \"{}\": it has {} bytes, more than a holiday file can have ({})", path,
-                        size, kMaxHolidayFileSize),
-            0);
-    }
-    const std::istreambuf_iterator<char> begin(file);
-    const std::istreambuf_iterator<char> end;
-    std::vector<std::uint8_t> bytes(begin, end);
-    if (file.bad()) {
-        throw CHolidayFileError(fmt::format("cannot read \"{}\": {}", path, std::strerror(errno)), 0);
-    }
-    LoadHolidayBytes(document, std::move(bytes));
+void LoadHolidayFile(CHolidays& document, const std::filesystem::path& path) {
+    LoadHolidayBytes(document, ReadFileBytes(path));
+}
+
+void SaveHolidayFile(const CHolidays& document, const std::filesystem::path& path) {
+    const std::vector<std::uint8_t> bytes = SaveHolidayBytes(document);
+    WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/FileAccess.h"
 #include "core/WindowsLocale.h"
 #include "model/Holiday.h"
 #include "model/HolidayFileError.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -34,11 +36,13 @@ void ReadHolidayData(CArchive& archive, LCID& language, int& version,
 std::vector<std::uint8_t> SaveHolidayBytes(const CHolidays& document);
 void LoadHolidayBytes(CHolidays& document, std::vector<std::uint8_t> bytes);
 
-// Holiday files are small; anything larger is refused before it is read.
-constexpr std::size_t kMaxHolidayFileSize = std::size_t{1} << 30;  // 1 GiB
-
 // Reads the whole file and loads it into the document. Throws
-// CHolidayFileError naming the problem when the file is missing, a folder, not
-// readable or too large (the document is then unchanged), or when its content
-// is damaged (as LoadHolidayBytes).
-void LoadHolidayFile(CHolidays& document, const std::string& path);
+// CFileAccessError when the file cannot be read (the document is then
+// unchanged) and CHolidayFileError when its content is damaged (as
+// LoadHolidayBytes).
+void LoadHolidayFile(CHolidays& document, const std::filesystem::path& path);
+
+// Replaces the file with the document, or leaves it as it was. Throws
+// CFileAccessError when it cannot be written and CHolidayFileError when the
+// document does not fit the format.
+void SaveHolidayFile(const CHolidays& document, const std::filesystem::path& path);

@@ -4,6 +4,7 @@
 #include "cli/JsonForm.h"
 #include "model/HolidayFile.h"
 #include "tests/cli/CliTestSupport.h"
+#include "tests/support/FileFaults.h"
 #include "tests/support/SampleDocuments.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -94,7 +96,7 @@ TEST(Convert, FailuresLeaveNoFileBehind) {
         std::vector<std::string> arguments;
         const char* message;
     } cases[] = {
-        {{"convert", good, (folder / "missing" / "out.hol").string()}, "No such file or directory"},
+        {{"convert", good, (folder / "missing" / "out.hol").string()}, "its folder does not exist"},
         {{"convert", good, (folder / "taken.hol").string()}, "cannot write"},
         {{"convert", good, (folder / "out.txt").string()}, "must end in .hol or .json"},
         {{"convert", (folder / "none.hol").string(), (folder / "out.hol").string()}, "cannot read"},
@@ -113,6 +115,46 @@ TEST(Convert, FailuresLeaveNoFileBehind) {
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"bad.json", "good.json", "short.hol", "taken.hol"}));
     EXPECT_TRUE(std::filesystem::is_empty(folder / "taken.hol"));
+}
+
+TEST(Convert, RefusesInputsThatAreNotFiles) {
+    const CHangGuard guard(10);  // a named pipe must not wait for a writer
+    const CTemporaryFolder folder;
+    MakeFifo(folder / "fifo.hol");
+    MakeSocket(folder / "socket.json");
+    std::filesystem::create_symlink("/dev/zero", folder / "zero.hol");
+    std::filesystem::create_directory(folder / "folder.hol");
+    const std::pair<const char*, const char*> cases[] = {
+        {"fifo.hol", "a named pipe"},
+        {"socket.json", "a socket"},
+        {"zero.hol", "a device"},
+        {"folder.hol", "a folder"},
+    };
+    for (const auto& [name, what] : cases) {
+        const CRun run = RunCli({"convert", (folder / name).string(), (folder / "out.json").string()});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.errors, "tavrin-cli: cannot read \"" + (folder / name).string() + "\": it is " + what +
+                                  ", not a holiday file\n");
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "out.json"));
+}
+
+TEST(Convert, FailedWriteKeepsTheOutputFile) {
+    const CTemporaryFolder folder;
+    WriteTextFile(folder / "in.json", "{\"version\": 3}");
+    const std::string old(1000, 'x');
+    WriteTextFile(folder / "out.hol", old);
+    CRun run;
+    {
+        const CFileSizeLimit limit(4);
+        run = RunCli({"convert", (folder / "in.json").string(), (folder / "out.hol").string()});
+    }
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.errors, "tavrin-cli: cannot write \"" + (folder / "out.hol").string() + "\": File too large\n");
+    EXPECT_EQ(ReadTextFile(folder / "out.hol"), old);
+    std::vector<std::string> names = folder.Names();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"in.json", "out.hol"}));
 }
 
 TEST(Dates, ListsEachYearsHolidaysInPreviewOrder) {

@@ -1,11 +1,11 @@
 #include "tests/editor/FileTestSupport.h"
+#include "tests/support/FileFaults.h"
 #include "tests/support/SampleDocuments.h"
 
 #include <QFile>
 
-#include <unistd.h>
-
 #include <cstdint>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -70,6 +70,24 @@ protected:
             dialogs.openFiles.push_back(std::nullopt);  // stop at the file dialog if it comes
         }
         Run(asking.command);
+    }
+
+    // Save, and Exit answered with Yes, fail while the cause lasts: each says
+    // why, the file and its folder stay as they were, and the window stays open.
+    void ExpectSaveAndClosingFail(const QString& path, const QString& reason) {
+        gui::Type(window.Edit(kDisplayEdit), "Xmas");
+        const std::vector<std::uint8_t> bytes = ReadBytes(path);
+        const QDir place = QFileInfo(path).dir();
+        const QStringList entries = place.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        dialogs.errors.clear();
+        dialogs.yesNoCancelAnswers.push_back(Answer::Yes);
+        Run(kFileSave);
+        Run(kFileExit);
+        const QString message = "Cannot save \"" + path + "\": " + reason + ".\nThe file on disk is unchanged.";
+        EXPECT_EQ(dialogs.errors, QStringList({message, message}));
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(ReadBytes(path), bytes);
+        EXPECT_EQ(place.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entries);
     }
 };
 
@@ -262,18 +280,43 @@ TEST_F(FileCommandsTest, FailedSaveAsSaysWhyAndChangesNothing) {
     }
 }
 
-TEST_F(FileCommandsTest, FailedSaveIntoAReadOnlyFolderKeepsTheFileOnDisk) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "permissions do not apply to root";
-    }
+TEST_F(FileCommandsTest, SaveInAFolderWithoutWriteRightsIsRefusedWithAHintToSaveAs) {
     const QString path = OpenExampleCopy("usa.hol");
-    ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+    CWithoutRootRights::Own(QFile::encodeName(path).toStdString());  // the file stays writable
+    ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                                         QFile::ExeOther));
     gui::Type(window.Edit(kDisplayEdit), "Xmas");
-    Run(kFileSave);
+    {
+        const CWithoutRootRights nobody;
+        Run(kFileSave);
+    }
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors[0].contains(path));
+    EXPECT_TRUE(dialogs.errors[0].startsWith("Cannot save \"" + path + "\": ")) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(dialogs.errors[0].endsWith("The file on disk is unchanged.\nUse Save as to save the document "
+                                           "somewhere else."))
+        << dialogs.errors[0].toStdString();
     EXPECT_EQ(ReadBytes(path), ReadBytes(files::ExamplePath("usa.hol")));
+    EXPECT_EQ(FolderEntries(), QStringList{"usa.hol"});
+}
+
+TEST_F(FileCommandsTest, FailedWritesKeepTheFileAndTheWindow) {
+    const QString path = OpenExampleCopy("usa.hol");
+    {
+        const CFileSizeLimit limit(16);
+        ExpectSaveAndClosingFail(path, "File too large");
+    }
+
+    const CSmallFileSystem disk(QFile::encodeName(PathIn("disk")).toStdString());
+    if (!disk.Problem().empty()) {
+        GTEST_SKIP() << disk.Problem();
+    }
+    const QString full = QFile::decodeName((disk / "usa.hol").c_str());
+    ASSERT_TRUE(QFile::copy(path, full));
+    dialogs.errors.clear();
+    OpenFile(full);
+    disk.Fill();
+    ExpectSaveAndClosingFail(full, "No space left on device");
 }
 
 TEST_F(FileCommandsTest, FailedSaveAfterYesStopsTheCommandThatAsked) {
@@ -294,7 +337,7 @@ TEST_F(FileCommandsTest, FailedSaveAfterYesStopsTheCommandThatAsked) {
 // Files that cannot be opened, and a part of the message that says why.
 struct UnreadableFile {
     const char* name;
-    std::vector<std::uint8_t> (*content)();  // nothing: no such file
+    QString (*place)(const QString& path);  // puts the file at the path; gives the path to open
     const char* why;
 };
 
@@ -317,22 +360,37 @@ std::vector<std::uint8_t> RandomBytes() {
     return bytes;
 }
 
+std::vector<std::uint8_t> ShortHeader() { return {0x07, 0x04, 0x00}; }
+
+template <std::vector<std::uint8_t> (*content)()>
+QString WithContent(const QString& path) {
+    files::WriteBytes(path, content());
+    return path;
+}
+
+template <void (*make)(const std::filesystem::path&)>
+QString Made(const QString& path) {
+    make(QFile::encodeName(path).toStdString());
+    return path;
+}
+
 const UnreadableFile kUnreadableFiles[] = {
-    {"cut.hol", GermanyCutInsideTheThirdHoliday, "holiday 3 of 18"},
-    {"random.hol", RandomBytes, "claims"},
-    {"short.hol", [] { return std::vector<std::uint8_t>{0x07, 0x04, 0x00}; }, "ends inside its header"},
-    {"missing.hol", nullptr, "does not exist"},
+    {"cut.hol", WithContent<GermanyCutInsideTheThirdHoliday>, "holiday 3 of 18"},
+    {"random.hol", WithContent<RandomBytes>, "claims"},
+    {"short.hol", WithContent<ShortHeader>, "ends inside its header"},
+    {"missing.hol", [](const QString& path) { return path; }, "does not exist"},
+    {"device", [](const QString&) { return QStringLiteral("/dev/zero"); }, "it is a device, not a holiday file"},
+    {"fifo.hol", Made<MakeFifo>, "it is a named pipe, not a holiday file"},
+    {"socket.hol", Made<MakeSocket>, "it is a socket, not a holiday file"},
 };
 
 TEST_F(FileCommandsTest, FailedOpenSaysWhatIsWrongAndLeavesTheEditorAsItWas) {
+    const CHangGuard guard(10);  // a named pipe must not block the editor
     OpenExampleCopy("usa.hol");
     gui::Pick(window.List(kIdList), "MEMORIAL_DAY");
     gui::Type(window.Edit(kDisplayEdit), "edited, not stored yet");
     for (const UnreadableFile& file : kUnreadableFiles) {
-        const QString path = PathIn(file.name);
-        if (file.content != nullptr) {
-            files::WriteBytes(path, file.content());
-        }
+        const QString path = file.place(PathIn(file.name));
         const files::EditorSnapshot before = Snapshot(window);
         dialogs.errors.clear();
         dialogs.yesNoCancelAnswers.push_back(Answer::No);

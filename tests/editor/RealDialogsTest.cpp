@@ -2,13 +2,20 @@
 #include "editor/CQtEditorDialogs.h"
 #include "resources/ControlIds.h"
 #include "tests/editor/support/EditorDriver.h"
+#include "tests/support/FileFaults.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -49,7 +56,106 @@ void AddThroughDialog(CEditorWindow& window, const QString& id) {
     gui::RunIdle(window);
 }
 
+// The names a file dialog lists once it has read its folder, sorted.
+QStringList ListedFiles(QFileDialog* dialog, int expectedCount) {
+    const auto* view = dialog->findChild<QListView*>("listView");
+    const auto listed = [view] {
+        QStringList names;
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+            names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        }
+        names.sort();
+        return names;
+    };
+    static_cast<void>(QTest::qWaitFor([&] { return listed().size() == expectedCount; }));
+    return listed();
+}
+
+// Chooses a file type the way a user does, in the dialog's list of types.
+void ChooseFileType(QFileDialog* dialog, const QString& type) {
+    auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+    ASSERT_NE(types, nullptr);
+    types->setFocus();
+    while (types->currentText() != type && types->currentIndex() + 1 < types->count()) {
+        gui::PressKey(types, Qt::Key_Down);
+    }
+    EXPECT_EQ(types->currentText(), type);
+}
+
+QStringList FileTypes(QFileDialog* dialog) {
+    const auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+    QStringList texts;
+    for (int index = 0; index < types->count(); ++index) {
+        texts << types->itemText(index);
+    }
+    return texts;
+}
+
+QLineEdit* FileNameEdit(QFileDialog* dialog) { return dialog->findChild<QLineEdit*>("fileNameEdit"); }
+
+// Types a file name over the one shown, as a user does.
+void TypeName(QFileDialog* dialog, const QString& name) {
+    dialog->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QLineEdit* edit = FileNameEdit(dialog);
+    edit->setFocus();
+    edit->selectAll();
+    gui::TypeMore(edit, name);
+}
+
 }  // namespace
+
+// The file dialogs of Open and Save as: they start at the current file, offer
+// holiday files first and all files second, and the save dialog adds the
+// ending "hol" and replaces a file without asking.
+TEST(RealDialogs, FileDialogsOfferHolidayFilesAndEveryFile) {
+    const CHangGuard guard(60);  // an unexpected question would wait for a person
+    QTemporaryDir folder;
+    for (const char* name : {"a.hol", "b.txt", "README"}) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    CQtEditorDialogs dialogs(nullptr);
+    const QStringList kTypes = {"Holiday Files (*.hol)", "All Files (*.*)"};
+    {
+        const gui::CNextModal openDialog(
+            [&](QWidget* shown) {
+                auto* dialog = qobject_cast<QFileDialog*>(shown);
+                EXPECT_EQ(FileTypes(dialog), kTypes);
+                EXPECT_EQ(ListedFiles(dialog, 1), QStringList{"a.hol"});
+                EXPECT_EQ(FileNameEdit(dialog)->text(), "a.hol");
+                ChooseFileType(dialog, "All Files (*.*)");
+                EXPECT_EQ(ListedFiles(dialog, 3), QStringList({"README", "a.hol", "b.txt"}));
+                TypeName(dialog, "README");
+                gui::PressKey(FileNameEdit(dialog), Qt::Key_Return);
+            },
+            "QFileDialog");
+        EXPECT_EQ(dialogs.ChooseOpenFile(folder.filePath("a.hol")), folder.filePath("README"));
+    }
+    const struct {
+        const char* typed;
+        const char* type;
+        const char* saved;
+    } saves[] = {
+        {"new", "Holiday Files (*.hol)", "new.hol"},
+        {"a", "Holiday Files (*.hol)", "a.hol"},  // exists: replaced without a question
+        {"other.hol", "All Files (*.*)", "other.hol"},
+        {"plain", "All Files (*.*)", "plain.hol"},
+    };
+    for (const auto& save : saves) {
+        const gui::CNextModal saveDialog(
+            [&](QWidget* shown) {
+                auto* dialog = qobject_cast<QFileDialog*>(shown);
+                EXPECT_EQ(FileTypes(dialog), kTypes);
+                EXPECT_EQ(FileNameEdit(dialog)->text(), "b.txt");
+                TypeName(dialog, save.typed);
+                ChooseFileType(dialog, save.type);
+                gui::PressKey(FileNameEdit(dialog), Qt::Key_Return);
+            },
+            "QFileDialog");
+        EXPECT_EQ(dialogs.ChooseSaveFile(folder.filePath("b.txt")), folder.filePath(save.saved)) << save.typed;
+    }
+}
 
 // The window with the real dialogs: the Add Holiday dialog, a duplicate-ID
 // error, the About box and the save question, each clicked like a user does.

@@ -412,6 +412,8 @@ protected:
     std::string LoadFileError(const std::string& path, CHolidays& document) {
         try {
             LoadHolidayFile(document, path);
+        } catch (const CFileAccessError& error) {
+            return error.what();
         } catch (const CHolidayFileError& error) {
             return error.what();
         }
@@ -430,9 +432,9 @@ TEST_F(HolidayFileOnDisk, LoadsAWholeFile) {
 TEST_F(HolidayFileOnDisk, FilesThatCannotBeReadNameTheProblemAndChangeNothing) {
     CHolidays document = WorkedExampleDocument();
     const std::string missing = (folder / "missing.hol").string();
-    EXPECT_EQ(LoadFileError(missing, document), "cannot open \"" + missing + "\": the file does not exist");
+    EXPECT_EQ(LoadFileError(missing, document), "cannot read \"" + missing + "\": the file does not exist");
     EXPECT_EQ(LoadFileError(folder.string(), document),
-              "cannot open \"" + folder.string() + "\": it is a folder, not a holiday file");
+              "cannot read \"" + folder.string() + "\": it is a folder, not a holiday file");
     EXPECT_EQ(document.Holidays(), WorkedExampleDocument().Holidays());
 }
 

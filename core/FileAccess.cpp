@@ -1,0 +1,262 @@
+#include "core/FileAccess.h"
+
+#include <fmt/format.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <optional>
+#include <random>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The most symbolic links followed from a path to the file, as the system's
+// own limit (ELOOP).
+constexpr int kMaxLinks = 40;
+
+std::string SystemMessage(int error) {
+    return std::error_code(error, std::generic_category()).message();
+}
+
+// Why a file of this type is not read or replaced; nothing for a regular file.
+std::optional<std::string> NotARegularFile(mode_t mode) {
+    if (S_ISREG(mode)) {
+        return std::nullopt;
+    }
+    if (S_ISDIR(mode)) {
+        return "it is a folder, not a holiday file";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "it is a device, not a holiday file";
+    }
+    if (S_ISFIFO(mode)) {
+        return "it is a named pipe, not a holiday file";
+    }
+    if (S_ISSOCK(mode)) {
+        return "it is a socket, not a holiday file";
+    }
+    return "it is not a regular file";
+}
+
+[[noreturn]] void Fail(CFileAccessError::Access access, const fs::path& path, std::string reason, int code) {
+    throw CFileAccessError(access, path, std::move(reason), code);
+}
+
+[[noreturn]] void FailReading(const fs::path& path, int code) {
+    Fail(CFileAccessError::Access::Read, path, SystemMessage(code), code);
+}
+
+[[noreturn]] void FailWriting(const fs::path& path, int code) {
+    Fail(CFileAccessError::Access::Write, path, SystemMessage(code), code);
+}
+
+// A file descriptor closed when it goes out of scope.
+class CFileDescriptor {
+public:
+    explicit CFileDescriptor(int openDescriptor) : descriptor(openDescriptor) {}
+    ~CFileDescriptor() { Close(); }
+    CFileDescriptor(const CFileDescriptor&) = delete;
+    CFileDescriptor& operator=(const CFileDescriptor&) = delete;
+
+    int Get() const { return descriptor; }
+    // Closes now; false when closing reported an error (a write that failed late).
+    bool Close() {
+        const int open = descriptor;
+        descriptor = -1;
+        return open < 0 || ::close(open) == 0;
+    }
+
+private:
+    int descriptor;
+};
+
+bool WriteAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+// Reads to the end, refusing more than `limit` bytes.
+std::vector<std::uint8_t> ReadAll(int descriptor, std::uintmax_t limit, const fs::path& path) {
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t buffer[64 * 1024];
+    for (;;) {
+        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+        if (count == 0) {
+            return bytes;
+        }
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            FailReading(path, errno);
+        }
+        if (bytes.size() + static_cast<std::size_t>(count) > limit) {
+            Fail(CFileAccessError::Access::Read, path,
+                 fmt::format("it has more than the {} bytes a holiday file may have", limit), 0);
+        }
+        bytes.insert(bytes.end(), buffer, buffer + count);
+    }
+}
+
+// The file a path leads to through any symbolic links; the path itself when
+// it is no link or leads nowhere yet (a new file is created there).
+fs::path FollowLinks(const fs::path& path) {
+    fs::path current = path;
+    for (int links = 0;; ++links) {
+        struct stat status {};
+        if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
+            return current;
+        }
+        std::error_code error;
+        const fs::path next = fs::read_symlink(current, error);
+        if (links == kMaxLinks || error) {
+            FailWriting(path, error ? error.value() : ELOOP);
+        }
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+}
+
+fs::path FolderOf(const fs::path& file) {
+    return file.has_parent_path() ? file.parent_path() : fs::path(".");
+}
+
+// Creates a new temporary file beside the target, never opening an existing one.
+CFileDescriptor CreateTemporaryFile(const fs::path& target, const fs::path& path, fs::path& temporary) {
+    std::random_device seed;
+    std::mt19937 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target;
+        temporary += fmt::format(".tmp-{}-{:08x}", ::getpid(), random());
+        const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0) {
+            return CFileDescriptor(descriptor);
+        }
+        const int code = errno;
+        if (code == ENOENT) {
+            Fail(CFileAccessError::Access::Write, path, "its folder does not exist", code);
+        }
+        if (code != EEXIST) {
+            Fail(CFileAccessError::Access::Write, path,
+                 fmt::format("no file can be created in its folder ({})", SystemMessage(code)), code);
+        }
+    }
+    Fail(CFileAccessError::Access::Write, path, "no unused temporary file name in its folder", EEXIST);
+}
+
+// Makes a rename in the folder durable. Some file systems cannot sync a
+// folder (EINVAL), and a folder that cannot be opened for reading cannot be
+// synced; both are accepted.
+int SyncFolder(const fs::path& folder) {
+    const CFileDescriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (descriptor.Get() < 0 || ::fsync(descriptor.Get()) == 0 || errno == EINVAL) {
+        return 0;
+    }
+    return errno;
+}
+
+}  // namespace
+
+CFileAccessError::CFileAccessError(Access access, const fs::path& file, std::string why, int error,
+                                   bool isReplaced)
+    : std::runtime_error(fmt::format("cannot {} \"{}\": {}", access == Access::Read ? "read" : "write",
+                                     file.string(), why)),
+      path(file.string()),
+      reason(std::move(why)),
+      code(error),
+      replaced(isReplaced) {}
+
+std::vector<std::uint8_t> ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
+    const auto refuseUnlessRegular = [&](const struct stat& status) {
+        if (const std::optional<std::string> reason = NotARegularFile(status.st_mode)) {
+            Fail(CFileAccessError::Access::Read, path, *reason, 0);
+        }
+        if (static_cast<std::uintmax_t>(status.st_size) > limit) {
+            Fail(CFileAccessError::Access::Read, path,
+                 fmt::format("it has {} bytes, more than the {} bytes a holiday file may have", status.st_size,
+                             limit),
+                 0);
+        }
+    };
+    // Looked at before opening, since opening a device can already act on
+    // it, and again once open, in case the path changed in between.
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        const int code = errno;
+        if (code == ENOENT) {
+            Fail(CFileAccessError::Access::Read, path, "the file does not exist", code);
+        }
+        FailReading(path, code);
+    }
+    refuseUnlessRegular(status);
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer.
+    const CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.Get() < 0 || ::fstat(file.Get(), &status) != 0) {
+        FailReading(path, errno);
+    }
+    refuseUnlessRegular(status);
+    const int flags = ::fcntl(file.Get(), F_GETFL);
+    if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        FailReading(path, errno);
+    }
+    return ReadAll(file.Get(), limit, path);
+}
+
+void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+    const fs::path target = FollowLinks(path);
+    struct stat existing {};
+    const bool exists = ::lstat(target.c_str(), &existing) == 0;
+    if (!exists && errno != ENOENT) {
+        FailWriting(path, errno);
+    }
+    if (exists) {
+        if (const std::optional<std::string> reason = NotARegularFile(existing.st_mode)) {
+            Fail(CFileAccessError::Access::Write, path, *reason, 0);
+        }
+        // Replacing the file through its folder would bypass its own
+        // read-only state.
+        if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+            FailWriting(path, errno);
+        }
+    }
+
+    fs::path temporary;
+    CFileDescriptor file = CreateTemporaryFile(target, path, temporary);
+    const auto removeAndFail = [&](int code) {
+        file.Close();
+        ::unlink(temporary.c_str());
+        FailWriting(path, code);
+    };
+    if (exists && ::fchmod(file.Get(), existing.st_mode & 07777) != 0) {
+        removeAndFail(errno);
+    }
+    if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0) {
+        removeAndFail(errno);
+    }
+    if (!file.Close()) {
+        removeAndFail(errno);
+    }
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
+        removeAndFail(errno);
+    }
+    if (const int code = SyncFolder(FolderOf(target))) {
+        throw CFileAccessError(
+            CFileAccessError::Access::Write, path,
+            fmt::format("it was replaced, but its folder could not be synced to disk ({})", SystemMessage(code)),
+            code, true);
+    }
+}

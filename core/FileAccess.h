@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Reading and replacing whole files. Only regular files are read or
+// replaced; a failure leaves the file as it was and names the file and the
+// reason.
+
+// Holiday files are small: larger files are refused, also while they are
+// read, so that a file that claims less than it holds cannot exhaust the
+// memory.
+constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;  // 256 MiB
+
+// A file that cannot be read or written. what() is
+// "cannot read \"<path>\": <reason>" (or "cannot write").
+class CFileAccessError : public std::runtime_error {
+public:
+    enum class Access { Read, Write };
+
+    CFileAccessError(Access access, const std::filesystem::path& path, std::string reason, int code,
+                     bool replaced = false);
+
+    const std::string& Path() const { return path; }
+    // Why, as a phrase to follow the path: "it is a folder, not a holiday file".
+    const std::string& Reason() const { return reason; }
+    // The system's error number; 0 when the file was refused for what it is.
+    int Code() const { return code; }
+    // True only when the new content is in place and only making the change
+    // durable failed; otherwise the file on disk is unchanged.
+    bool Replaced() const { return replaced; }
+
+private:
+    std::string path;
+    std::string reason;
+    int code;
+    bool replaced;
+};
+
+// The whole content of a regular file of at most `limit` bytes. Anything
+// else (a folder, a device, a named pipe, a socket) is refused before a byte
+// is read, and without waiting for a writer. Throws CFileAccessError.
+std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit = kMaxFileBytes);
+
+// Replaces the file's content with `bytes`, or leaves the file byte for byte
+// as it was. The bytes go into a new temporary file beside it, which is
+// synced and renamed over the file only once complete; on any failure it is
+// removed. A symbolic link is followed: the file it leads to is replaced and
+// the link kept. An existing file keeps its permission bits; one that cannot
+// be written, or that is not a regular file, is refused. Throws
+// CFileAccessError; without write rights in the folder the file is refused
+// rather than overwritten in place, which could not keep the old content if
+// the write failed half way.
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);

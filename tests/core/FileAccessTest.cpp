@@ -1,0 +1,172 @@
+#include "core/FileAccess.h"
+#include "tests/support/FileFaults.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FileAccess : public testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("tavrin-core-" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder);
+    }
+    void TearDown() override {
+        fs::permissions(folder, fs::perms::owner_all);
+        fs::remove_all(folder);
+    }
+
+    fs::path Write(const std::string& name, const std::string& content) const {
+        std::ofstream(folder / name, std::ios::binary) << content;
+        return folder / name;
+    }
+
+    static std::string Content(const fs::path& path) {
+        std::ifstream file(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+
+    static std::vector<std::string> Entries(const fs::path& place) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(place)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    template <class Action>
+    static std::string ErrorOf(Action action) {
+        try {
+            action();
+        } catch (const CFileAccessError& error) {
+            return error.what();
+        }
+        return "(no error)";
+    }
+
+    fs::path folder;
+};
+
+std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
+
+TEST_F(FileAccess, ReadRefusesWhatIsNotARegularFileBeforeReadingAByte) {
+    const CHangGuard guard(10);  // a named pipe must not wait for a writer
+    MakeFifo(folder / "fifo");
+    MakeSocket(folder / "socket");
+    const struct {
+        fs::path path;
+        const char* reason;
+    } cases[] = {
+        {folder / "missing", "the file does not exist"},
+        {folder, "it is a folder, not a holiday file"},
+        {"/dev/zero", "it is a device, not a holiday file"},
+        {folder / "fifo", "it is a named pipe, not a holiday file"},
+        {folder / "socket", "it is a socket, not a holiday file"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ErrorOf([&] { ReadFileBytes(c.path); }), "cannot read " + Quoted(c.path) + ": " + c.reason);
+    }
+}
+
+TEST_F(FileAccess, ReadHoldsTheSizeLimitWhateverTheFileClaims) {
+    const fs::path big = Write("big", "");
+    fs::resize_file(big, kMaxFileBytes + 1);  // sparse: nothing is written
+    EXPECT_EQ(ErrorOf([&] { ReadFileBytes(big); }),
+              "cannot read " + Quoted(big) + ": it has 268435457 bytes, more than the 268435456 bytes a holiday "
+                                             "file may have");
+    // A regular file that claims 0 bytes but holds more.
+    ASSERT_EQ(fs::file_size("/proc/self/status"), 0u);
+    EXPECT_EQ(ErrorOf([&] { ReadFileBytes("/proc/self/status", 64); }),
+              "cannot read \"/proc/self/status\": it has more than the 64 bytes a holiday file may have");
+    EXPECT_EQ(ReadFileBytes(Write("small", "abc")), (std::vector<std::uint8_t>{'a', 'b', 'c'}));
+}
+
+TEST_F(FileAccess, WriteReplacesTheFileThroughLinksAndKeepsItsPermissions) {
+    const fs::path file = Write("file.hol", "old content");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("file.hol", folder / "link.hol");
+    WriteFileAtomically(folder / "link.hol", "new");
+    EXPECT_TRUE(fs::is_symlink(folder / "link.hol"));
+    EXPECT_EQ(Content(file), "new");
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    WriteFileAtomically(folder / "new.hol", "created");
+    EXPECT_EQ(Content(folder / "new.hol"), "created");
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"file.hol", "link.hol", "new.hol"}));
+}
+
+// Each way a write can fail leaves the target byte for byte as it was and no
+// temporary file, and names the target and the reason.
+TEST_F(FileAccess, FailedWriteKeepsTheFileAndLeavesNothingBehind) {
+    const auto expectFailure = [](const fs::path& target, const std::string& reason, auto write) {
+        const std::string before = fs::is_regular_file(target) ? Content(target) : "";
+        const std::vector<std::string> entries = Entries(target.parent_path());
+        EXPECT_EQ(ErrorOf(write), "cannot write " + Quoted(target) + ": " + reason);
+        if (fs::is_regular_file(target)) {
+            EXPECT_EQ(Content(target), before) << target;
+        }
+        EXPECT_EQ(Entries(target.parent_path()), entries) << reason;
+    };
+    const std::string content(5000, 'n');
+
+    const fs::path file = Write("file.hol", "old content");
+    expectFailure(file, "File too large", [&] {
+        const CFileSizeLimit limit(100);
+        WriteFileAtomically(file, content);
+    });
+
+    MakeFifo(folder / "fifo.hol");
+    MakeSocket(folder / "socket.hol");
+    fs::create_directory(folder / "folder.hol");
+    fs::create_symlink("/dev/null", folder / "null.hol");
+    const std::pair<const char*, const char*> notFiles[] = {
+        {"fifo.hol", "it is a named pipe, not a holiday file"},
+        {"socket.hol", "it is a socket, not a holiday file"},
+        {"folder.hol", "it is a folder, not a holiday file"},
+        {"null.hol", "it is a device, not a holiday file"},
+    };
+    for (const auto& [name, reason] : notFiles) {
+        expectFailure(folder / name, reason, [&] { WriteFileAtomically(folder / name, content); });
+    }
+    EXPECT_TRUE(fs::is_empty(folder / "folder.hol"));
+
+    // Without write rights: a read-only file, and a writable file in a folder
+    // where nothing can be created.
+    const fs::path locked = folder / "locked";
+    fs::create_directory(locked);
+    const fs::path readOnly = Write("locked/read-only.hol", "old content");
+    const fs::path writable = Write("locked/writable.hol", "old content");
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    CWithoutRootRights::Own(writable);
+    fs::permissions(folder, fs::perms::owner_all | fs::perms::others_exec);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
+    {
+        const CWithoutRootRights nobody;
+        expectFailure(readOnly, "Permission denied", [&] { WriteFileAtomically(readOnly, content); });
+        expectFailure(writable, "no file can be created in its folder (Permission denied)",
+                      [&] { WriteFileAtomically(writable, content); });
+    }
+    fs::permissions(locked, fs::perms::owner_all);
+
+    const CSmallFileSystem disk(folder / "disk");
+    if (!disk.Problem().empty()) {
+        GTEST_SKIP() << disk.Problem();
+    }
+    const fs::path full = disk / "full.hol";
+    std::ofstream(full) << "old content";
+    disk.Fill();
+    expectFailure(full, "No space left on device", [&] { WriteFileAtomically(full, content); });
+}
+
+}  // namespace
