@@ -54,13 +54,18 @@ bool RulesetApplies(const CRuleset& ruleset, int year) {
 }
 
 // The weekday step from `from` to weekday `weekday` in `direction` (0 before,
-// 1 before/on, 2 on/after, 3 after), taking the count-th such weekday. Nothing
-// for a weekday outside 0..6 or another direction. The result may lie outside
-// the day numbers; counts of any int value fit the 64-bit arithmetic.
+// 1 before/on, 2 on/after, 3 after), taking the count-th such weekday; any
+// other direction does not move and ignores the count. Nothing for a weekday
+// outside 0..6. Relative rules and shift rules both step through here. The
+// result may lie outside the day numbers; counts of any int value fit the
+// 64-bit arithmetic.
 std::optional<std::int64_t> WeekdayStep(int from, std::int32_t weekday, std::int32_t direction,
                                         std::int32_t count) {
-    if (!IsWeekday(weekday) || direction < 0 || direction > 3) {
+    if (!IsWeekday(weekday)) {
         return std::nullopt;
+    }
+    if (direction < 0 || direction > 3) {
+        return from;
     }
     const int back = (WeekdayOf(from) - weekday + kDaysPerWeek) % kDaysPerWeek;     // [0, 6]
     const int forward = (weekday - WeekdayOf(from) + kDaysPerWeek) % kDaysPerWeek;  // [0, 6]

@@ -15,10 +15,11 @@
 // holidays and to the reference feasts, applies shift rules, and files the
 // result into per-day tables (day of year 1..366).
 //
-// Choices for values the editor never offers: an interval of 0 makes a ruleset
-// apply only in its first year, a negative interval counts as its absolute
-// value; a month outside 1..12 or a weekday outside 0..6 gives no date for a
-// rule and no move for a shift; a date outside day numbers 1..3652059 is no
+// Values the editor never offers: a weekday step in a direction outside 0..3
+// stays on its date. Choices where the rules leave it open: an interval of 0
+// makes a ruleset apply only in its first year, a negative interval counts as
+// its absolute value; a month outside 1..12 or a weekday outside 0..6 gives no
+// date for a rule and no move for a shift; a date outside day numbers 1..3652059 is no
 // date (a shift that would move a date there removes it). Counts and offsets of
 // any int value are computed in 64 bits and cannot overflow. Years outside
 // 0..9999 have no dates at all, not even reference feasts.

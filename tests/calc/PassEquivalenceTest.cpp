@@ -63,9 +63,13 @@ private:
         return interval == 0 ? year == r.validFrom : (year - r.validFrom) % interval == 0;
     }
 
+    // False for a weekday outside 0..6; another direction stays on the date.
     static bool Step(CDateTime& date, int weekday, int direction, int count) {
-        if (weekday < 0 || weekday > 6 || direction < 0 || direction > 3) {
+        if (weekday < 0 || weekday > 6) {
             return false;
+        }
+        if (direction < 0 || direction > 3) {
+            return true;
         }
         const int back = (date.GetDayOfWeek() - weekday + 7) % 7;
         const int forward = (weekday - date.GetDayOfWeek() + 7) % 7;
