@@ -24,10 +24,9 @@
 // commands and the preview.
 namespace files {
 
-// A file of the examples folder next to the tests.
+// A file of the examples folder of the source tree.
 inline QString ExamplePath(const char* name) {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../examples/") +
-                                                                       QString::fromLatin1(name));
+    return QStringLiteral(TAVRIN_EXAMPLES_DIR "/") + QString::fromLatin1(name);
 }
 
 inline std::vector<std::uint8_t> ReadBytes(const QString& path) {
