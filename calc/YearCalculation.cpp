@@ -54,13 +54,18 @@ bool RulesetApplies(const CRuleset& ruleset, int year) {
 }
 
 // The weekday step from `from` to weekday `weekday` in `direction` (0 before,
-// 1 before/on, 2 on/after, 3 after), taking the count-th such weekday. Nothing
-// for a weekday outside 0..6 or another direction. The result may lie outside
-// the day numbers; counts of any int value fit the 64-bit arithmetic.
+// 1 before/on, 2 on/after, 3 after), taking the count-th such weekday; any
+// other direction does not move and ignores the count. Nothing for a weekday
+// outside 0..6. Relative rules and shift rules both step through here. The
+// result may lie outside the day numbers; counts of any int value fit the
+// 64-bit arithmetic.
 std::optional<std::int64_t> WeekdayStep(int from, std::int32_t weekday, std::int32_t direction,
                                         std::int32_t count) {
-    if (!IsWeekday(weekday) || direction < 0 || direction > 3) {
+    if (!IsWeekday(weekday)) {
         return std::nullopt;
+    }
+    if (direction < 0 || direction > 3) {
+        return from;
     }
     const int back = (WeekdayOf(from) - weekday + kDaysPerWeek) % kDaysPerWeek;     // [0, 6]
     const int forward = (weekday - WeekdayOf(from) + kDaysPerWeek) % kDaysPerWeek;  // [0, 6]
@@ -117,6 +122,8 @@ void CYearCalculation::Reset() {
     heldDates = 0;
     occurrences.clear();
     listed.clear();
+    outcomes.clear();
+    lastMissing.clear();
     for (auto& entries : dayEntries) {
         entries.clear();
     }
@@ -172,21 +179,29 @@ void CYearCalculation::ResolveInPasses(const std::vector<CHoliday>& holidays) {
     CPositions pass(std::greater<>{}, std::move(everyPosition));
     std::vector<std::size_t> nextPass;
     std::unordered_map<std::string, std::vector<std::size_t>> waitingOn;
+    outcomes.assign(holidays.size(), CHolidayOutcome{});
+    lastMissing.assign(holidays.size(), nullptr);
 
     while (!pass.empty()) {
         while (!pass.empty()) {
             const std::size_t position = pass.top();
             pass.pop();
             const CHoliday& holiday = holidays[position];
-            if (occurrences.contains(holiday.id)) {
-                continue;  // resolved earlier, a second holiday with that ID, or a reserved ID
+            if (const COccurrences* held = Find(holiday.id); held != nullptr) {
+                // Resolved earlier, a second holiday with that ID, or a reserved ID.
+                if (held->holder != static_cast<int>(position)) {
+                    outcomes[position] = {CHolidayOutcome::State::Displaced, held->holder, {}};
+                }
+                continue;
             }
             CEvaluation evaluation = Evaluate(holiday);
             if (evaluation.missing != nullptr) {
+                lastMissing[position] = evaluation.missing;
                 waitingOn[*evaluation.missing].push_back(position);
                 continue;
             }
-            Enter(holiday, std::move(evaluation.days));
+            lastMissing[position] = nullptr;
+            Enter(holiday, static_cast<int>(position), std::move(evaluation.days));
             if (auto woken = waitingOn.find(holiday.id); woken != waitingOn.end()) {
                 for (const std::size_t waiter : woken->second) {
                     if (waiter > position) {
@@ -200,6 +215,25 @@ void CYearCalculation::ResolveInPasses(const std::vector<CHoliday>& holidays) {
         }
         pass = CPositions(std::greater<>{}, std::move(nextPass));
         nextPass.clear();
+    }
+    RecordUnresolved(holidays);
+}
+
+// The holidays whose latest evaluation failed. Another holiday may have
+// resolved the ID since; otherwise the holiday failed on a reference that did
+// not resolve either (it would have been woken), so evaluating it again now
+// would fail on the same reference: that is what it waits for, as the last of
+// the plain passes would find.
+void CYearCalculation::RecordUnresolved(const std::vector<CHoliday>& holidays) {
+    for (std::size_t position = 0; position < holidays.size(); ++position) {
+        if (lastMissing[position] == nullptr) {
+            continue;
+        }
+        if (const COccurrences* held = Find(holidays[position].id); held != nullptr) {
+            outcomes[position] = {CHolidayOutcome::State::Displaced, held->holder, {}};
+        } else {
+            outcomes[position] = {CHolidayOutcome::State::Waiting, -1, *lastMissing[position]};
+        }
     }
 }
 
@@ -342,11 +376,12 @@ const std::string* CYearCalculation::ApplyShiftRules(const std::vector<CShiftRul
     return nullptr;
 }
 
-void CYearCalculation::Enter(const CHoliday& holiday, std::vector<int> days) {
+void CYearCalculation::Enter(const CHoliday& holiday, int position, std::vector<int> days) {
     days.resize(std::min(days.size(), kMaxDates - heldDates));
     heldDates += days.size();
 
     COccurrences& list = occurrences[holiday.id];
+    list.holder = position;
     list.dates.reserve(days.size());
     for (const int day : days) {
         list.dates.push_back(DateOfDayNumber(day));

@@ -15,10 +15,11 @@
 // holidays and to the reference feasts, applies shift rules, and files the
 // result into per-day tables (day of year 1..366).
 //
-// Choices for values the editor never offers: an interval of 0 makes a ruleset
-// apply only in its first year, a negative interval counts as its absolute
-// value; a month outside 1..12 or a weekday outside 0..6 gives no date for a
-// rule and no move for a shift; a date outside day numbers 1..3652059 is no
+// Values the editor never offers: a weekday step in a direction outside 0..3
+// stays on its date. Choices where the rules leave it open: an interval of 0
+// makes a ruleset apply only in its first year, a negative interval counts as
+// its absolute value; a month outside 1..12 or a weekday outside 0..6 gives no
+// date for a rule and no move for a shift; a date outside day numbers 1..3652059 is no
 // date (a shift that would move a date there removes it). Counts and offsets of
 // any int value are computed in 64 bits and cannot overflow. Years outside
 // 0..9999 have no dates at all, not even reference feasts.
@@ -51,6 +52,23 @@ public:
 
     // The dates of a resolved holiday or reference feast, or nullptr.
     const std::vector<CDateTime>* Occurrences(const std::string& id) const;
+
+    // What the last Run made of one holiday of the list.
+    struct CHolidayOutcome {
+        enum class State {
+            Resolved,   // its dates are held under its ID
+            Displaced,  // another holiday or a reference feast resolved the ID first
+            Waiting,    // never resolvable: it needs `waitingFor`, which did not resolve
+        };
+        State state = State::Resolved;
+        int holder = -1;         // Displaced: the position holding the ID, -1 for a reference feast
+        std::string waitingFor;  // Waiting: the first reference of its evaluation that is missing
+
+        bool operator==(const CHolidayOutcome&) const = default;
+    };
+    // One outcome per holiday given to the last Run, in list order.
+    const std::vector<CHolidayOutcome>& Outcomes() const { return outcomes; }
+
     // Number of dates held in all occurrence lists (reference feasts included).
     std::size_t HeldDateCount() const { return heldDates; }
 
@@ -60,6 +78,7 @@ private:
     struct COccurrences {
         std::vector<CDateTime> dates;
         std::vector<std::pair<int, int>> byDay;
+        int holder = -1;  // position of the holiday that resolved the ID; -1 for a reference feast
     };
     // One evaluation: the holiday's day numbers, or the first ID it needed
     // that is not resolved yet (then the days are meaningless).
@@ -78,7 +97,8 @@ private:
     CEvaluation Evaluate(const CHoliday& holiday);
     const std::string* AppendRuleDays(const CRuleset& ruleset, std::vector<int>& days);
     const std::string* ApplyShiftRules(const std::vector<CShiftRule>& rules, std::vector<int>& days);
-    void Enter(const CHoliday& holiday, std::vector<int> days);
+    void Enter(const CHoliday& holiday, int position, std::vector<int> days);
+    void RecordUnresolved(const std::vector<CHoliday>& holidays);
     COccurrences* Find(const std::string& id);
     const std::vector<std::pair<int, int>>& SortedByDay(COccurrences& list);
     const CListed* Entry(int dayOfYear, int index) const;
@@ -91,4 +111,8 @@ private:
     std::vector<CListed> listed;
     // Per day of the year (index 0 = 1 January): positions into `listed`.
     std::array<std::vector<std::uint32_t>, 366> dayEntries;
+    std::vector<CHolidayOutcome> outcomes;
+    // During a Run: the missing reference of each holiday's latest evaluation,
+    // nullptr once it resolved or before it was evaluated.
+    std::vector<const std::string*> lastMissing;
 };

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <set>
 #include <unordered_map>
 
 namespace {
@@ -88,13 +89,31 @@ const CChoice<CShiftRule> kShiftRuleChoices[] = {
     {"shiftDirection", &CShiftRule::shiftDirection, 0, 3, false},
 };
 
+// What the calculation made of one holiday over the checked years.
+struct CHolidayYears {
+    int resolved = 0;        // years in which it holds its ID
+    bool dated = false;      // it has a date in one of them
+    int displaced = 0;       // years in which another holiday holds its ID
+    std::set<int> holders;   // those other holidays
+    bool waited = false;     // in some year it waits for a reference that does not resolve
+};
+
+constexpr int kCheckedYears = kCheckLastYear - kCheckFirstYear + 1;
+
+bool HasDateIn(const std::vector<CDateTime>& dates, int year) {
+    return std::any_of(dates.begin(), dates.end(), [year](const CDateTime& date) { return date.GetYear() == year; });
+}
+
 class CChecker {
 public:
     explicit CChecker(const CHolidays& document)
-        : holidays(document.Holidays()), codePage(GetDefaultAnsiCodePage(document.GetLanguage())) {
+        : holidays(document.Holidays()),
+          codePage(GetDefaultAnsiCodePage(document.GetLanguage())),
+          years(holidays.size()) {
         for (std::size_t i = 0; i < holidays.size(); ++i) {
-            firstWithId.emplace(holidays[i].id, static_cast<int>(i));  // keeps the first
+            positionsOfId[holidays[i].id].push_back(static_cast<int>(i));
         }
+        CalculateYears();
     }
 
     std::vector<CFinding> Run() {
@@ -120,11 +139,56 @@ private:
 
     std::string Text(const std::string& bytes) const { return codePage.ToUtf8Lossy(bytes); }
 
-    // The holiday the calculation uses for this position: not a later holiday
-    // of a repeated ID, nor one carrying a reserved ID.
-    bool IsCalculated(std::size_t holiday) const {
-        const std::string& id = holidays[holiday].id;
-        return !CHolidays::IsReferenceId(id) && firstWithId.at(id) == static_cast<int>(holiday);
+    // Runs the calculation for every checked year and keeps what it made of
+    // each holiday, and the cycles of holidays that wait for each other.
+    void CalculateYears() {
+        using State = CYearCalculation::CHolidayOutcome::State;
+        CYearCalculation calculation;
+        for (int year = kCheckFirstYear; year <= kCheckLastYear; ++year) {
+            calculation.Run(holidays, year);
+            const auto& outcomes = calculation.Outcomes();
+            bool anyWaiting = false;
+            for (std::size_t i = 0; i < holidays.size(); ++i) {
+                CHolidayYears& record = years[i];
+                switch (outcomes[i].state) {
+                    case State::Resolved:
+                        ++record.resolved;
+                        record.dated = record.dated || HasDateIn(*calculation.Occurrences(holidays[i].id), year);
+                        break;
+                    case State::Displaced:
+                        if (outcomes[i].holder >= 0) {
+                            ++record.displaced;
+                            record.holders.insert(outcomes[i].holder);
+                        }
+                        break;
+                    case State::Waiting:
+                        record.waited = true;
+                        anyWaiting = true;
+                        break;
+                }
+            }
+            if (anyWaiting) {
+                FindWaitingCycles(outcomes);
+            }
+        }
+    }
+
+    // A holiday waits for an ID that did not resolve, so every holiday with
+    // that ID waits too; holidays that wait for each other in a circle stay
+    // unresolved because of one another.
+    void FindWaitingCycles(const std::vector<CYearCalculation::CHolidayOutcome>& outcomes) {
+        std::vector<std::vector<int>> waitsFor(holidays.size());
+        for (std::size_t i = 0; i < holidays.size(); ++i) {
+            if (outcomes[i].state != CYearCalculation::CHolidayOutcome::State::Waiting) {
+                continue;
+            }
+            if (const auto found = positionsOfId.find(outcomes[i].waitingFor); found != positionsOfId.end()) {
+                waitsFor[i] = found->second;
+            }
+        }
+        for (std::vector<int>& cycle : FindReferenceCycles(waitsFor)) {
+            cycles.insert(std::move(cycle));
+        }
     }
 
     void CheckId(std::size_t holiday) {
@@ -143,9 +207,28 @@ private:
             Add(holiday, fmt::format("the ID has {} characters, more than the {} the editor accepts", characters,
                                      kMaxIdCharacters));
         }
-        const int first = firstWithId.at(id);
-        if (first != static_cast<int>(holiday)) {
-            Add(holiday, fmt::format("holiday {} has the same ID; only the first of them is calculated", first + 1));
+        CheckDisplaced(holiday);
+    }
+
+    // In each year the calculation gives a repeated ID to the holiday that
+    // resolves first; the others with that ID are skipped.
+    void CheckDisplaced(std::size_t holiday) {
+        const CHolidayYears& record = years[holiday];
+        if (record.displaced == 0) {
+            return;
+        }
+        std::string holders;
+        for (const int holder : record.holders) {
+            holders += fmt::format("{}{}", holders.empty() ? "" : ", ", holder + 1);
+        }
+        const std::string who = record.holders.size() == 1
+                                    ? fmt::format("holiday {} has the same ID and resolves first", holders)
+                                    : fmt::format("holidays {} have the same ID and resolve first", holders);
+        if (record.displaced == kCheckedYears) {
+            Add(holiday, who + ", so this one is never calculated");
+        } else {
+            Add(holiday, fmt::format("{} in {} of the years from {} to {}, so this one is not calculated in those years",
+                                     who, record.displaced, kCheckFirstYear, kCheckLastYear));
         }
     }
 
@@ -194,7 +277,7 @@ private:
         const std::vector<CRuleset>& rulesets = holidays[holiday].rulesets;
         for (std::size_t r = 0; r < rulesets.size(); ++r) {
             for (const CUsedReference& reference : UsedReferences(rulesets[r], RulesetPlace(r))) {
-                if (!CHolidays::IsReferenceId(reference.id) && !firstWithId.contains(reference.id)) {
+                if (!CHolidays::IsReferenceId(reference.id) && !positionsOfId.contains(reference.id)) {
                     Add(holiday, fmt::format("{} \"{}\" names no holiday", reference.place, Text(reference.id)));
                 }
             }
@@ -202,21 +285,7 @@ private:
     }
 
     void CheckCycles() {
-        std::vector<std::vector<int>> references(holidays.size());
-        for (std::size_t i = 0; i < holidays.size(); ++i) {
-            if (!IsCalculated(i)) {
-                continue;
-            }
-            for (const CRuleset& ruleset : holidays[i].rulesets) {
-                for (const CUsedReference& reference : UsedReferences(ruleset, {})) {
-                    const auto target = firstWithId.find(reference.id);
-                    if (target != firstWithId.end() && !CHolidays::IsReferenceId(reference.id)) {
-                        references[i].push_back(target->second);
-                    }
-                }
-            }
-        }
-        for (const std::vector<int>& cycle : FindReferenceCycles(references)) {
+        for (const std::vector<int>& cycle : cycles) {
             for (const int member : cycle) {
                 Add(static_cast<std::size_t>(member), CycleMessage(member, cycle));
             }
@@ -246,28 +315,10 @@ private:
     }
 
     void CheckYears() {
-        std::vector<bool> resolved(holidays.size(), false);
-        std::vector<bool> dated(holidays.size(), false);
-        CYearCalculation calculation;
-        for (int year = kCheckFirstYear; year <= kCheckLastYear; ++year) {
-            calculation.Run(holidays, year);
-            for (std::size_t i = 0; i < holidays.size(); ++i) {
-                const std::vector<CDateTime>* dates = IsCalculated(i) ? calculation.Occurrences(holidays[i].id) : nullptr;
-                if (dates == nullptr) {
-                    continue;
-                }
-                resolved[i] = true;
-                dated[i] = dated[i] || std::any_of(dates->begin(), dates->end(),
-                                                   [year](const CDateTime& date) { return date.GetYear() == year; });
-            }
-        }
         for (std::size_t i = 0; i < holidays.size(); ++i) {
-            if (!IsCalculated(i)) {
-                continue;
-            }
-            if (!resolved[i]) {
+            if (years[i].resolved == 0 && years[i].waited) {
                 Add(i, fmt::format("the holiday resolves in no year from {} to {}", kCheckFirstYear, kCheckLastYear));
-            } else if (!dated[i]) {
+            } else if (years[i].resolved > 0 && !years[i].dated) {
                 Add(i, fmt::format("the holiday has no date in any year from {} to {}", kCheckFirstYear,
                                    kCheckLastYear));
             }
@@ -276,7 +327,9 @@ private:
 
     const std::vector<CHoliday>& holidays;
     CCodePage codePage;
-    std::unordered_map<std::string, int> firstWithId;
+    std::unordered_map<std::string, std::vector<int>> positionsOfId;
+    std::vector<CHolidayYears> years;
+    std::set<std::vector<int>> cycles;  // each in ascending order, found in some year
     std::vector<CFinding> findings;
 };
 

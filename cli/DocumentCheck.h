@@ -19,8 +19,11 @@ constexpr int kCheckFirstYear = 1900;
 constexpr int kCheckLastYear = 2100;
 
 // Everything worth a note, ordered by holiday: IDs that are empty, reserved,
-// repeated, hold a comma or are too long for the editor; values outside the
-// editor's choices; references to IDs that no holiday has and cycles of
-// references; rulesets that never apply; and holidays that resolve in no year,
-// or have no date in any year, from kCheckFirstYear to kCheckLastYear.
+// hold a comma or are too long for the editor; values outside the editor's
+// choices; references to IDs that no holiday has; rulesets that never apply.
+// What the year calculation makes of the holidays from kCheckFirstYear to
+// kCheckLastYear, as the calculation itself reports it: holidays whose
+// repeated ID another holiday resolves first, holidays that wait for each
+// other in a cycle, and holidays that resolve in no year or have no date in
+// any year.
 std::vector<CFinding> CheckDocument(const CHolidays& document);

@@ -1,5 +1,7 @@
 #include "core/LocaleNames.h"
 
+#include "core/RegionalFormat.h"
+
 #include <unicode/dtfmtsym.h>
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
@@ -12,7 +14,8 @@ namespace {
 // Names indexed 0 = Monday ... 6 = Sunday and 0 = January ... 11 = December.
 struct NameTables {
     std::array<std::string, 12> months;
-    std::array<std::string, 12> abbreviatedMonths;
+    std::array<std::string, 12> monthsInDate;
+    std::array<std::string, 12> abbreviatedMonthsInDate;
     std::array<std::string, 7> days;
     std::array<std::string, 7> abbreviatedDays;
     std::string morning;
@@ -34,14 +37,17 @@ public:
     std::string MonthName(int month) const override {
         return IsMonth(month) ? names.months[MonthIndex(month)] : std::string();
     }
-    std::string AbbreviatedMonthName(int month) const override {
-        return IsMonth(month) ? names.abbreviatedMonths[MonthIndex(month)] : std::string();
-    }
     std::string DayName(int weekday) const override {
         return IsWeekday(weekday) ? names.days[DayIndex(weekday)] : std::string();
     }
     std::string AbbreviatedDayName(int weekday) const override {
         return IsWeekday(weekday) ? names.abbreviatedDays[DayIndex(weekday)] : std::string();
+    }
+    std::string MonthNameInDate(int month) const override {
+        return IsMonth(month) ? names.monthsInDate[MonthIndex(month)] : std::string();
+    }
+    std::string AbbreviatedMonthNameInDate(int month) const override {
+        return IsMonth(month) ? names.abbreviatedMonthsInDate[MonthIndex(month)] : std::string();
     }
     std::string MorningDesignator() const override { return names.morning; }
     std::string AfternoonDesignator() const override { return names.afternoon; }
@@ -54,9 +60,11 @@ private:
 };
 
 NameTables EnglishTables() {
+    const std::array<std::string, 12> months = {"January", "February", "March",     "April",   "May",      "June",
+                                                "July",    "August",   "September", "October", "November", "December"};
     return NameTables{
-        {"January", "February", "March", "April", "May", "June", "July", "August", "September",
-         "October", "November", "December"},
+        months,
+        months,
         {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
         {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"},
         {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"},
@@ -95,11 +103,13 @@ bool CopyWeekdays(const icu::UnicodeString* names, int count, std::array<std::st
     return true;
 }
 
-// The format-context names of ICU's default locale; the English tables when
-// ICU cannot provide a complete set.
+// The names of the user's regional format: ICU's stand-alone names, and its
+// format-context month names for dates (the context its own day-month
+// patterns such as "d MMM" use). The English tables when ICU cannot provide a
+// complete set.
 NameTables UserTables() {
     UErrorCode status = U_ZERO_ERROR;
-    const icu::DateFormatSymbols symbols(icu::Locale::getDefault(), status);
+    const icu::DateFormatSymbols symbols(icu::Locale(UserRegionalFormatLocale().c_str()), status);
     if (U_FAILURE(status)) {
         return EnglishTables();
     }
@@ -109,13 +119,15 @@ NameTables UserTables() {
     // before count is read.
     int count = 0;
     bool complete = true;
-    const icu::UnicodeString* names = symbols.getMonths(count, Symbols::FORMAT, Symbols::WIDE);
+    const icu::UnicodeString* names = symbols.getMonths(count, Symbols::STANDALONE, Symbols::WIDE);
     complete = complete && CopyMonths(names, count, tables.months);
+    names = symbols.getMonths(count, Symbols::FORMAT, Symbols::WIDE);
+    complete = complete && CopyMonths(names, count, tables.monthsInDate);
     names = symbols.getMonths(count, Symbols::FORMAT, Symbols::ABBREVIATED);
-    complete = complete && CopyMonths(names, count, tables.abbreviatedMonths);
-    names = symbols.getWeekdays(count, Symbols::FORMAT, Symbols::WIDE);
+    complete = complete && CopyMonths(names, count, tables.abbreviatedMonthsInDate);
+    names = symbols.getWeekdays(count, Symbols::STANDALONE, Symbols::WIDE);
     complete = complete && CopyWeekdays(names, count, tables.days);
-    names = symbols.getWeekdays(count, Symbols::FORMAT, Symbols::ABBREVIATED);
+    names = symbols.getWeekdays(count, Symbols::STANDALONE, Symbols::ABBREVIATED);
     complete = complete && CopyWeekdays(names, count, tables.abbreviatedDays);
     const icu::UnicodeString* halves = symbols.getAmPmStrings(count);
     if (halves != nullptr && count >= 2) {

@@ -5,29 +5,37 @@
 
 // Month and weekday names and the day-half designators of one locale, as UTF-8.
 // Weekdays: 0 = Monday ... 6 = Sunday; months: 1 = January ... 12 = December.
+//
+// A name on its own, as a list of months or weekdays shows it, is the plain
+// (stand-alone, nominative) form: "январь", "tammikuu". Inside a date the
+// month follows the day and takes the form the language writes there:
+// "1 января", "1. tammikuuta". A weekday in a date is not governed by the day
+// and keeps its plain form (the Finnish date form "maanantaina" means "on
+// Monday").
 class ILocaleNames {
 public:
     virtual ~ILocaleNames() = default;
     virtual std::string MonthName(int month) const = 0;
-    virtual std::string AbbreviatedMonthName(int month) const = 0;
     virtual std::string DayName(int weekday) const = 0;
     virtual std::string AbbreviatedDayName(int weekday) const = 0;
+    virtual std::string MonthNameInDate(int month) const = 0;
+    virtual std::string AbbreviatedMonthNameInDate(int month) const = 0;
     virtual std::string MorningDesignator() const = 0;    // "AM"
     virtual std::string AfternoonDesignator() const = 0;  // "PM"
 };
 
-// The names of the user's default locale as ICU determines it from the
-// environment (the C or POSIX locale gives US English).
+// The names of the user's regional format (RegionalFormat.h; the C or POSIX
+// locale gives US English).
 std::unique_ptr<ILocaleNames> MakeUserLocaleNames();
 // A fixed US English set, independent of the machine (tests).
 std::unique_ptr<ILocaleNames> MakeEnglishLocaleNames();
 
 // The names used by GetDayName, GetMonthName and CDateTime::Format. Until
-// SetLocaleNames installs another set, this is the user's default locale.
+// SetLocaleNames installs another set, these are the user's regional format's.
 const ILocaleNames& CurrentLocaleNames();
 // An empty pointer goes back to the user's default locale.
 void SetLocaleNames(std::unique_ptr<ILocaleNames> names);
 
-// Full names of the current locale; out-of-range arguments give "".
+// Full plain names of the current locale; out-of-range arguments give "".
 std::string GetDayName(int weekday);
 std::string GetMonthName(int month);

@@ -1,5 +1,7 @@
 #include "core/WindowsLocale.h"
 
+#include "core/RegionalFormat.h"
+
 #include <unicode/uloc.h>
 #include <unicode/unistr.h>
 
@@ -81,6 +83,19 @@ bool IsLocaleOfLcid(const char* locale, LCID lcid) {
     UErrorCode status = U_ZERO_ERROR;
     uloc_getLocaleForLCID(lcid, back, sizeof back, &status);
     return U_SUCCESS(status) && std::strcmp(back, locale) == 0;
+}
+
+// True for an LCID that stands for a country's locale, as the files'
+// languages do. Neutral LCIDs stand for a language only: most have
+// sub-language 0 ("fr" is 0x000C), some not ("sr" is 0x7C1A).
+bool NamesCountryLocale(LCID lcid) {
+    if (!HasSubLanguage(lcid)) {
+        return false;
+    }
+    char locale[ULOC_FULLNAME_CAPACITY] = {};
+    UErrorCode status = U_ZERO_ERROR;
+    uloc_getLocaleForLCID(lcid, locale, sizeof locale, &status);
+    return U_SUCCESS(status) && !CountryOf(locale).empty();
 }
 
 std::vector<CLocaleInfo> EnumerateLocales() {
@@ -173,16 +188,17 @@ int SerbianCroatianBosnianCodePage(int subLanguage) {
 }  // namespace
 
 LCID GetUserDefaultLCID() {
-    const char* locale = uloc_getDefault();
+    const std::string userLocale = UserRegionalFormatLocale();
+    const char* locale = userLocale.c_str();
     LCID lcid = LcidOfLocale(locale);
-    if (!HasSubLanguage(lcid)) {
-        // "fr" or "en_US_POSIX" map to a neutral or the invariant LCID. The
-        // likely full locale ("fr_Latn_FR") names a country; ICU maps some
-        // only without the script ("fr_FR").
+    if (!NamesCountryLocale(lcid)) {
+        // "fr", "sr_RS" or "en_US_POSIX" map to a neutral or the invariant
+        // LCID. The likely full locale ("fr_Latn_FR") names a country; ICU
+        // maps some only without the script ("fr_FR").
         const std::string expanded = LikelyFullLocale(locale);
         if (!expanded.empty()) {
             lcid = LcidOfLocale(expanded.c_str());
-            if (!HasSubLanguage(lcid)) {
+            if (!NamesCountryLocale(lcid)) {
                 const std::string withoutScript =
                     LanguageOf(expanded.c_str()) + "_" + CountryOf(expanded.c_str());
                 lcid = LcidOfLocale(withoutScript.c_str());
@@ -190,7 +206,7 @@ LCID GetUserDefaultLCID() {
         }
     }
     // Otherwise (the C locale's en_US_POSIX, unknown languages): US English.
-    return HasSubLanguage(lcid) ? lcid : kLcidEnglishUnitedStates;
+    return NamesCountryLocale(lcid) ? lcid : kLcidEnglishUnitedStates;
 }
 
 const std::vector<CLocaleInfo>& SupportedLocales() {

@@ -10,7 +10,9 @@ using LCID = std::uint32_t;
 
 constexpr LCID kLcidEnglishUnitedStates = 0x0409;
 
-// The LCID of the user's default locale; 0x0409 when ICU has none for it.
+// The LCID of the user's default locale, the regional format
+// (RegionalFormat.h) whose names the editor shows; 0x0409 when ICU has none
+// for it.
 LCID GetUserDefaultLCID();
 
 // One locale the editor offers as a file language.

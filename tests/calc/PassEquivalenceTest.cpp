@@ -25,18 +25,38 @@ public:
         occurrences["EASTER_REF"] = {GetEasterDate(year)};
         occurrences["ORTHODOX_EASTER_REF"] = {GetOrthodoxEasterDate(year)};
         occurrences["ADVENT_REF"] = {GetAdventDate(year)};
+        std::map<std::string, int> holder;
+        std::vector<std::string> waitingFor(holidays.size());
         bool entered = true;
         while (entered) {
             entered = false;
-            for (const CHoliday& holiday : holidays) {
-                if (occurrences.count(holiday.id) == 0 && Evaluate(holiday)) {
-                    entered = true;
+            for (std::size_t i = 0; i < holidays.size(); ++i) {
+                if (occurrences.count(holidays[i].id) != 0) {
+                    continue;
                 }
+                if (Evaluate(holidays[i])) {
+                    holder[holidays[i].id] = static_cast<int>(i);
+                    entered = true;
+                } else {
+                    waitingFor[i] = firstMissing;
+                }
+            }
+        }
+        using State = CYearCalculation::CHolidayOutcome::State;
+        for (std::size_t i = 0; i < holidays.size(); ++i) {
+            const auto held = holder.find(holidays[i].id);
+            if (occurrences.count(holidays[i].id) == 0) {
+                outcomes.push_back({State::Waiting, -1, waitingFor[i]});
+            } else if (held != holder.end() && held->second == static_cast<int>(i)) {
+                outcomes.push_back({State::Resolved, -1, {}});
+            } else {
+                outcomes.push_back({State::Displaced, held == holder.end() ? -1 : held->second, {}});
             }
         }
     }
 
     std::map<std::string, std::vector<CDateTime>> occurrences;
+    std::vector<CYearCalculation::CHolidayOutcome> outcomes;
     std::array<std::vector<std::string>, 366> dayIds;
     std::array<std::vector<std::string>, 366> dayDisplays;
 
@@ -49,6 +69,9 @@ private:
     const std::vector<CDateTime>* Lookup(const std::string& id) {
         const auto found = occurrences.find(id);
         if (found == occurrences.end()) {
+            if (resolvable) {
+                firstMissing = id;
+            }
             resolvable = false;
             return nullptr;
         }
@@ -63,9 +86,13 @@ private:
         return interval == 0 ? year == r.validFrom : (year - r.validFrom) % interval == 0;
     }
 
+    // False for a weekday outside 0..6; another direction stays on the date.
     static bool Step(CDateTime& date, int weekday, int direction, int count) {
-        if (weekday < 0 || weekday > 6 || direction < 0 || direction > 3) {
+        if (weekday < 0 || weekday > 6) {
             return false;
+        }
+        if (direction < 0 || direction > 3) {
+            return true;
         }
         const int back = (date.GetDayOfWeek() - weekday + 7) % 7;
         const int forward = (weekday - date.GetDayOfWeek() + 7) % 7;
@@ -186,6 +213,7 @@ private:
 
     int year;
     bool resolvable = true;
+    std::string firstMissing;
 };
 
 class CRandomDocuments {
@@ -281,6 +309,7 @@ TEST(PassEquivalence, RandomDocumentsGiveThePlainResults) {
                 resolvedSomewhere += found->second.empty() ? 0 : 1;
             }
         }
+        ASSERT_EQ(calculation.Outcomes(), plain.outcomes) << "round " << round;
         for (int day = 1; day <= 366; ++day) {
             const auto index = static_cast<std::size_t>(day - 1);
             ASSERT_EQ(calculation.DayIds(day), plain.dayIds[index]) << "round " << round << ", day " << day;

@@ -63,7 +63,9 @@ TEST(YearCalculation, RuleDates) {
         {"month weekday 7", {Holiday("T", {WeekdayOfMonth(0, 7, 5)})}, 2007, "T", {}},
         {"month weekday -1", {Holiday("T", {WeekdayOfMonth(5, -1, 5)})}, 2007, "T", {}},
         {"relative weekday 7", {Holiday("T", {WeekdayFrom(1, 7, kAfter, "EASTER_REF")})}, 2007, "T", {}},
-        {"weekday direction 4", {Holiday("T", {WeekdayFrom(1, kMonday, 4, "EASTER_REF")})}, 2007, "T", {}},
+        {"weekday direction 4 stays on the reference day", {Holiday("T", {WeekdayFrom(1, kMonday, 4, "EASTER_REF")})}, 2007, "T", {"2007-04-08"}},
+        {"weekday direction -1 ignores the count", {Holiday("T", {WeekdayFrom(3, kMonday, -1, "EASTER_REF")})}, 2007, "T", {"2007-04-08"}},
+        {"weekday 7 with direction 4", {Holiday("T", {WeekdayFrom(1, 7, 4, "EASTER_REF")})}, 2007, "T", {}},
         {"fixed month 13", {Holiday("T", {Fixed(1, 13)})}, 2007, "T", {}},
     });
 }

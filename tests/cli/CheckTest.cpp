@@ -58,8 +58,15 @@ TEST(Check, FindsIdProblems) {
 
 TEST(Check, FindsRepeatedIds) {
     EXPECT_EQ(Lines({Fixed("A"), Fixed("B"), Fixed("A"), Fixed("A")}),
-              (Lines_t{"A: holiday 1 has the same ID; only the first of them is calculated",
-                       "A: holiday 1 has the same ID; only the first of them is calculated"}));
+              (Lines_t{"A: holiday 1 has the same ID and resolves first, so this one is never calculated",
+                       "A: holiday 1 has the same ID and resolves first, so this one is never calculated"}));
+}
+
+// The calculation gives a repeated ID to the holiday that resolves first: the
+// second A, in the first pass; B then resolves from it. No cycle stops them.
+TEST(Check, RepeatedIdBelongsToTheHolidayThatResolvesFirst) {
+    EXPECT_EQ(Lines({DaysAfter("A", "B"), DaysAfter("B", "A"), Fixed("A", 1, 6)}),
+              Lines_t{"A: holiday 3 has the same ID and resolves first, so this one is never calculated"});
 }
 
 TEST(Check, FindsValuesOutsideTheEditorsChoices) {

@@ -271,6 +271,56 @@ TEST(JsonForm, AnyDocumentSurvivesTheRoundTripByteForByte) {
     }
 }
 
+std::string HolBytes(const std::vector<CHoliday>& holidays) {
+    const std::vector<std::uint8_t> bytes = SaveHolidayBytes(BuildDocument(0x0407, 100, holidays));
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::string Int32Bytes(std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    return {static_cast<char>(bits), static_cast<char>(bits >> 8), static_cast<char>(bits >> 16),
+            static_cast<char>(bits >> 24)};
+}
+
+// Bytes that read the same as the canonical ones come back canonical, as the
+// editor would save them; the JSON form does not keep the difference.
+TEST(JsonForm, NonCanonicalHolBytesComeBackInTheCanonicalForm) {
+    CHoliday x;  // ID "X", empty display, one ruleset without shift rules
+    x.id = "X";
+    x.rulesets = {CRuleset()};
+    const std::string canonical = HolBytes({x});
+    const std::string beforeId = canonical.substr(0, 12);  // language, version, holiday count
+    const std::string afterId = canonical.substr(14);      // after 01 58
+    x.id = std::string(300, 'a');
+    const std::string canonicalLong = HolBytes({x});  // FF 2C 01, then the 300 bytes
+    x.rulesets.clear();
+    const std::string withoutRulesets = HolBytes({x});
+
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string expected;
+    } cases[] = {
+        {"3-byte prefix of a 1-byte text", beforeId + std::string("\xFF\x01\x00X", 4) + afterId, canonical},
+        {"7-byte prefix of a 1-byte text", beforeId + std::string("\xFF\xFF\xFF\x01\x00\x00\x00X", 8) + afterId,
+         canonical},
+        {"7-byte prefix of a 300-byte text",
+         beforeId + std::string("\xFF\xFF\xFF\x2C\x01\x00\x00", 7) + canonicalLong.substr(15), canonicalLong},
+        {"negative holiday count", canonical.substr(0, 8) + Int32Bytes(-2), canonical.substr(0, 8) + Int32Bytes(0)},
+        {"negative ruleset count", withoutRulesets.substr(0, withoutRulesets.size() - 4) + Int32Bytes(-1),
+         withoutRulesets},
+        {"negative shift-rule count", canonical.substr(0, canonical.size() - 4) + Int32Bytes(INT32_MIN), canonical},
+        {"bytes after the last holiday", canonical + "tail", canonical},
+    };
+    for (const auto& c : cases) {
+        CHolidays loaded;
+        LoadHolidayBytes(loaded, std::vector<std::uint8_t>(c.bytes.begin(), c.bytes.end()));
+        const std::vector<std::uint8_t> again = SaveHolidayBytes(DocumentFromJsonText(DocumentToJsonText(loaded)));
+        EXPECT_EQ(std::string(again.begin(), again.end()), c.expected) << c.what;
+        EXPECT_NE(c.bytes, c.expected) << c.what;
+    }
+}
+
 TEST(JsonForm, LongTextsSurviveTheRoundTrip) {
     CHoliday holiday;
     holiday.id = std::string(70000, 'a') + "\x81";  // a 4-byte length prefix, not valid in 1252

@@ -1,6 +1,8 @@
+#include "core/CDateTime.h"
 #include "core/LocaleNames.h"
+#include "core/WindowsLocale.h"
 
-#include "tests/support/ScopedIcuDefaultLocale.h"
+#include "tests/support/ScopedLocaleEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@ namespace {
 
 struct NameSet {
     std::vector<std::string> months;
+    std::vector<std::string> monthsInDate;
     std::vector<std::string> abbreviatedMonths;
     std::vector<std::string> days;
     std::vector<std::string> abbreviatedDays;
@@ -21,7 +24,8 @@ NameSet Collect(const ILocaleNames& names) {
     NameSet set;
     for (int month = 1; month <= 12; ++month) {
         set.months.push_back(names.MonthName(month));
-        set.abbreviatedMonths.push_back(names.AbbreviatedMonthName(month));
+        set.monthsInDate.push_back(names.MonthNameInDate(month));
+        set.abbreviatedMonths.push_back(names.AbbreviatedMonthNameInDate(month));
     }
     for (int weekday = 0; weekday <= 6; ++weekday) {
         set.days.push_back(names.DayName(weekday));
@@ -43,6 +47,7 @@ void ExpectUsEnglish(const NameSet& set) {
     const std::vector<std::string> abbreviatedDays = {"Mon", "Tue", "Wed", "Thu",
                                                       "Fri", "Sat", "Sun"};
     EXPECT_EQ(set.months, months);
+    EXPECT_EQ(set.monthsInDate, months);
     EXPECT_EQ(set.abbreviatedMonths, abbreviatedMonths);
     EXPECT_EQ(set.days, days);
     EXPECT_EQ(set.abbreviatedDays, abbreviatedDays);
@@ -60,7 +65,8 @@ TEST(LocaleNames, OutOfRangeArgumentsGiveEmptyText) {
     const auto names = MakeEnglishLocaleNames();
     EXPECT_EQ(names->MonthName(0), "");
     EXPECT_EQ(names->MonthName(13), "");
-    EXPECT_EQ(names->AbbreviatedMonthName(-1), "");
+    EXPECT_EQ(names->AbbreviatedMonthNameInDate(-1), "");
+    EXPECT_EQ(names->MonthNameInDate(13), "");
     EXPECT_EQ(names->DayName(7), "");
     EXPECT_EQ(names->AbbreviatedDayName(-1), "");
     EXPECT_EQ(GetDayName(7), "");
@@ -68,28 +74,66 @@ TEST(LocaleNames, OutOfRangeArgumentsGiveEmptyText) {
 }
 
 TEST(LocaleNames, IcuNamesOfThePosixLocaleAreUsEnglish) {
-    // ICU maps the C and POSIX locales of the environment to en_US_POSIX.
-    const CScopedIcuDefaultLocale posix("en_US_POSIX");
+    const CScopedLocaleEnvironment posix("C");
     ExpectUsEnglish(Collect(*MakeUserLocaleNames()));
 }
 
-TEST(LocaleNames, IcuWeekdaysStartAtMondayInAnotherLanguage) {
-    const CScopedIcuDefaultLocale german("de_DE");
-    const auto names = MakeUserLocaleNames();
-    EXPECT_EQ(names->DayName(0), "Montag");
-    EXPECT_EQ(names->DayName(6), "Sonntag");
-    EXPECT_EQ(names->MonthName(1), "Januar");
-    EXPECT_EQ(names->MonthName(3), "M\xC3\xA4rz");  // UTF-8
-    EXPECT_EQ(names->MonthName(12), "Dezember");
-    EXPECT_FALSE(names->AbbreviatedDayName(0).empty());
-    EXPECT_NE(names->AbbreviatedDayName(0), names->AbbreviatedDayName(6));
+// The lists show the plain (stand-alone) names; in a date the month after the
+// day takes the form the language writes there, the weekday stays plain.
+TEST(LocaleNames, ListsShowPlainNamesAndDatesInflectTheMonth) {
+    const struct {
+        const char* locale;
+        const char* lists;  // January, Monday, Sunday
+        const char* date;   // "%d %b|%d %B|%a %A" of Wednesday, 1 May 2024
+    } cases[] = {
+        {"ru_RU.UTF-8", "январь понедельник воскресенье", "01 мая|01 мая|ср среда"},
+        {"pl_PL.UTF-8", "styczeń poniedziałek niedziela", "01 maj|01 maja|śr. środa"},
+        {"cs_CZ.UTF-8", "leden pondělí neděle", "01 kvě|01 května|st středa"},
+        {"fi_FI.UTF-8", "tammikuu maanantai sunnuntai", "01 toukok.|01 toukokuuta|ke keskiviikko"},
+        {"de_DE.UTF-8", "Januar Montag Sonntag", "01 Mai|01 Mai|Mi Mittwoch"},
+    };
+    for (const auto& c : cases) {
+        const CScopedLocaleEnvironment environment(c.locale);
+        SetLocaleNames(MakeUserLocaleNames());
+        EXPECT_EQ(GetMonthName(1) + " " + GetDayName(0) + " " + GetDayName(6), c.lists) << c.locale;
+        EXPECT_EQ(CDateTime(2024, 5, 1).Format("%d %b|%d %B|%a %A"), c.date) << c.locale;
+    }
+    SetLocaleNames(MakeEnglishLocaleNames());
+}
+
+// The regional format is the locale of LC_TIME: LC_ALL overrides it, LANG
+// stands in for it, an empty value counts as unset. The messages' language
+// does not matter. A new document's language follows the same locale.
+TEST(LocaleNames, RegionalFormatIsLcAllThenLcTimeThenLang) {
+    const struct {
+        const char* lcAll;
+        const char* lcTime;
+        const char* lang;
+        LCID lcid;
+        const char* january;
+    } cases[] = {
+        {nullptr, "de_DE.UTF-8", "en_US.UTF-8", 0x0407, "Januar"},
+        {"ru_RU.UTF-8", "de_DE.UTF-8", "en_US.UTF-8", 0x0419, "январь"},
+        {"", "", "pl_PL.UTF-8", 0x0415, "styczeń"},
+        {nullptr, "sr_RS.UTF-8@latin", nullptr, 0x241A, "januar"},
+        {nullptr, "sr_RS.UTF-8", nullptr, 0x281A, "јануар"},
+        {"C", nullptr, "de_DE.UTF-8", kLcidEnglishUnitedStates, "January"},
+        {nullptr, nullptr, nullptr, kLcidEnglishUnitedStates, "January"},
+    };
+    for (const auto& c : cases) {
+        const CScopedLocaleEnvironment environment(c.lcAll, c.lcTime, c.lang);
+        const std::string where = std::string(c.lcAll ? c.lcAll : "-") + " " + (c.lcTime ? c.lcTime : "-") + " " +
+                                  (c.lang ? c.lang : "-");
+        EXPECT_EQ(GetUserDefaultLCID(), c.lcid) << where;
+        EXPECT_EQ(MakeUserLocaleNames()->MonthName(1), c.january) << where;
+    }
 }
 
 TEST(LocaleNames, InstalledSetServesTheFreeFunctions) {
     EXPECT_EQ(GetDayName(0), "Monday");
     EXPECT_EQ(GetMonthName(1), "January");
     {
-        const CScopedIcuDefaultLocale german("de_DE");
+        const CScopedLocaleEnvironment german("de_DE.UTF-8");
         SetLocaleNames(MakeUserLocaleNames());
         EXPECT_EQ(GetDayName(0), "Montag");
         EXPECT_EQ(GetMonthName(12), "Dezember");

@@ -1,6 +1,6 @@
 #include "core/WindowsLocale.h"
 
-#include "tests/support/ScopedIcuDefaultLocale.h"
+#include "tests/support/ScopedLocaleEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -32,28 +32,20 @@ TEST(WindowsLocale, DefaultAnsiCodePagesByLanguage) {
     }
 }
 
-TEST(WindowsLocale, UserDefaultLcidFollowsIcusDefaultLocale) {
-    {
-        const CScopedIcuDefaultLocale german("de_DE");
-        EXPECT_EQ(GetUserDefaultLCID(), 0x0407u);
-    }
-    {
-        const CScopedIcuDefaultLocale serbian("sr_Cyrl_RS");
-        EXPECT_EQ(GetUserDefaultLCID(), 0x281Au);
-    }
-    {
-        // The C locale is ICU's invariant en_US_POSIX: US English.
-        const CScopedIcuDefaultLocale posix("en_US_POSIX");
-        EXPECT_EQ(GetUserDefaultLCID(), kLcidEnglishUnitedStates);
-    }
-    {
-        // A language without a country takes its likely country.
-        const CScopedIcuDefaultLocale french("fr");
-        EXPECT_EQ(GetUserDefaultLCID(), 0x040Cu);
-    }
-    {
-        const CScopedIcuDefaultLocale unknown("xx_YY");
-        EXPECT_EQ(GetUserDefaultLCID(), kLcidEnglishUnitedStates);
+TEST(WindowsLocale, UserDefaultLcidOfARegionalFormat) {
+    const struct {
+        const char* locale;
+        LCID lcid;
+    } cases[] = {
+        {"de_DE.UTF-8", 0x0407},
+        {"sr_RS.UTF-8@cyrillic", 0x281A},
+        {"C.UTF-8", kLcidEnglishUnitedStates},  // the C locale is US English
+        {"fr", 0x040C},                          // a language alone takes its likely country
+        {"xx_YY", kLcidEnglishUnitedStates},
+    };
+    for (const auto& c : cases) {
+        const CScopedLocaleEnvironment environment(c.locale);
+        EXPECT_EQ(GetUserDefaultLCID(), c.lcid) << c.locale;
     }
 }
 
