@@ -58,8 +58,8 @@ std::string CDateTime::Format(std::string_view format) const {
         switch (c) {
             case 'a': text += names.AbbreviatedDayName(GetDayOfWeek()); break;
             case 'A': text += names.DayName(GetDayOfWeek()); break;
-            case 'b': text += names.AbbreviatedMonthNameInDate(month); break;
-            case 'B': text += names.MonthNameInDate(month); break;
+            case 'b': text += names.AbbreviatedMonthName(month); break;
+            case 'B': text += names.MonthName(month); break;
             case 'd': AppendNumber(text, day, widths.two); break;
             case 'H': AppendNumber(text, hour, widths.two); break;
             case 'I': AppendNumber(text, TwelveHour(hour), widths.two); break;

@@ -14,8 +14,7 @@ namespace {
 // Names indexed 0 = Monday ... 6 = Sunday and 0 = January ... 11 = December.
 struct NameTables {
     std::array<std::string, 12> months;
-    std::array<std::string, 12> monthsInDate;
-    std::array<std::string, 12> abbreviatedMonthsInDate;
+    std::array<std::string, 12> abbreviatedMonths;
     std::array<std::string, 7> days;
     std::array<std::string, 7> abbreviatedDays;
     std::string morning;
@@ -43,11 +42,8 @@ public:
     std::string AbbreviatedDayName(int weekday) const override {
         return IsWeekday(weekday) ? names.abbreviatedDays[DayIndex(weekday)] : std::string();
     }
-    std::string MonthNameInDate(int month) const override {
-        return IsMonth(month) ? names.monthsInDate[MonthIndex(month)] : std::string();
-    }
-    std::string AbbreviatedMonthNameInDate(int month) const override {
-        return IsMonth(month) ? names.abbreviatedMonthsInDate[MonthIndex(month)] : std::string();
+    std::string AbbreviatedMonthName(int month) const override {
+        return IsMonth(month) ? names.abbreviatedMonths[MonthIndex(month)] : std::string();
     }
     std::string MorningDesignator() const override { return names.morning; }
     std::string AfternoonDesignator() const override { return names.afternoon; }
@@ -63,7 +59,6 @@ NameTables EnglishTables() {
     const std::array<std::string, 12> months = {"January", "February", "March",     "April",   "May",      "June",
                                                 "July",    "August",   "September", "October", "November", "December"};
     return NameTables{
-        months,
         months,
         {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"},
         {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"},
@@ -103,10 +98,8 @@ bool CopyWeekdays(const icu::UnicodeString* names, int count, std::array<std::st
     return true;
 }
 
-// The names of the user's regional format: ICU's stand-alone names, and its
-// format-context month names for dates (the context its own day-month
-// patterns such as "d MMM" use). The English tables when ICU cannot provide a
-// complete set.
+// The names of the user's regional format: ICU's stand-alone names, the
+// plain forms. The English tables when ICU cannot provide a complete set.
 NameTables UserTables() {
     UErrorCode status = U_ZERO_ERROR;
     const icu::DateFormatSymbols symbols(icu::Locale(UserRegionalFormatLocale().c_str()), status);
@@ -121,10 +114,8 @@ NameTables UserTables() {
     bool complete = true;
     const icu::UnicodeString* names = symbols.getMonths(count, Symbols::STANDALONE, Symbols::WIDE);
     complete = complete && CopyMonths(names, count, tables.months);
-    names = symbols.getMonths(count, Symbols::FORMAT, Symbols::WIDE);
-    complete = complete && CopyMonths(names, count, tables.monthsInDate);
-    names = symbols.getMonths(count, Symbols::FORMAT, Symbols::ABBREVIATED);
-    complete = complete && CopyMonths(names, count, tables.abbreviatedMonthsInDate);
+    names = symbols.getMonths(count, Symbols::STANDALONE, Symbols::ABBREVIATED);
+    complete = complete && CopyMonths(names, count, tables.abbreviatedMonths);
     names = symbols.getWeekdays(count, Symbols::STANDALONE, Symbols::WIDE);
     complete = complete && CopyWeekdays(names, count, tables.days);
     names = symbols.getWeekdays(count, Symbols::STANDALONE, Symbols::ABBREVIATED);

@@ -6,20 +6,17 @@
 // Month and weekday names and the day-half designators of one locale, as UTF-8.
 // Weekdays: 0 = Monday ... 6 = Sunday; months: 1 = January ... 12 = December.
 //
-// A name on its own, as a list of months or weekdays shows it, is the plain
-// (stand-alone, nominative) form: "январь", "tammikuu". Inside a date the
-// month follows the day and takes the form the language writes there:
-// "1 января", "1. tammikuuta". A weekday in a date is not governed by the day
-// and keeps its plain form (the Finnish date form "maanantaina" means "on
-// Monday").
+// Every name is the plain (stand-alone, nominative) form, "январь" and
+// "tammikuu" rather than the inflected "января" and "tammikuuta": the lists of
+// months and weekdays show them, and the %-directives of CDateTime::Format
+// write the same names.
 class ILocaleNames {
 public:
     virtual ~ILocaleNames() = default;
     virtual std::string MonthName(int month) const = 0;
     virtual std::string DayName(int weekday) const = 0;
     virtual std::string AbbreviatedDayName(int weekday) const = 0;
-    virtual std::string MonthNameInDate(int month) const = 0;
-    virtual std::string AbbreviatedMonthNameInDate(int month) const = 0;
+    virtual std::string AbbreviatedMonthName(int month) const = 0;
     virtual std::string MorningDesignator() const = 0;    // "AM"
     virtual std::string AfternoonDesignator() const = 0;  // "PM"
 };

@@ -12,7 +12,6 @@ namespace {
 
 struct NameSet {
     std::vector<std::string> months;
-    std::vector<std::string> monthsInDate;
     std::vector<std::string> abbreviatedMonths;
     std::vector<std::string> days;
     std::vector<std::string> abbreviatedDays;
@@ -24,8 +23,7 @@ NameSet Collect(const ILocaleNames& names) {
     NameSet set;
     for (int month = 1; month <= 12; ++month) {
         set.months.push_back(names.MonthName(month));
-        set.monthsInDate.push_back(names.MonthNameInDate(month));
-        set.abbreviatedMonths.push_back(names.AbbreviatedMonthNameInDate(month));
+        set.abbreviatedMonths.push_back(names.AbbreviatedMonthName(month));
     }
     for (int weekday = 0; weekday <= 6; ++weekday) {
         set.days.push_back(names.DayName(weekday));
@@ -47,7 +45,6 @@ void ExpectUsEnglish(const NameSet& set) {
     const std::vector<std::string> abbreviatedDays = {"Mon", "Tue", "Wed", "Thu",
                                                       "Fri", "Sat", "Sun"};
     EXPECT_EQ(set.months, months);
-    EXPECT_EQ(set.monthsInDate, months);
     EXPECT_EQ(set.abbreviatedMonths, abbreviatedMonths);
     EXPECT_EQ(set.days, days);
     EXPECT_EQ(set.abbreviatedDays, abbreviatedDays);
@@ -65,8 +62,8 @@ TEST(LocaleNames, OutOfRangeArgumentsGiveEmptyText) {
     const auto names = MakeEnglishLocaleNames();
     EXPECT_EQ(names->MonthName(0), "");
     EXPECT_EQ(names->MonthName(13), "");
-    EXPECT_EQ(names->AbbreviatedMonthNameInDate(-1), "");
-    EXPECT_EQ(names->MonthNameInDate(13), "");
+    EXPECT_EQ(names->AbbreviatedMonthName(-1), "");
+    EXPECT_EQ(names->AbbreviatedMonthName(13), "");
     EXPECT_EQ(names->DayName(7), "");
     EXPECT_EQ(names->AbbreviatedDayName(-1), "");
     EXPECT_EQ(GetDayName(7), "");
@@ -78,18 +75,18 @@ TEST(LocaleNames, IcuNamesOfThePosixLocaleAreUsEnglish) {
     ExpectUsEnglish(Collect(*MakeUserLocaleNames()));
 }
 
-// The lists show the plain (stand-alone) names; in a date the month after the
-// day takes the form the language writes there, the weekday stays plain.
-TEST(LocaleNames, ListsShowPlainNamesAndDatesInflectTheMonth) {
+// The lists and the dates show the plain (stand-alone) names, never the
+// inflected forms of ICU's format context ("января", "stycznia").
+TEST(LocaleNames, ListsAndDatesShowPlainNames) {
     const struct {
         const char* locale;
         const char* lists;  // January, Monday, Sunday
         const char* date;   // "%d %b|%d %B|%a %A" of Wednesday, 1 May 2024
     } cases[] = {
-        {"ru_RU.UTF-8", "январь понедельник воскресенье", "01 мая|01 мая|ср среда"},
-        {"pl_PL.UTF-8", "styczeń poniedziałek niedziela", "01 maj|01 maja|śr. środa"},
-        {"cs_CZ.UTF-8", "leden pondělí neděle", "01 kvě|01 května|st středa"},
-        {"fi_FI.UTF-8", "tammikuu maanantai sunnuntai", "01 toukok.|01 toukokuuta|ke keskiviikko"},
+        {"ru_RU.UTF-8", "январь понедельник воскресенье", "01 май|01 май|ср среда"},
+        {"pl_PL.UTF-8", "styczeń poniedziałek niedziela", "01 maj|01 maj|śr. środa"},
+        {"cs_CZ.UTF-8", "leden pondělí neděle", "01 kvě|01 květen|st středa"},
+        {"fi_FI.UTF-8", "tammikuu maanantai sunnuntai", "01 touko|01 toukokuu|ke keskiviikko"},
         {"de_DE.UTF-8", "Januar Montag Sonntag", "01 Mai|01 Mai|Mi Mittwoch"},
     };
     for (const auto& c : cases) {

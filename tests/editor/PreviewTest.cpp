@@ -153,9 +153,8 @@ class MonthNames : public ILocaleNames {
 public:
     explicit MonthNames(std::string march) : marchName(std::move(march)) {}
     std::string MonthName(int month) const override { return english->MonthName(month); }
-    std::string MonthNameInDate(int month) const override { return english->MonthNameInDate(month); }
-    std::string AbbreviatedMonthNameInDate(int month) const override {
-        return month == 3 ? marchName : english->AbbreviatedMonthNameInDate(month);
+    std::string AbbreviatedMonthName(int month) const override {
+        return month == 3 ? marchName : english->AbbreviatedMonthName(month);
     }
     std::string DayName(int weekday) const override { return english->DayName(weekday); }
     std::string AbbreviatedDayName(int weekday) const override { return english->AbbreviatedDayName(weekday); }
