@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/CliApp.h"
 #include "tests/support/SampleDocuments.h"
 
 #include <gtest/gtest.h>
@@ -7,9 +8,24 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// What a run of tavrin-cli gave.
+struct CRun {
+    int exitCode;
+    std::string out;
+    std::string errors;
+};
+
+inline CRun RunCli(const std::vector<std::string>& arguments) {
+    std::ostringstream out;
+    std::ostringstream errors;
+    const int exitCode = RunTavrinCli(arguments, out, errors);
+    return {exitCode, out.str(), errors.str()};
+}
 
 // A fresh, empty folder for one test, removed afterwards.
 class CTemporaryFolder {

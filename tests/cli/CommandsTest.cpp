@@ -1,4 +1,3 @@
-#include "cli/CliApp.h"
 #include "cli/Commands.h"
 #include "cli/DocumentFiles.h"
 #include "cli/JsonForm.h"
@@ -10,25 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
-
-struct CRun {
-    int exitCode;
-    std::string out;
-    std::string errors;
-};
-
-CRun RunCli(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream errors;
-    const int exitCode = RunTavrinCli(arguments, out, errors);
-    return {exitCode, out.str(), errors.str()};
-}
 
 std::string HolBytes(const CHolidays& document) {
     const std::vector<std::uint8_t> bytes = SaveHolidayBytes(document);
