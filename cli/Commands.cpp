@@ -3,9 +3,8 @@
 #include "cli/CliError.h"
 #include "cli/DocumentCheck.h"
 #include "cli/DocumentFiles.h"
-#include "core/CodePage.h"
+#include "cli/HolidayListing.h"
 #include "core/FileAccess.h"
-#include "core/WindowsLocale.h"
 #include "model/PreviewReport.h"
 
 #include <fmt/format.h>
@@ -49,21 +48,6 @@ void CheckOutput(const std::ostream& out) {
     }
 }
 
-std::string EscapeForListing(const std::string& text) {
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-            case '\t': escaped += "\\t"; break;
-            case '\r': escaped += "\\r"; break;
-            case '\n': escaped += "\\n"; break;
-            case '\\': escaped += "\\\\"; break;
-            default: escaped += c;
-        }
-    }
-    return escaped;
-}
-
 }  // namespace
 
 int RunConvert(const std::filesystem::path& in, const std::filesystem::path& out, std::ostream& errors) {
@@ -84,12 +68,9 @@ int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std
             throw CCliError(fmt::format("the last year {} is before the first year {}", lastYear, firstYear));
         }
         CHolidays document = LoadDocument(file, errors);
-        const CCodePage codePage(GetDefaultAnsiCodePage(document.GetLanguage()));
         for (int year = firstYear; year <= lastYear; ++year) {
-            for (const CPreviewEntry& entry : CollectPreviewEntries(document, year)) {
-                out << fmt::format("{:04}-{:02}-{:02}\t{}\t{}\n", entry.date.GetYear(), entry.date.GetMonth(),
-                                   entry.date.GetDay(), EscapeForListing(codePage.ToUtf8Lossy(entry.id)),
-                                   EscapeForListing(codePage.ToUtf8Lossy(entry.display)));
+            for (const CListedHoliday& holiday : ListHolidays(document, year)) {
+                out << ListingLine(holiday) << '\n';
             }
             CheckOutput(out);
         }
