@@ -4,7 +4,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -21,10 +20,19 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
 
     std::filesystem::path in;
     std::filesystem::path outPath;
+    bool toStdout = false;
     CLI::App* convert = app.add_subcommand("convert", "Convert between .hol and .json, chosen by the file endings");
     convert->add_option("IN", in, "File to read (.hol or .json)")->required();
-    convert->add_option("OUT", outPath, "File to write (.hol or .json)")->required();
-    convert->callback([&] { exitCode = RunConvert(in, outPath, errors); });
+    CLI::Option* outOption =
+        convert->add_option("OUT", outPath, "File to write (.hol or .json), or - for the JSON form on standard output");
+    convert->add_flag("--to-stdout", toStdout, "Write the JSON form to standard output (as OUT - does), for git's textconv")
+        ->excludes(outOption);
+    convert->callback([&] {
+        if (!toStdout && outOption->count() == 0) {
+            throw CLI::RequiredError("OUT or --to-stdout");
+        }
+        exitCode = RunConvert(in, toStdout ? kStandardOutput : outPath, out, errors);
+    });
 
     std::filesystem::path file;
     int firstYear = 0;

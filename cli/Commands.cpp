@@ -4,6 +4,7 @@
 #include "cli/DocumentCheck.h"
 #include "cli/DocumentFiles.h"
 #include "cli/HolidayListing.h"
+#include "cli/JsonForm.h"
 #include "core/FileAccess.h"
 #include "model/PreviewReport.h"
 
@@ -50,11 +51,20 @@ void CheckOutput(const std::ostream& out) {
 
 }  // namespace
 
-int RunConvert(const std::filesystem::path& in, const std::filesystem::path& out, std::ostream& errors) {
+int RunConvert(const std::filesystem::path& in, const std::filesystem::path& outFile, std::ostream& out,
+               std::ostream& errors) {
     return ReportingErrors(errors, [&] {
-        DocumentFormOf(out);  // refuse a wrong ending before any work
-        CHolidays document = LoadDocument(in, errors);
-        SaveDocument(document, out);
+        const bool toStandardOutput = outFile == kStandardOutput;
+        if (!toStandardOutput) {
+            DocumentFormOf(outFile);  // refuse a wrong ending before any work
+        }
+        const CHolidays document = LoadDocument(in, errors);
+        if (toStandardOutput) {
+            out << DocumentToJsonText(document);
+            CheckOutput(out);
+        } else {
+            SaveDocument(document, outFile);
+        }
         return kSuccess;
     });
 }

@@ -13,9 +13,14 @@
 constexpr int kFirstListedYear = 1;
 constexpr int kLastListedYear = 9999;
 
+// The output name that stands for standard output.
+inline const std::filesystem::path kStandardOutput = "-";
+
 // Converts between .hol and .json (either way, or to the same form), chosen by
-// the file endings.
-int RunConvert(const std::filesystem::path& in, const std::filesystem::path& out, std::ostream& errors);
+// the file endings. An output named kStandardOutput gets the JSON form,
+// written to `out`.
+int RunConvert(const std::filesystem::path& in, const std::filesystem::path& outFile, std::ostream& out,
+               std::ostream& errors);
 
 // For each year from first to last, the year's holidays in preview order, one
 // line each: "YYYY-MM-DD<TAB>ID<TAB>DISPLAY\n", the texts as UTF-8 (with a

@@ -102,6 +102,19 @@ TEST(Convert, FailuresLeaveNoFileBehind) {
     EXPECT_TRUE(std::filesystem::is_empty(folder / "taken.hol"));
 }
 
+TEST(Convert, DashOrToStdoutWritesTheJsonFormToStandardOutput) {
+    const CTemporaryFolder folder;
+    const std::string file = (folder / "in.hol").string();
+    WriteTextFile(file, HolBytes(MakeGermanHolidays()));
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"convert", file, "-"}, {"convert", "--to-stdout", file}}) {
+        const CRun run = RunCli(arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.errors;
+        EXPECT_EQ(run.out, DocumentToJsonText(MakeGermanHolidays()));
+    }
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"in.hol"});
+}
+
 TEST(Convert, RefusesInputsThatAreNotFiles) {
     const CHangGuard guard(10);  // a named pipe must not wait for a writer
     const CTemporaryFolder folder;
@@ -219,6 +232,7 @@ TEST(CommandLine, WrongUsageEndsWithExitCodeTwo) {
         {},
         {"frobnicate"},
         {"convert", "only-one.hol"},
+        {"convert", "--to-stdout", "in.hol", "out.json"},
         {"preview", "x.hol"},
         {"check"},
         {"dates", "x.hol", "2000", "2001", "2002"},
