@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -44,6 +45,20 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
     dates->add_option("LAST", lastYear, "Last year (default: FIRST)");
     dates->callback([&] {
         exitCode = RunDates(file, firstYear, dates->count("LAST") > 0 ? lastYear : firstYear, out, errors);
+    });
+
+    std::filesystem::path icsOut;
+    CLI::App* ics = app.add_subcommand(
+        "ics", "Write each year's holidays as an iCalendar file (.ics), one all-day event per holiday and day");
+    ics->add_option("FILE", file, "Holiday file (.hol or .json)")->required();
+    ics->add_option("FIRST", firstYear, "First year (1 to 9999)")->required();
+    ics->add_option("LAST", lastYear, "Last year (default: FIRST)");
+    CLI::Option* icsOutOption = ics->add_option("-o,--output", icsOut, "File to write (default: standard output)");
+    ics->footer("DTSTAMP is the time in SOURCE_DATE_EPOCH when that is set, else now. The days reach from 0001-01-02 "
+                "to 3000-12-31, as far as libical writes them.");
+    ics->callback([&] {
+        exitCode = RunIcs(file, firstYear, ics->count("LAST") > 0 ? lastYear : firstYear,
+                          icsOutOption->count() > 0 ? std::optional(icsOut) : std::nullopt, out, errors);
     });
 
     int year = 0;

@@ -3,6 +3,7 @@
 #include "cli/CliError.h"
 #include "cli/DocumentCheck.h"
 #include "cli/DocumentFiles.h"
+#include "cli/HolidayCalendar.h"
 #include "cli/HolidayListing.h"
 #include "cli/JsonForm.h"
 #include "core/FileAccess.h"
@@ -10,8 +11,12 @@
 
 #include <fmt/format.h>
 
+#include <cstdint>
 #include <exception>
+#include <iterator>
 #include <new>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -49,6 +54,14 @@ void CheckOutput(const std::ostream& out) {
     }
 }
 
+void CheckYearRange(int firstYear, int lastYear) {
+    CheckYear(firstYear, "first year");
+    CheckYear(lastYear, "last year");
+    if (lastYear < firstYear) {
+        throw CCliError(fmt::format("the last year {} is before the first year {}", lastYear, firstYear));
+    }
+}
+
 }  // namespace
 
 int RunConvert(const std::filesystem::path& in, const std::filesystem::path& outFile, std::ostream& out,
@@ -72,16 +85,35 @@ int RunConvert(const std::filesystem::path& in, const std::filesystem::path& out
 int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std::ostream& out,
              std::ostream& errors) {
     return ReportingErrors(errors, [&] {
-        CheckYear(firstYear, "first year");
-        CheckYear(lastYear, "last year");
-        if (lastYear < firstYear) {
-            throw CCliError(fmt::format("the last year {} is before the first year {}", lastYear, firstYear));
-        }
+        CheckYearRange(firstYear, lastYear);
         CHolidays document = LoadDocument(file, errors);
         for (int year = firstYear; year <= lastYear; ++year) {
             for (const CListedHoliday& holiday : ListHolidays(document, year)) {
                 out << ListingLine(holiday) << '\n';
             }
+            CheckOutput(out);
+        }
+        return kSuccess;
+    });
+}
+
+int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
+           const std::optional<std::filesystem::path>& outFile, std::ostream& out, std::ostream& errors) {
+    return ReportingErrors(errors, [&] {
+        CheckYearRange(firstYear, lastYear);
+        const std::int64_t stamp = CalendarStampSeconds();
+        CHolidays document = LoadDocument(file, errors);
+        std::vector<CListedHoliday> holidays;
+        for (int year = firstYear; year <= lastYear; ++year) {
+            std::vector<CListedHoliday> ofYear = ListHolidays(document, year);
+            holidays.insert(holidays.end(), std::make_move_iterator(ofYear.begin()),
+                            std::make_move_iterator(ofYear.end()));
+        }
+        const std::string calendar = BuildHolidayCalendar(holidays, stamp);
+        if (outFile) {
+            WriteFileAtomically(*outFile, calendar);
+        } else {
+            out << calendar;
             CheckOutput(out);
         }
         return kSuccess;

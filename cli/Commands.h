@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -28,6 +29,11 @@ int RunConvert(const std::filesystem::path& in, const std::filesystem::path& out
 // or \\, so each line keeps its three fields).
 int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std::ostream& out,
              std::ostream& errors);
+
+// The holidays of the years as an iCalendar file (HolidayCalendar.h), written
+// to `outFile` when given, else to `out`.
+int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
+           const std::optional<std::filesystem::path>& outFile, std::ostream& out, std::ostream& errors);
 
 // The preview report of the year as the editor builds it, with `lineEnd`
 // ending each line.

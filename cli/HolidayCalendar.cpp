@@ -1,0 +1,148 @@
+#include "cli/HolidayCalendar.h"
+
+#include "cli/CliError.h"
+
+#include <fmt/format.h>
+#include <libical/ical.h>
+
+#include <charconv>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <new>
+#include <string_view>
+
+namespace {
+
+struct CComponentDeleter {
+    void operator()(icalcomponent* component) const { icalcomponent_free(component); }
+};
+using ComponentPtr = std::unique_ptr<icalcomponent, CComponentDeleter>;
+
+// libical gives a null pointer when it runs out of memory.
+template <class T>
+T* Checked(T* made) {
+    if (made == nullptr) {
+        throw std::bad_alloc();
+    }
+    return made;
+}
+
+// The ID's bytes with every byte outside A-Z, a-z, 0-9, '-', '_' and '.'
+// written as %XX, so that different IDs never share a UID and any byte (also
+// a comma or a zero byte) is safe in it.
+std::string EscapeForUid(const std::string& bytes) {
+    std::string escaped;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool plain = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+                           (byte >= '0' && byte <= '9') || byte == '-' || byte == '_' || byte == '.';
+        escaped += plain ? std::string(1, c) : fmt::format("%{:02X}", byte);
+    }
+    return escaped;
+}
+
+// "YYYYMMDD-<escaped ID>@tavrin.invalid"; the date has a fixed width, so the
+// first '-' ends it. The reserved domain keeps the UIDs apart from those of
+// any real host.
+std::string HolidayUid(const CListedHoliday& holiday) {
+    return fmt::format("{:04}{:02}{:02}-{}@tavrin.invalid", holiday.date.GetYear(), holiday.date.GetMonth(),
+                       holiday.date.GetDay(), EscapeForUid(holiday.idBytes));
+}
+
+// The text as the format can hold it: CR LF, CR and LF become one line break,
+// which libical writes as \n; every other control character but the tab
+// becomes U+FFFD. Control bytes never occur inside a UTF-8 sequence, so the
+// text is walked byte by byte.
+std::string CalendarText(std::string_view utf8) {
+    std::string text;
+    text.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte == '\r') {
+            text += '\n';
+            if (i + 1 < utf8.size() && utf8[i + 1] == '\n') {
+                ++i;
+            }
+        } else if ((byte < 0x20 && byte != '\t' && byte != '\n') || byte == 0x7F) {
+            text += "\xEF\xBF\xBD";
+        } else {
+            text += utf8[i];
+        }
+    }
+    return text;
+}
+
+icaltimetype DateValue(const CDateTime& date) {
+    icaltimetype value = icaltime_null_date();
+    value.year = date.GetYear();
+    value.month = date.GetMonth();
+    value.day = date.GetDay();
+    return value;
+}
+
+// libical writes a date outside the years 1 to 3000, and 1 January of year 1
+// (its "null" date), as 00000000T000000 or without VALUE=DATE.
+bool IsWritable(const icaltimetype& date) {
+    return icaltime_is_valid_time(date) != 0 && icaltime_is_null_time(date) == 0;
+}
+
+ComponentPtr MakeEvent(const CListedHoliday& holiday, const icaltimetype& stamp) {
+    const icaltimetype start = DateValue(holiday.date);
+    if (!IsWritable(start)) {
+        throw CCliError(fmt::format("the holiday \"{}\" on {:04}-{:02}-{:02} cannot be written into an iCalendar "
+                                    "file: libical writes the days from 0001-01-02 to 3000-12-31",
+                                    holiday.id, start.year, start.month, start.day));
+    }
+    icaltimetype end = start;
+    icaltime_adjust(&end, 1, 0, 0, 0);
+
+    ComponentPtr event(Checked(icalcomponent_new(ICAL_VEVENT_COMPONENT)));
+    const auto add = [&event](icalproperty* property) { icalcomponent_add_property(event.get(), Checked(property)); };
+    add(icalproperty_new_uid(HolidayUid(holiday).c_str()));
+    add(icalproperty_new_dtstamp(stamp));
+    add(icalproperty_new_dtstart(start));
+    if (IsWritable(end)) {
+        add(icalproperty_new_dtend(end));
+    } else {
+        icaldurationtype oneDay = icaldurationtype_null_duration();
+        oneDay.days = 1;
+        add(icalproperty_new_duration(oneDay));
+    }
+    add(icalproperty_new_summary(CalendarText(holiday.display).c_str()));
+    add(icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    add(icalproperty_new_categories("Holidays"));
+    return event;
+}
+
+}  // namespace
+
+std::string BuildHolidayCalendar(const std::vector<CListedHoliday>& holidays, std::int64_t stampSeconds) {
+    const ComponentPtr calendar(Checked(icalcomponent_new(ICAL_VCALENDAR_COMPONENT)));
+    icalcomponent_add_property(calendar.get(), Checked(icalproperty_new_version("2.0")));
+    icalcomponent_add_property(calendar.get(), Checked(icalproperty_new_prodid("-//Tavrin//Tavrin " TAVRIN_VERSION "//EN")));
+    const icaltimetype stamp =
+        icaltime_from_timet_with_zone(static_cast<std::time_t>(stampSeconds), 0, icaltimezone_get_utc_timezone());
+    for (const CListedHoliday& holiday : holidays) {
+        icalcomponent_add_component(calendar.get(), MakeEvent(holiday, stamp).release());
+    }
+    const std::unique_ptr<char, decltype(&icalmemory_free_buffer)> text(
+        Checked(icalcomponent_as_ical_string_r(calendar.get())), &icalmemory_free_buffer);
+    return text.get();
+}
+
+std::int64_t CalendarStampSeconds() {
+    const char* variable = std::getenv("SOURCE_DATE_EPOCH");
+    if (variable == nullptr) {
+        return static_cast<std::int64_t>(std::time(nullptr));
+    }
+    const std::string_view text(variable);
+    std::int64_t seconds = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || seconds < 0 ||
+        seconds > kLastStampSeconds) {
+        throw CCliError(fmt::format("SOURCE_DATE_EPOCH \"{}\" is not a number of seconds from 0 to {}", text,
+                                    kLastStampSeconds));
+    }
+    return seconds;
+}
