@@ -61,6 +61,20 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
                           icsOutOption->count() > 0 ? std::optional(icsOut) : std::nullopt, out, errors);
     });
 
+    std::filesystem::path newFile;
+    CLI::App* diff = app.add_subcommand(
+        "diff", "List the holidays that differ: \"- \" and a dates line for those only OLD has, \"+ \" for those only "
+                "NEW has; exit code 1 if any");
+    diff->add_option("OLD", file, "Holiday file (.hol or .json)")->required();
+    diff->add_option("NEW", newFile, "Holiday file (.hol or .json)")->required();
+    diff->add_option("FIRST", firstYear, "First year (1 to 9999)")->required();
+    diff->add_option("LAST", lastYear, "Last year (default: FIRST)");
+    diff->footer("Two holidays of a day are the same when their ID and display text are. A holiday listed twice on a "
+                 "day counts twice. Within a day the \"-\" lines come first.");
+    diff->callback([&] {
+        exitCode = RunDiff(file, newFile, firstYear, diff->count("LAST") > 0 ? lastYear : firstYear, out, errors);
+    });
+
     int year = 0;
     bool crlf = false;
     CLI::App* preview = app.add_subcommand(

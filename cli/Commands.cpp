@@ -4,6 +4,7 @@
 #include "cli/DocumentCheck.h"
 #include "cli/DocumentFiles.h"
 #include "cli/HolidayCalendar.h"
+#include "cli/HolidayDiff.h"
 #include "cli/HolidayListing.h"
 #include "cli/JsonForm.h"
 #include "core/FileAccess.h"
@@ -117,6 +118,24 @@ int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
             CheckOutput(out);
         }
         return kSuccess;
+    });
+}
+
+int RunDiff(const std::filesystem::path& oldFile, const std::filesystem::path& newFile, int firstYear,
+            int lastYear, std::ostream& out, std::ostream& errors) {
+    return ReportingErrors(errors, [&] {
+        CheckYearRange(firstYear, lastYear);
+        CHolidays before = LoadDocument(oldFile, errors);
+        CHolidays after = LoadDocument(newFile, errors);
+        bool differ = false;
+        for (int year = firstYear; year <= lastYear; ++year) {
+            for (const CListingChange& change : CompareListings(ListHolidays(before, year), ListHolidays(after, year))) {
+                out << change.sign << ' ' << ListingLine(change.holiday) << '\n';
+                differ = true;
+            }
+            CheckOutput(out);
+        }
+        return differ ? kFound : kSuccess;
     });
 }
 

@@ -35,6 +35,14 @@ int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std
 int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
            const std::optional<std::filesystem::path>& outFile, std::ostream& out, std::ostream& errors);
 
+// The holidays that change from `oldFile` to `newFile`, year by year, one line
+// each: "- " for a holiday on a day that only the old file has, "+ " for one
+// only the new file has, then the line of RunDates (the day's order and what
+// counts as the same holiday: HolidayDiff.h). Exit code 0 when the files give
+// the same holidays (nothing is written), 1 when they differ, 2 on an error.
+int RunDiff(const std::filesystem::path& oldFile, const std::filesystem::path& newFile, int firstYear,
+            int lastYear, std::ostream& out, std::ostream& errors);
+
 // The preview report of the year as the editor builds it, with `lineEnd`
 // ending each line.
 int RunPreview(const std::filesystem::path& file, int year, std::string_view lineEnd, std::ostream& out,

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cli/HolidayListing.h"
+
+#include <vector>
+
+// One line of a difference between two listings: a holiday on a day that
+// only the old listing has ('-') or only the new one has ('+').
+struct CListingChange {
+    char sign;  // '-' or '+'
+    CListedHoliday holiday;
+};
+
+// The changes from `before` to `after`, two listings of the same year in
+// preview order. Two entries of a day are the same when their ID and display
+// text are equal; each entry matches at most one, so a holiday listed twice
+// on a day in one listing and once in the other gives one change. The changes
+// come in date order, within a day first those only `before` has, then those
+// only `after` has, each in its listing's order. Equal listings give none.
+std::vector<CListingChange> CompareListings(const std::vector<CListedHoliday>& before,
+                                            const std::vector<CListedHoliday>& after);
