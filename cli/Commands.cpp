@@ -4,6 +4,7 @@
 #include "cli/DocumentCheck.h"
 #include "cli/DocumentFiles.h"
 #include "core/CodePage.h"
+#include "core/ShownText.h"
 #include "core/WindowsLocale.h"
 #include "model/PreviewReport.h"
 
@@ -85,8 +86,8 @@ int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std
         for (int year = firstYear; year <= lastYear; ++year) {
             for (const CPreviewEntry& entry : CollectPreviewEntries(document, year)) {
                 out << fmt::format("{:04}-{:02}-{:02}\t{}\t{}\n", entry.date.GetYear(), entry.date.GetMonth(),
-                                   entry.date.GetDay(), EscapeForListing(codePage.ToUtf8Lossy(entry.id)),
-                                   EscapeForListing(codePage.ToUtf8Lossy(entry.display)));
+                                   entry.date.GetDay(), EscapeForListing(ShowText(codePage, entry.id)),
+                                   EscapeForListing(ShowText(codePage, entry.display)));
             }
             CheckOutput(out);
         }

@@ -3,6 +3,7 @@
 #include "calc/YearCalculation.h"
 #include "cli/ReferenceCycles.h"
 #include "core/CodePage.h"
+#include "core/ShownText.h"
 #include "core/WindowsLocale.h"
 
 #include <fmt/format.h>
@@ -118,7 +119,7 @@ private:
                                     std::move(message)});
     }
 
-    std::string Text(const std::string& bytes) const { return codePage.ToUtf8Lossy(bytes); }
+    std::string Text(const std::string& bytes) const { return ShowText(codePage, bytes); }
 
     // The holiday the calculation uses for this position: not a later holiday
     // of a repeated ID, nor one carrying a reserved ID.

@@ -6,7 +6,7 @@
 CCodePageValidator::CCodePageValidator(QObject* parent) : QValidator(parent) {}
 
 QValidator::State CCodePageValidator::validate(QString& input, int& /*position*/) const {
-    if (input == shownText || codePage_.FromUtf8(input.toStdString()).has_value()) {
+    if (input == shownText || ReadShownText(codePage_, input.toStdString()).has_value()) {
         return Acceptable;
     }
     return Invalid;
@@ -18,33 +18,9 @@ CCodePageTextBinding::CCodePageTextBinding(QLineEdit* edit) : lineEdit(edit), va
 
 CCodePageTextBinding::CCodePageTextBinding(QPlainTextEdit* edit) : textEdit(edit) {}
 
-void CCodePageTextBinding::SetBytes(const std::string& newBytes) {
-    bytes = newBytes;
-    Show(QString::fromStdString(codePage.ToUtf8Lossy(bytes)));
-}
-
-std::string CCodePageTextBinding::Bytes() const {
-    const QString text = Text();
-    if (text == shownText) {
-        return bytes;
-    }
-    // The validator admits only encodable text; should anything else reach
-    // the control, the bytes it was given are kept rather than altered.
-    return codePage.FromUtf8(text.toStdString()).value_or(bytes);
-}
-
-void CCodePageTextBinding::SetCodePage(int codePageNumber) {
-    const std::string current = Bytes();
-    codePage = CCodePage(codePageNumber);
-    if (validator != nullptr) {
-        validator->SetCodePage(codePageNumber);
-    }
-    SetBytes(current);
-}
-
-QString CCodePageTextBinding::Text() const { return lineEdit != nullptr ? lineEdit->text() : textEdit->toPlainText(); }
-
-void CCodePageTextBinding::Show(const QString& text) {
+void CCodePageTextBinding::SetBytes(const std::string& bytes) {
+    shown = CShownText(bytes, shown.CodePage());
+    const QString text = QString::fromStdString(shown.Text());
     if (validator != nullptr) {
         validator->SetShownText(text);
     }
@@ -60,3 +36,24 @@ void CCodePageTextBinding::Show(const QString& text) {
         validator->SetShownText(shownText);
     }
 }
+
+std::string CCodePageTextBinding::Bytes() const {
+    const QString text = Text();
+    if (text == shownText) {
+        return shown.Bytes();
+    }
+    // The validator admits only encodable text; should anything else reach
+    // the control, the bytes it was given are kept rather than altered.
+    return shown.BytesOf(text.toStdString()).value_or(shown.Bytes());
+}
+
+void CCodePageTextBinding::SetCodePage(int codePageNumber) {
+    const std::string current = Bytes();
+    shown = CShownText(current, CCodePage(codePageNumber));
+    if (validator != nullptr) {
+        validator->SetCodePage(shown.CodePage());
+    }
+    SetBytes(current);
+}
+
+QString CCodePageTextBinding::Text() const { return lineEdit != nullptr ? lineEdit->text() : textEdit->toPlainText(); }

@@ -24,10 +24,10 @@
 // commands and the preview.
 namespace files {
 
-// A file of the examples folder next to the tests.
+// A file of the examples folder of the source tree. (__FILE__ may be a path
+// relative to the build folder, for example under ccache's base_dir.)
 inline QString ExamplePath(const char* name) {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../examples/") +
-                                                                       QString::fromLatin1(name));
+    return QDir(QStringLiteral(TAVRIN_EXAMPLES_DIR)).absoluteFilePath(QString::fromLatin1(name));
 }
 
 inline std::vector<std::uint8_t> ReadBytes(const QString& path) {
