@@ -98,19 +98,12 @@ std::optional<std::string> ReadShownText(const CCodePage& codePage, std::string_
     return bytes;
 }
 
-std::optional<std::string> FirstUnheldCharacter(const CCodePage& codePage, std::string_view shown) {
-    // A character starts at every byte that is not a UTF-8 continuation byte.
-    const auto isContinuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
-    for (std::size_t start = 0; start < shown.size();) {
-        std::size_t end = start + 1;
-        while (end < shown.size() && isContinuation(shown[end])) {
-            ++end;
+std::optional<char32_t> FirstUnheldCharacter(const CCodePage& codePage, std::string_view shown) {
+    const CCodePage utf8(0);
+    for (const CCodePage::CPiece& piece : utf8.Split(shown)) {
+        if (piece.character && !codePage.FromUtf8(piece.bytes)) {
+            return piece.character;
         }
-        const std::string_view character = shown.substr(start, end - start);
-        if (!codePage.FromUtf8(character)) {
-            return std::string(character);
-        }
-        start = end;
     }
     return std::nullopt;
 }

@@ -28,9 +28,9 @@ std::string ShowText(const CCodePage& codePage, std::string_view bytes);
 // encoding in the code page: such a character is refused, never dropped.
 std::optional<std::string> ReadShownText(const CCodePage& codePage, std::string_view shown);
 
-// The first character (UTF-8) of the text that the code page cannot hold,
-// or nothing when it can hold them all.
-std::optional<std::string> FirstUnheldCharacter(const CCodePage& codePage, std::string_view shown);
+// The first character of the text that the code page cannot hold, or
+// nothing when it can hold them all (or the text is not valid UTF-8).
+std::optional<char32_t> FirstUnheldCharacter(const CCodePage& codePage, std::string_view shown);
 
 // The bytes of one text together with how they are shown. The bytes stay
 // exactly as they came unless the shown text is changed.
