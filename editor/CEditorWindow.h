@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CodePage.h"
 #include "core/WindowsLocale.h"
 #include "editor/CDialogControls.h"
 #include "model/CHolidays.h"
@@ -59,6 +60,9 @@ public:
     int CurrentShiftRule() const { return currentShiftRule; }
     const QIcon& Icon() const { return icon; }
     const QFont& DisplayFont() const { return displayFont; }
+    // The code page of the selected language, in which the window shows the
+    // document's texts (IDs, display texts) and reads typed ones.
+    const CCodePage& TextCodePage() const { return textCodePage; }
     // The bytes behind the Display edit 1042 and the preview 1005, shown in
     // the code page of the selected language.
     CCodePageTextBinding& DisplayText() const { return *displayText; }
@@ -107,6 +111,7 @@ public:
 
     // Language selection.
     void OnLanguageSelected();
+    // Shows the document's texts in the code page of the selected language.
     void ApplyLanguageFont();
     // Selects the item of the language in 1040. A language the list does not
     // offer is shown as an extra item ("Unknown language (0x1234)"), so that
@@ -134,6 +139,8 @@ private:
     void FillMonthAndWeekdayLists();
     void FillYearList();
     void FillLanguageList();
+    // Shows the IDs of the ID list and the reference lists in TextCodePage().
+    void ShowIdsInTextCodePage();
     // File commands (FileCommands.cpp). AskToSaveWork asks the save question
     // when there is work to lose and gives whether the command may go on;
     // SaveDocument and SaveDocumentAs give whether the document was written.
@@ -152,6 +159,7 @@ private:
     std::unique_ptr<CCodePageTextBinding> displayText;
     std::unique_ptr<CCodePageTextBinding> previewText;
     std::optional<LCID> unlistedLanguage;  // the LCID of the extra language item, if any
+    CCodePage textCodePage{0};
 
     CHolidays document;
     QString filePath;

@@ -10,8 +10,8 @@
 
 #include <algorithm>
 
-CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, QWidget* parent)
-    : QDialog(parent), offeredId(id), offeredText(QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size()))) {
+CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, const CCodePage& codePage, QWidget* parent)
+    : QDialog(parent), offered(id, codePage) {
     const CDialogTemplate& dialogTemplate =
         purpose == Purpose::Add ? AddHolidayDialogTemplate() : RenameHolidayDialogTemplate();
     setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
@@ -19,6 +19,7 @@ CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, QWidg
 
     QLineEdit* edit = IdEdit();
     // A longer ID from a file is shown whole rather than cut.
+    const QString offeredText = QString::fromStdString(offered.Text());
     edit->setMaxLength(std::max<int>(kMaxIdLength, static_cast<int>(offeredText.size())));
     edit->setText(offeredText);
     connect(controls.Get<QPushButton>(ids::kOk), &QPushButton::clicked, this, &QDialog::accept);
@@ -55,9 +56,5 @@ std::optional<std::string> CHolidayIdDialog::Ask() {
     if (exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    const QString text = IdEdit()->text();
-    if (text == offeredText) {
-        return offeredId;
-    }
-    return text.toUtf8().toStdString();
+    return offered.BytesOf(IdEdit()->text().toStdString());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ShownText.h"
 #include "editor/CDialogControls.h"
 
 #include <QDialog>
@@ -22,11 +23,12 @@ public:
 
     static constexpr int kMaxIdLength = 64;
 
-    CHolidayIdDialog(Purpose purpose, const std::string& id, QWidget* parent = nullptr);
+    // The ID offered and the one entered are bytes of the code page.
+    CHolidayIdDialog(Purpose purpose, const std::string& id, const CCodePage& codePage, QWidget* parent = nullptr);
 
     // Runs the dialog; the entered ID on OK, nothing on Abbrechen, Esc or
     // the close box. An ID left as it was offered comes back with its
-    // original bytes, even when they are not valid UTF-8.
+    // original bytes.
     std::optional<std::string> Ask();
 
     QLineEdit* IdEdit() const;
@@ -38,6 +40,5 @@ public:
 
 private:
     CDialogControls controls;
-    std::string offeredId;
-    QString offeredText;
+    CShownText offered;
 };

@@ -25,7 +25,7 @@ QString LabelText(QWidget* dialog) {
 }
 
 TEST(HolidayIdDialog, AddDialogAsksForANewIdWithTheFocusInTheField) {
-    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Add, "");
+    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Add, "", CCodePage(1252));
     const gui::CNextModal shown([&](QWidget* modal) {
         EXPECT_EQ(modal->windowTitle(), "Add Holiday");
         EXPECT_EQ(LabelText(modal), "Enter a unique ID for the new holiday:");
@@ -39,7 +39,7 @@ TEST(HolidayIdDialog, AddDialogAsksForANewIdWithTheFocusInTheField) {
 }
 
 TEST(HolidayIdDialog, RenameDialogAsksForANewId) {
-    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Rename, "Xmas");
+    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Rename, "Xmas", CCodePage(1252));
     const gui::CNextModal shown([&](QWidget* modal) {
         EXPECT_EQ(LabelText(modal), "Enter a new ID for the holiday:");
         gui::Type(dialog.IdEdit(), "Christmas");
@@ -49,7 +49,7 @@ TEST(HolidayIdDialog, RenameDialogAsksForANewId) {
 }
 
 TEST(HolidayIdDialog, TakesSixtyFourCharactersAndNoMore) {
-    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Add, "");
+    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Add, "", CCodePage(1252));
     const QString longest(64, QLatin1Char('x'));
     const gui::CNextModal shown([&](QWidget* modal) {
         gui::Type(dialog.IdEdit(), longest + "yz");
@@ -63,7 +63,7 @@ TEST(HolidayIdDialog, TakesSixtyFourCharactersAndNoMore) {
 // whole, and OK refuses it with a message until it is short enough.
 TEST(HolidayIdDialog, LongerIdOfferedForRenamingIsShownWholeAndRefusedUntilShortened) {
     const std::string longId(70, 'L');
-    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Rename, longId);
+    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Rename, longId, CCodePage(1252));
     bool refused = false;
     const gui::CNextModal shown([&](QWidget* modal) {
         EXPECT_EQ(dialog.IdEdit()->text().toStdString(), longId);
@@ -90,8 +90,11 @@ TEST(HolidayIdDialog, LongerIdOfferedForRenamingIsShownWholeAndRefusedUntilShort
 
 TEST(HolidayIdDialog, UntouchedOfferedIdComesBackWithItsOwnBytes) {
     const std::string undecodable = "Xmas\xFF\xFE";
-    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Rename, undecodable);
-    const gui::CNextModal shown([&](QWidget*) { gui::PressKey(QApplication::focusWidget(), Qt::Key_Return); });
+    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Rename, undecodable, CCodePage(0));
+    const gui::CNextModal shown([&](QWidget* modal) {
+        EXPECT_EQ(dialog.IdEdit()->text(), "Xmas\\xFF\\xFE");
+        gui::Click(ButtonWithText(modal, "OK"));
+    });
     EXPECT_EQ(dialog.Ask(), std::optional<std::string>(undecodable));
 }
 
