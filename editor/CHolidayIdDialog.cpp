@@ -7,8 +7,39 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QValidator>
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
+
+namespace {
+
+// Refuses input that would take more bytes of the code page than the limit.
+// Text with a character the code page cannot hold is let in: OK names it.
+class CIdByteLimit : public QValidator {
+public:
+    CIdByteLimit(CShownText offeredId, std::size_t byteLimit, QObject* parent)
+        : QValidator(parent), offered(std::move(offeredId)), limit(byteLimit) {}
+
+    State validate(QString& input, int& /*position*/) const override {
+        const std::optional<std::string> bytes = offered.BytesOf(input.toStdString());
+        return bytes.has_value() && bytes->size() > limit ? Invalid : Acceptable;
+    }
+
+private:
+    CShownText offered;
+    std::size_t limit;
+};
+
+QString UnheldCharacterMessage(char32_t character, const CCodePage& codePage) {
+    const QString number = QString::number(static_cast<std::uint32_t>(character), 16).toUpper();
+    return QStringLiteral("ID must not contain \"%1\" (U+%2): code page %3 cannot hold it!")
+        .arg(QString::fromStdString(Utf8Of(character)), number.rightJustified(4, QLatin1Char('0')))
+        .arg(codePage.Number());
+}
+
+}  // namespace
 
 CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, const CCodePage& codePage, QWidget* parent)
     : QDialog(parent), offered(id, codePage) {
@@ -19,9 +50,8 @@ CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, const
 
     QLineEdit* edit = IdEdit();
     // A longer ID from a file is shown whole rather than cut.
-    const QString offeredText = QString::fromStdString(offered.Text());
-    edit->setMaxLength(std::max<int>(kMaxIdLength, static_cast<int>(offeredText.size())));
-    edit->setText(offeredText);
+    edit->setValidator(new CIdByteLimit(offered, std::max(kMaxIdBytes, offered.Bytes().size()), edit));
+    edit->setText(QString::fromStdString(offered.Text()));
     connect(controls.Get<QPushButton>(ids::kOk), &QPushButton::clicked, this, &QDialog::accept);
     connect(controls.Get<QPushButton>(ids::kCancel), &QPushButton::clicked, this, &QDialog::reject);
 
@@ -37,14 +67,18 @@ CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, const
 
 QLineEdit* CHolidayIdDialog::IdEdit() const { return controls.Get<QLineEdit>(ids::kHolidayIdEdit); }
 
-QString CHolidayIdDialog::TooLongMessage() {
-    return QStringLiteral("ID must not be longer than %1 characters!").arg(kMaxIdLength);
-}
-
 void CHolidayIdDialog::accept() {
-    if (IdEdit()->text().size() > kMaxIdLength) {
-        QMessageBox box(QMessageBox::Critical, CQtEditorDialogs::ApplicationTitle(), TooLongMessage(), QMessageBox::Ok,
-                        this);
+    const std::string text = IdEdit()->text().toStdString();
+    const std::optional<std::string> bytes = offered.BytesOf(text);
+    QString problem;
+    if (!bytes.has_value()) {
+        problem = UnheldCharacterMessage(FirstUnheldCharacter(offered.CodePage(), text).value_or(U'\uFFFD'),
+                                         offered.CodePage());
+    } else if (bytes->size() > kMaxIdBytes) {
+        problem = QStringLiteral("ID must not be longer than %1 bytes in the file!").arg(kMaxIdBytes);
+    }
+    if (!problem.isEmpty()) {
+        QMessageBox box(QMessageBox::Critical, CQtEditorDialogs::ApplicationTitle(), problem, QMessageBox::Ok, this);
         box.exec();
         IdEdit()->setFocus();
         return;

@@ -6,22 +6,26 @@
 #include <QDialog>
 #include <QString>
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 class QLineEdit;
 
 // The Add Holiday (130) and Rename Holiday (131) dialogs: one edit for the
-// ID, "OK" and "Abbrechen". The field takes at most 64 characters; an ID
-// offered for renaming is shown whole even when it is longer, and OK refuses
-// such a text with a message until it has been shortened.
+// ID, "OK" and "Abbrechen". The ID is a text of the document's code page,
+// shown and read as ShownText.h describes. The field takes at most 64 bytes
+// of the code page; an ID offered for renaming is shown whole even when it is
+// longer, and OK refuses such a text with a message until it has been
+// shortened. OK also refuses, with a message, a character the code page
+// cannot hold.
 class CHolidayIdDialog : public QDialog {
     Q_OBJECT
 
 public:
     enum class Purpose { Add, Rename };
 
-    static constexpr int kMaxIdLength = 64;
+    static constexpr std::size_t kMaxIdBytes = 64;
 
     // The ID offered and the one entered are bytes of the code page.
     CHolidayIdDialog(Purpose purpose, const std::string& id, const CCodePage& codePage, QWidget* parent = nullptr);
@@ -33,10 +37,9 @@ public:
 
     QLineEdit* IdEdit() const;
 
-    // OK: ends the dialog unless the ID is too long.
+    // OK: ends the dialog unless the ID has a character the code page cannot
+    // hold or is too long.
     void accept() override;
-
-    static QString TooLongMessage();
 
 private:
     CDialogControls controls;
