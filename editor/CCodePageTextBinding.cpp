@@ -1,7 +1,6 @@
 #include "editor/CCodePageTextBinding.h"
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 CCodePageValidator::CCodePageValidator(QObject* parent) : QValidator(parent) {}
 
@@ -12,33 +11,23 @@ QValidator::State CCodePageValidator::validate(QString& input, int& /*position*/
     return Invalid;
 }
 
-CCodePageTextBinding::CCodePageTextBinding(QLineEdit* edit) : lineEdit(edit), validator(new CCodePageValidator(edit)) {
-    lineEdit->setValidator(validator);
+CCodePageTextBinding::CCodePageTextBinding(QLineEdit* lineEdit)
+    : edit(lineEdit), validator(new CCodePageValidator(lineEdit)) {
+    edit->setValidator(validator);
 }
-
-CCodePageTextBinding::CCodePageTextBinding(QPlainTextEdit* edit) : textEdit(edit) {}
 
 void CCodePageTextBinding::SetBytes(const std::string& bytes) {
     shown = CShownText(bytes, shown.CodePage());
     const QString text = QString::fromStdString(shown.Text());
-    if (validator != nullptr) {
-        validator->SetShownText(text);
-    }
-    if (lineEdit != nullptr) {
-        lineEdit->setText(text);
-    } else {
-        textEdit->setPlainText(text);
-    }
-    // What the control holds may differ from what it was given (line ends of
-    // a multi-line edit), so compare later edits with what it holds.
-    shownText = Text();
-    if (validator != nullptr) {
-        validator->SetShownText(shownText);
-    }
+    validator->SetShownText(text);
+    edit->setText(text);
+    // Compare later edits with what the control holds.
+    shownText = edit->text();
+    validator->SetShownText(shownText);
 }
 
 std::string CCodePageTextBinding::Bytes() const {
-    const QString text = Text();
+    const QString text = edit->text();
     if (text == shownText) {
         return shown.Bytes();
     }
@@ -50,10 +39,6 @@ std::string CCodePageTextBinding::Bytes() const {
 void CCodePageTextBinding::SetCodePage(int codePageNumber) {
     const std::string current = Bytes();
     shown = CShownText(current, CCodePage(codePageNumber));
-    if (validator != nullptr) {
-        validator->SetCodePage(shown.CodePage());
-    }
+    validator->SetCodePage(shown.CodePage());
     SetBytes(current);
 }
-
-QString CCodePageTextBinding::Text() const { return lineEdit != nullptr ? lineEdit->text() : textEdit->toPlainText(); }

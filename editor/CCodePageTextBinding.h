@@ -8,7 +8,6 @@
 #include <string>
 
 class QLineEdit;
-class QPlainTextEdit;
 
 // Refuses input that holds a character the code page cannot encode, so that
 // storing the text never has to alter it. The text as last shown by the
@@ -28,13 +27,12 @@ private:
 };
 
 // The bytes behind an edit that shows a text in a Windows code page (the
-// holiday's display text, the preview), shown as ShownText.h describes. The
-// bytes are kept as they came: as long as the user has not changed the text,
-// Bytes() gives them back unchanged.
+// holiday's display text), shown as ShownText.h describes. The bytes are
+// kept as they came: as long as the user has not changed the text, Bytes()
+// gives them back unchanged.
 class CCodePageTextBinding {
 public:
     explicit CCodePageTextBinding(QLineEdit* edit);
-    explicit CCodePageTextBinding(QPlainTextEdit* edit);
 
     int CodePage() const { return shown.CodePage().Number(); }
     // Shows the bytes in the current code page.
@@ -47,11 +45,8 @@ public:
     void SetCodePage(int codePageNumber);
 
 private:
-    QString Text() const;
-
-    QLineEdit* lineEdit = nullptr;
-    QPlainTextEdit* textEdit = nullptr;
-    CCodePageValidator* validator = nullptr;
+    QLineEdit* edit;
+    CCodePageValidator* validator;
     CShownText shown;
     QString shownText;  // as the control holds it
 };

@@ -4,6 +4,7 @@
 #include "core/WindowsLocale.h"
 #include "editor/CDialogControls.h"
 #include "model/CHolidays.h"
+#include "model/PreviewReport.h"
 
 #include <QDialog>
 #include <QFont>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CCodePageTextBinding;
 class CComboList;
@@ -63,10 +65,13 @@ public:
     // The code page of the selected language, in which the window shows the
     // document's texts (IDs, display texts) and reads typed ones.
     const CCodePage& TextCodePage() const { return textCodePage; }
-    // The bytes behind the Display edit 1042 and the preview 1005, shown in
-    // the code page of the selected language.
+    // The bytes behind the Display edit 1042, shown in the code page of the
+    // selected language.
     CCodePageTextBinding& DisplayText() const { return *displayText; }
-    CCodePageTextBinding& PreviewText() const { return *previewText; }
+    // The text of the preview 1005 (UTF-8, lines ending in "\r\n"): the dates
+    // in the user's locale, the display texts in the selected language's code
+    // page.
+    const std::string& PreviewReport() const { return previewReport; }
 
     // Sets the enabled state of every control from the shown holiday, the
     // selected ruleset and shift rule and the checked radio buttons.
@@ -99,6 +104,9 @@ public:
     // Year preview.
     void OnRefresh();
     void OnYearSelected();
+    // Shows the holidays of the last rebuild in the preview, in the selected
+    // language's code page.
+    void ShowPreview();
 
     // File commands and closing.
     void OnFileNew();
@@ -157,7 +165,8 @@ private:
     IEditorDialogs* dialogs = nullptr;
     std::map<int, QAction*> menuActions;
     std::unique_ptr<CCodePageTextBinding> displayText;
-    std::unique_ptr<CCodePageTextBinding> previewText;
+    std::vector<CPreviewEntry> previewEntries;  // of the last rebuild
+    std::string previewReport;
     std::optional<LCID> unlistedLanguage;  // the LCID of the extra language item, if any
     CCodePage textCodePage{0};
 

@@ -77,8 +77,8 @@ void CEditorWindow::ApplyLanguageFont() {
     Control(ids::kDisplayEdit)->setFont(displayFont);
     Control(ids::kPreviewEdit)->setFont(displayFont);
     DisplayText().SetCodePage(codePage);
-    PreviewText().SetCodePage(codePage);
     ShowIdsInTextCodePage();
+    ShowPreview();
 }
 
 void CEditorWindow::ShowIdsInTextCodePage() {

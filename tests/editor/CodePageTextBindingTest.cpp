@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include <string>
 
@@ -78,14 +77,4 @@ TEST(CodePageTextBinding, TypingACharacterTheCodePageCannotEncodeIsRefused) {
     gui::TypeMore(&edit, QString::fromUtf8("\xC3\xA9"));  // é has
     EXPECT_EQ(edit.text(), QString::fromUtf8("ab\xC3\xA9"));
     EXPECT_EQ(binding.Bytes(), "ab\xE9");
-}
-
-TEST(CodePageTextBinding, MultiLineTextKeepsItsLineEnds) {
-    QPlainTextEdit edit;
-    CCodePageTextBinding binding(&edit);
-    binding.SetCodePage(kWesternEurope);
-    const std::string report = "01 Jan\tNeujahr\r\n25 Dec\tWeihnachten\r\n";
-    binding.SetBytes(report);
-    EXPECT_EQ(binding.Bytes(), report);
-    EXPECT_TRUE(edit.toPlainText().contains("Weihnachten"));
 }
