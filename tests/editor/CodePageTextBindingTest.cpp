@@ -73,7 +73,8 @@ TEST(CodePageTextBinding, TypingACharacterTheCodePageCannotEncodeIsRefused) {
     binding.SetBytes("ab");
     edit.setFocus();
     edit.end(false);
-    gui::TypeMore(&edit, QString::fromUtf8("\xD0\x94"));  // Д has no byte in 1252
+    gui::TypeMore(&edit, QString::fromUtf8("\xD0\x94"));      // Д has no byte in 1252
+    gui::TypeMore(&edit, QString::fromUtf8("\xE2\x80\x8B"));  // nor has the zero-width space
     gui::TypeMore(&edit, QString::fromUtf8("\xC3\xA9"));  // é has
     EXPECT_EQ(edit.text(), QString::fromUtf8("ab\xC3\xA9"));
     EXPECT_EQ(binding.Bytes(), "ab\xE9");
