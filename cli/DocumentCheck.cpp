@@ -3,6 +3,7 @@
 #include "calc/YearCalculation.h"
 #include "cli/ReferenceCycles.h"
 #include "core/CodePage.h"
+#include "core/ShownText.h"
 #include "core/WindowsLocale.h"
 
 #include <fmt/format.h>
@@ -137,7 +138,7 @@ private:
                                     std::move(message)});
     }
 
-    std::string Text(const std::string& bytes) const { return codePage.ToUtf8Lossy(bytes); }
+    std::string Text(const std::string& bytes) const { return ShowText(codePage, bytes); }
 
     // Runs the calculation for every checked year and keeps what it made of
     // each holiday, and the cycles of holidays that wait for each other.

@@ -1,6 +1,7 @@
 #include "cli/HolidayListing.h"
 
 #include "core/CodePage.h"
+#include "core/ShownText.h"
 #include "core/WindowsLocale.h"
 #include "model/CHolidays.h"
 #include "model/PreviewReport.h"
@@ -30,7 +31,7 @@ std::vector<CListedHoliday> ListHolidays(CHolidays& document, int year) {
     const CCodePage codePage(GetDefaultAnsiCodePage(document.GetLanguage()));
     std::vector<CListedHoliday> listed;
     for (CPreviewEntry& entry : CollectPreviewEntries(document, year)) {
-        listed.push_back({entry.date, entry.id, codePage.ToUtf8Lossy(entry.id), codePage.ToUtf8Lossy(entry.display)});
+        listed.push_back({entry.date, entry.id, ShowText(codePage, entry.id), ShowText(codePage, entry.display)});
     }
     return listed;
 }

@@ -3,9 +3,11 @@
 #include "cli/CliError.h"
 #include "cli/JsonText.h"
 #include "core/CodePage.h"
+#include "core/ShownText.h"
 
 #include <fmt/format.h>
 
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -95,10 +97,13 @@ std::string TextFromJson(const nlohmann::ordered_json& value, const CCodePage& c
         throw CCliError(fmt::format("{}: expected a text (a string or {{\"bytes\": \"<hex>\"}}), found {}",
                                     place, DescribeJsonValue(value)));
     }
-    if (std::optional<std::string> bytes = codePage.FromUtf8(value.get_ref<const std::string&>())) {
+    const std::string& text = value.get_ref<const std::string&>();
+    if (std::optional<std::string> bytes = codePage.FromUtf8(text)) {
         return *std::move(bytes);
     }
+    // Named by its number too: it may be an invisible one.
+    const char32_t character = FirstUnheldCharacter(codePage, text).value_or(U'\uFFFD');
     throw CCliError(fmt::format(
-        "{}: the text has characters that {} cannot hold (write its bytes as {{\"bytes\": \"<hex>\"}})",
-        place, CodePageName(codePage)));
+        "{}: {} cannot hold the character \"{}\" (U+{:04X}) (write the text's bytes as {{\"bytes\": \"<hex>\"}})",
+        place, CodePageName(codePage), Utf8Of(character), static_cast<std::uint32_t>(character)));
 }

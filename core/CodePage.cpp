@@ -20,179 +20,204 @@ using Converter = std::unique_ptr<UConverter, ConverterCloser>;
 // -950 and -1250..-1258 under those names; Windows 932 is IBM 943 with
 // Microsoft's mappings.
 std::string ConverterName(int codePage) {
+    if (codePage == 0) {
+        return "UTF-8";
+    }
     if (codePage == 932) {
         return "ibm-943_P15A-2003";
     }
     return fmt::format("windows-{}", codePage);
 }
 
-constexpr UChar kReplacementCharacter = 0xFFFD;
-
-// Writes U+FFFD for every invalid sequence. ICU's own substitute callback
-// writes U+001A for converters whose substitution byte is 0x1A.
-void SubstituteReplacementCharacter(const void*, UConverterToUnicodeArgs* args, const char*,
-                                    int32_t, UConverterCallbackReason reason, UErrorCode* status) {
-    if (reason > UCNV_IRREGULAR) {
-        return;  // reset, close or clone: nothing to write
-    }
-    *status = U_ZERO_ERROR;
-    ucnv_cbToUWriteUChars(args, &kReplacementCharacter, 1, 0, status);
-}
+// Leaves the error as ICU reports it, so that a conversion stops at every
+// character the code page cannot hold. ICU's own STOP callback clears the
+// error for default-ignorable code points (zero-width space and joiners,
+// bidi marks, U+FEFF, variation selectors, the soft hyphen where a code
+// page lacks it), which would drop them silently.
+void StopAtEveryUnmappable(const void*, UConverterFromUnicodeArgs*, const UChar*, int32_t, UChar32,
+                           UConverterCallbackReason, UErrorCode*) {}
 
 // A converter that stops at the first invalid or unmappable sequence, in
-// both directions, and uses no fallback mappings.
+// both directions, and uses no fallback mappings; nullptr when ICU has none.
 Converter OpenStrictConverter(int codePage) {
     UErrorCode status = U_ZERO_ERROR;
     Converter converter(ucnv_open(ConverterName(codePage).c_str(), &status));
     if (U_FAILURE(status) || !converter) {
         return nullptr;
     }
-    ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
-                        &status);
-    ucnv_setFromUCallBack(converter.get(), UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
-                          &status);
+    ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+    ucnv_setFromUCallBack(converter.get(), StopAtEveryUnmappable, nullptr, nullptr, nullptr, &status);
     ucnv_setFallback(converter.get(), false);
     return U_FAILURE(status) ? nullptr : std::move(converter);
 }
+
+// The bytes 0x00..0x1F and 0x7F, and the characters of the same numbers.
+constexpr bool IsControl(char32_t c) { return c < 0x20 || c == 0x7F; }
+
+constexpr char32_t kLastAscii = 0x7F;
 
 bool FitsInt32(std::size_t size) {
     // ICU's lengths are int32_t; one input unit yields at most a few output units.
     return size <= static_cast<std::size_t>(std::numeric_limits<int32_t>::max() / 4);
 }
 
-// Runs an ICU conversion that takes (destination, capacity, status) twice:
-// once to learn the length, once to fill the buffer.
-template <typename Unit, typename Convert>
-std::optional<std::basic_string<Unit>> ConvertWithPreflight(Convert convert) {
-    UErrorCode status = U_ZERO_ERROR;
-    const int32_t length = convert(nullptr, 0, &status);
-    if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status)) {
-        return std::nullopt;
-    }
-    std::basic_string<Unit> result(static_cast<std::size_t>(length), Unit{});
-    status = U_ZERO_ERROR;
-    convert(result.data(), length, &status);
-    // Exactly filled buffers report U_STRING_NOT_TERMINATED_WARNING, which is fine.
-    if (U_FAILURE(status)) {
-        return std::nullopt;
-    }
-    return result;
-}
-
-std::optional<std::u16string> Utf8ToUtf16(std::string_view utf8, bool substitute) {
+std::optional<std::u16string> Utf8ToUtf16(std::string_view utf8) {
     if (!FitsInt32(utf8.size())) {
         return std::nullopt;
     }
     const auto length = static_cast<int32_t>(utf8.size());
-    return ConvertWithPreflight<char16_t>([&](char16_t* out, int32_t capacity, UErrorCode* status) {
-        int32_t written = 0;
-        // A substitution character of -1 makes ill-formed UTF-8 (overlong forms,
-        // surrogates, truncated sequences) an error.
-        u_strFromUTF8WithSub(out, capacity, &written, utf8.data(), length,
-                             substitute ? kReplacementCharacter : -1, nullptr, status);
-        return written;
-    });
-}
-
-std::string Utf16ToUtf8(const std::u16string& utf16) {
-    std::string utf8;
-    if (!FitsInt32(utf16.size())) {
-        return utf8;
-    }
-    const auto length = static_cast<int32_t>(utf16.size());
-    // Text that came out of a converter holds no unpaired surrogates.
-    return ConvertWithPreflight<char>([&](char* out, int32_t capacity, UErrorCode* status) {
-               int32_t written = 0;
-               u_strToUTF8(out, capacity, &written, utf16.data(), length, status);
-               return written;
-           })
-        .value_or(std::string());
-}
-
-std::optional<std::u16string> Decode(UConverter* converter, std::string_view bytes) {
-    if (!FitsInt32(bytes.size())) {
+    UErrorCode status = U_ZERO_ERROR;
+    int32_t written = 0;
+    // A substitution character of -1 makes ill-formed UTF-8 (overlong forms,
+    // surrogates, truncated sequences) an error.
+    u_strFromUTF8WithSub(nullptr, 0, &written, utf8.data(), length, -1, nullptr, &status);
+    if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status)) {
         return std::nullopt;
     }
-    const auto length = static_cast<int32_t>(bytes.size());
-    return ConvertWithPreflight<char16_t>([&](char16_t* out, int32_t capacity, UErrorCode* status) {
-        ucnv_reset(converter);
-        return ucnv_toUChars(converter, out, capacity, bytes.data(), length, status);
-    });
+    std::u16string text(static_cast<std::size_t>(written), u'\0');
+    status = U_ZERO_ERROR;
+    u_strFromUTF8WithSub(text.data(), written, &written, utf8.data(), length, -1, nullptr, &status);
+    // Exactly filled buffers report U_STRING_NOT_TERMINATED_WARNING, which is fine.
+    return U_FAILURE(status) ? std::nullopt : std::optional<std::u16string>(std::move(text));
 }
 
-std::optional<std::string> Encode(UConverter* converter, const std::u16string& text) {
-    if (!FitsInt32(text.size())) {
-        return std::nullopt;
+// Appends the bytes of a run of text without control characters, or gives
+// false when a character has no encoding. Without a converter only ASCII
+// has one.
+bool AppendRun(UConverter* converter, std::u16string_view run, std::string& bytes) {
+    if (run.empty()) {
+        return true;
     }
-    const auto length = static_cast<int32_t>(text.size());
-    return ConvertWithPreflight<char>([&](char* out, int32_t capacity, UErrorCode* status) {
-        ucnv_reset(converter);
-        return ucnv_fromUChars(converter, out, capacity, text.data(), length, status);
-    });
+    if (converter == nullptr) {
+        for (const char16_t unit : run) {
+            if (unit > kLastAscii) {
+                return false;
+            }
+            bytes.push_back(static_cast<char>(unit));
+        }
+        return true;
+    }
+    const auto length = static_cast<int32_t>(run.size());
+    UErrorCode status = U_ZERO_ERROR;
+    ucnv_resetFromUnicode(converter);
+    const int32_t needed = ucnv_fromUChars(converter, nullptr, 0, run.data(), length, &status);
+    if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status)) {
+        return false;
+    }
+    const std::size_t start = bytes.size();
+    bytes.resize(start + static_cast<std::size_t>(needed));
+    status = U_ZERO_ERROR;
+    ucnv_resetFromUnicode(converter);
+    ucnv_fromUChars(converter, bytes.data() + start, needed, run.data(), length, &status);
+    return U_SUCCESS(status);
+}
+
+// The bytes of the text: control characters as themselves, every other run
+// through the converter.
+std::optional<std::string> Encode(UConverter* converter, std::u16string_view text) {
+    std::string bytes;
+    std::size_t runStart = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !IsControl(text[i])) {
+            continue;
+        }
+        if (!AppendRun(converter, text.substr(runStart, i - runStart), bytes)) {
+            return std::nullopt;
+        }
+        if (i < text.size()) {
+            bytes.push_back(static_cast<char>(text[i]));
+        }
+        runStart = i + 1;
+    }
+    return bytes;
+}
+
+bool EncodesTo(UConverter* encoder, char32_t character, std::string_view bytes) {
+    std::u16string units;
+    if (character < 0x10000) {
+        units += static_cast<char16_t>(character);
+    } else {  // a surrogate pair
+        units += static_cast<char16_t>(0xD800 + ((character - 0x10000) >> 10));
+        units += static_cast<char16_t>(0xDC00 + ((character - 0x10000) & 0x3FF));
+    }
+    const std::optional<std::string> encoded = Encode(encoder, units);
+    return encoded.has_value() && *encoded == bytes;
 }
 
 }  // namespace
 
 CCodePage::CCodePage(int number) : codePage(number) {}
 
-bool CCodePage::IsSupported() const {
-    return codePage == 0 || OpenStrictConverter(codePage) != nullptr;
+bool CCodePage::IsSupported() const { return OpenStrictConverter(codePage) != nullptr; }
+
+std::vector<CCodePage::CPiece> CCodePage::Split(std::string_view bytes) const {
+    std::vector<CPiece> pieces;
+    const Converter decoder = OpenStrictConverter(codePage);
+    const Converter encoder = OpenStrictConverter(codePage);
+    const char* source = bytes.data();
+    const char* const end = source + bytes.size();
+    while (source < end) {
+        const char* const start = source;
+        const auto first = static_cast<unsigned char>(*source);
+        if (IsControl(first) || !decoder) {
+            ++source;
+            const bool character = IsControl(first) || first <= kLastAscii;
+            pieces.push_back({std::string_view(start, 1), character ? std::optional<char32_t>(first) : std::nullopt});
+            continue;
+        }
+        UErrorCode status = U_ZERO_ERROR;
+        const UChar32 character = ucnv_getNextUChar(decoder.get(), &source, end, &status);
+        if (source == start) {
+            ++source;  // never stand still
+        }
+        const std::string_view piece(start, static_cast<std::size_t>(source - start));
+        if (U_FAILURE(status)) {
+            ucnv_resetToUnicode(decoder.get());
+            pieces.push_back({piece, std::nullopt});
+            continue;
+        }
+        // Some byte sequences decode to characters that encode to other
+        // bytes (932 holds some characters twice); they stand for no
+        // character of their own.
+        const auto decoded = static_cast<char32_t>(character);
+        pieces.push_back(
+            {piece, EncodesTo(encoder.get(), decoded, piece) ? std::optional<char32_t>(decoded) : std::nullopt});
+    }
+    return pieces;
 }
 
 std::optional<std::string> CCodePage::ToUtf8(std::string_view bytes) const {
-    if (codePage == 0) {
-        if (!Utf8ToUtf16(bytes, false)) {
+    std::string utf8;
+    for (const CPiece& piece : Split(bytes)) {
+        if (!piece.character) {
             return std::nullopt;
         }
-        return std::string(bytes);
+        utf8 += Utf8Of(*piece.character);
     }
-    const Converter converter = OpenStrictConverter(codePage);
-    if (!converter) {
-        return std::nullopt;
-    }
-    const std::optional<std::u16string> text = Decode(converter.get(), bytes);
-    if (!text) {
-        return std::nullopt;
-    }
-    // Some byte sequences decode to characters that encode to other bytes.
-    // Refusing them keeps every accepted text convertible back unchanged.
-    const std::optional<std::string> reencoded = Encode(converter.get(), *text);
-    if (!reencoded || *reencoded != bytes) {
-        return std::nullopt;
-    }
-    return Utf16ToUtf8(*text);
-}
-
-std::string CCodePage::ToUtf8Lossy(std::string_view bytes) const {
-    if (codePage != 0) {
-        const Converter converter = OpenStrictConverter(codePage);
-        if (converter) {
-            UErrorCode status = U_ZERO_ERROR;
-            ucnv_setToUCallBack(converter.get(), SubstituteReplacementCharacter, nullptr, nullptr,
-                                nullptr, &status);
-            if (U_SUCCESS(status)) {
-                if (const auto text = Decode(converter.get(), bytes)) {
-                    return Utf16ToUtf8(*text);
-                }
-            }
-        }
-    }
-    // UTF-8, or a code page ICU cannot convert: read the bytes as UTF-8 so
-    // that at least ASCII survives.
-    return Utf16ToUtf8(Utf8ToUtf16(bytes, true).value_or(std::u16string()));
+    return utf8;
 }
 
 std::optional<std::string> CCodePage::FromUtf8(std::string_view utf8) const {
-    const std::optional<std::u16string> text = Utf8ToUtf16(utf8, false);
+    const std::optional<std::u16string> text = Utf8ToUtf16(utf8);
     if (!text) {
         return std::nullopt;
     }
-    if (codePage == 0) {
-        return std::string(utf8);
+    const Converter encoder = OpenStrictConverter(codePage);
+    return Encode(encoder.get(), *text);
+}
+
+std::string Utf8Of(char32_t character) {
+    const auto byte = [](char32_t bits) { return static_cast<char>(static_cast<unsigned char>(bits)); };
+    if (character < 0x80) {
+        return {byte(character)};
     }
-    const Converter converter = OpenStrictConverter(codePage);
-    if (!converter) {
-        return std::nullopt;
+    if (character < 0x800) {
+        return {byte(0xC0 | (character >> 6)), byte(0x80 | (character & 0x3F))};
     }
-    return Encode(converter.get(), *text);
+    if (character < 0x10000) {
+        return {byte(0xE0 | (character >> 12)), byte(0x80 | ((character >> 6) & 0x3F)),
+                byte(0x80 | (character & 0x3F))};
+    }
+    return {byte(0xF0 | (character >> 18)), byte(0x80 | ((character >> 12) & 0x3F)),
+            byte(0x80 | ((character >> 6) & 0x3F)), byte(0x80 | (character & 0x3F))};
 }

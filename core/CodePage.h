@@ -3,28 +3,45 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Conversion between the bytes of a Windows code page and UTF-8, through ICU.
 // Code page 0 (no ANSI code page) means UTF-8 itself.
+//
+// Every code page maps the control bytes 0x00..0x1F and 0x7F to the control
+// characters U+0000..U+001F and U+007F and back, as Windows does (ICU's
+// table for 932 exchanges some of them). A code page ICU has no converter for
+// holds ASCII only.
 class CCodePage {
 public:
     explicit CCodePage(int codePage);
 
     int Number() const { return codePage; }
-    // Whether ICU has a converter for this code page. When it has none,
-    // ToUtf8 and FromUtf8 give nothing and ToUtf8Lossy reads the bytes as UTF-8.
+    // Whether ICU has a converter for this code page.
     bool IsSupported() const;
 
-    // The UTF-8 text of the bytes, or nothing when a byte sequence is not valid
-    // in this code page or would not convert back to the same bytes, so that
-    // FromUtf8 of an accepted text always restores the original bytes.
+    // One piece of a byte string as the code page reads it: one character and
+    // the bytes that stand for it, or bytes that stand for no character (an
+    // unassigned or cut-off sequence, or one whose character would encode to
+    // other bytes).
+    struct CPiece {
+        std::string_view bytes;
+        std::optional<char32_t> character;
+    };
+    // The pieces of the bytes in order; together they hold every byte once.
+    std::vector<CPiece> Split(std::string_view bytes) const;
+
+    // The UTF-8 text of the bytes, or nothing when any piece is no character,
+    // so that FromUtf8 of an accepted text always restores the original bytes.
     std::optional<std::string> ToUtf8(std::string_view bytes) const;
-    // The UTF-8 text of the bytes with every invalid sequence shown as U+FFFD.
-    std::string ToUtf8Lossy(std::string_view bytes) const;
-    // The bytes of the UTF-8 text, or nothing when a character has no encoding
-    // in this code page (or the text is not valid UTF-8).
+    // The bytes of the UTF-8 text, or nothing when a character has no
+    // encoding in this code page (invisible ones included) or the text is not
+    // valid UTF-8.
     std::optional<std::string> FromUtf8(std::string_view utf8) const;
 
 private:
     int codePage;
 };
+
+// The UTF-8 bytes of a Unicode scalar value (not a surrogate).
+std::string Utf8Of(char32_t character);

@@ -29,3 +29,6 @@ const std::vector<CLocaleInfo>& SupportedLocales();
 // The Windows default ANSI code page of an LCID's language (1250..1258, 874,
 // 932, 936, 949, 950), or 0 when the language has none (use UTF-8 then).
 int GetDefaultAnsiCodePage(LCID lcid);
+
+// Every code page that GetDefaultAnsiCodePage gives.
+inline constexpr int kAnsiCodePages[] = {0, 874, 932, 936, 949, 950, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/CodePage.h"
+#include "core/ShownText.h"
 
 #include <QString>
 #include <QValidator>
@@ -8,17 +8,16 @@
 #include <string>
 
 class QLineEdit;
-class QPlainTextEdit;
 
 // Refuses input that holds a character the code page cannot encode, so that
 // storing the text never has to alter it. The text as last shown by the
-// program is always acceptable, even when its bytes were not valid.
+// program is always acceptable.
 class CCodePageValidator : public QValidator {
     Q_OBJECT
 
 public:
     explicit CCodePageValidator(QObject* parent = nullptr);
-    void SetCodePage(int codePage) { codePage_ = CCodePage(codePage); }
+    void SetCodePage(const CCodePage& codePage) { codePage_ = codePage; }
     void SetShownText(const QString& text) { shownText = text; }
     State validate(QString& input, int& position) const override;
 
@@ -28,32 +27,26 @@ private:
 };
 
 // The bytes behind an edit that shows a text in a Windows code page (the
-// holiday's display text, the preview). The bytes are kept as they came: as
-// long as the user has not changed the text, Bytes() gives them back
-// unchanged, even when they are not valid in the code page.
+// holiday's display text), shown as ShownText.h describes. The bytes are
+// kept as they came: as long as the user has not changed the text, Bytes()
+// gives them back unchanged.
 class CCodePageTextBinding {
 public:
     explicit CCodePageTextBinding(QLineEdit* edit);
-    explicit CCodePageTextBinding(QPlainTextEdit* edit);
 
-    int CodePage() const { return codePage.Number(); }
+    int CodePage() const { return shown.CodePage().Number(); }
     // Shows the bytes in the current code page.
     void SetBytes(const std::string& bytes);
     // The original bytes while the shown text is unchanged, else the edited
-    // text encoded in the code page.
+    // text read in the code page.
     std::string Bytes() const;
     // Reads the same bytes in another code page (code page 0: UTF-8): the
     // bytes do not change, their look does.
     void SetCodePage(int codePageNumber);
 
 private:
-    QString Text() const;
-    void Show(const QString& text);
-
-    QLineEdit* lineEdit = nullptr;
-    QPlainTextEdit* textEdit = nullptr;
-    CCodePageValidator* validator = nullptr;
-    CCodePage codePage{0};
-    std::string bytes;
-    QString shownText;
+    QLineEdit* edit;
+    CCodePageValidator* validator;
+    CShownText shown;
+    QString shownText;  // as the control holds it
 };

@@ -1,6 +1,21 @@
 #include "editor/CComboList.h"
 
+#include "core/ShownText.h"
+
 #include <QByteArray>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+bool IsId(const QVariant& data) { return data.typeId() == QMetaType::QByteArray; }
+
+QString ShownId(const QByteArray& id, const CCodePage& codePage) {
+    return QString::fromStdString(ShowText(codePage, std::string_view(id.constData(), static_cast<std::size_t>(id.size()))));
+}
+
+}  // namespace
 
 CComboList::CComboList(bool isSorted, QWidget* parent) : QComboBox(parent), sorted(isSorted) {
     setInsertPolicy(QComboBox::NoInsert);
@@ -26,9 +41,35 @@ int CComboList::AddItem(const QString& text, const QVariant& value) {
     return position;
 }
 
-int CComboList::AddId(const std::string& id) {
+int CComboList::AddId(const std::string& id, const CCodePage& codePage) {
     const QByteArray bytes(id.data(), static_cast<qsizetype>(id.size()));
-    return AddItem(QString::fromUtf8(bytes), bytes);
+    return AddItem(ShownId(bytes, codePage), bytes);
+}
+
+void CComboList::ShowIdsIn(const CCodePage& codePage) {
+    struct Item {
+        QString text;
+        QVariant data;
+        bool selected;
+    };
+    std::vector<Item> items;
+    for (int position = 0; position < count(); ++position) {
+        const QVariant value = itemData(position);
+        items.push_back({IsId(value) ? ShownId(value.toByteArray(), codePage) : itemText(position), value,
+                         position == currentIndex()});
+    }
+    if (sorted) {
+        // Stable, as inserting one by one is: equal texts keep their order.
+        std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
+            return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
+        });
+    }
+    clear();
+    for (const Item& item : items) {
+        addItem(item.text, item.data);
+    }
+    const auto selected = std::find_if(items.begin(), items.end(), [](const Item& item) { return item.selected; });
+    setCurrentIndex(selected == items.end() ? -1 : static_cast<int>(selected - items.begin()));
 }
 
 void CComboList::RemoveItem(int position) {
@@ -60,7 +101,7 @@ std::string CComboList::Id(int position) const {
         return {};
     }
     const QVariant value = itemData(position);
-    const QByteArray bytes = value.typeId() == QMetaType::QByteArray ? value.toByteArray() : itemText(position).toUtf8();
+    const QByteArray bytes = IsId(value) ? value.toByteArray() : itemText(position).toUtf8();
     return bytes.toStdString();
 }
 

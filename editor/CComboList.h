@@ -4,12 +4,15 @@
 
 #include <string>
 
+class CCodePage;
+
 // A drop-down list with item data, after the platform's list controls:
 // a sorted list inserts each item at its case-insensitive alphabetical place,
 // an unsorted one appends; positions are 0-based and -1 means "none".
 //
-// Holiday IDs are byte strings: an ID item shows the bytes decoded as UTF-8
-// (lossy, for display only) and keeps the exact bytes as its item data.
+// Holiday IDs are byte strings in the document's code page: an ID item shows
+// the bytes as ShownText.h describes and keeps the exact bytes as its item
+// data.
 class CComboList : public QComboBox {
     Q_OBJECT
 
@@ -21,7 +24,11 @@ public:
 
     // Adds an item and returns its position.
     int AddItem(const QString& text, const QVariant& value = {});
-    int AddId(const std::string& id);
+    int AddId(const std::string& id, const CCodePage& codePage);
+    // Shows the bytes of every ID item in another code page. A sorted list
+    // sorts its items again by their new texts; the selected item stays
+    // selected.
+    void ShowIdsIn(const CCodePage& codePage);
     void RemoveItem(int position);  // outside 0..count-1: nothing
     void RemoveAll();
 

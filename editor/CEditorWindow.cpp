@@ -44,7 +44,6 @@ CEditorWindow::CEditorWindow(IEditorDialogs* editorDialogs, QWidget* parent)
     setFixedSize(client.width(), client.height() + menuHeight);
 
     displayText = std::make_unique<CCodePageTextBinding>(Edit(ids::kDisplayEdit));
-    previewText = std::make_unique<CCodePageTextBinding>(controls.Get<QPlainTextEdit>(ids::kPreviewEdit));
 
     ConnectSignals();
     Initialise();

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/CodePage.h"
 #include "core/WindowsLocale.h"
 #include "editor/CDialogControls.h"
 #include "model/CHolidays.h"
+#include "model/PreviewReport.h"
 
 #include <QDialog>
 #include <QFont>
@@ -13,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class CCodePageTextBinding;
 class CComboList;
@@ -59,10 +62,16 @@ public:
     int CurrentShiftRule() const { return currentShiftRule; }
     const QIcon& Icon() const { return icon; }
     const QFont& DisplayFont() const { return displayFont; }
-    // The bytes behind the Display edit 1042 and the preview 1005, shown in
-    // the code page of the selected language.
+    // The code page of the selected language, in which the window shows the
+    // document's texts (IDs, display texts) and reads typed ones.
+    const CCodePage& TextCodePage() const { return textCodePage; }
+    // The bytes behind the Display edit 1042, shown in the code page of the
+    // selected language.
     CCodePageTextBinding& DisplayText() const { return *displayText; }
-    CCodePageTextBinding& PreviewText() const { return *previewText; }
+    // The text of the preview 1005 (UTF-8, lines ending in "\r\n"): the dates
+    // in the user's locale, the display texts in the selected language's code
+    // page.
+    const std::string& PreviewReport() const { return previewReport; }
 
     // Sets the enabled state of every control from the shown holiday, the
     // selected ruleset and shift rule and the checked radio buttons.
@@ -95,6 +104,9 @@ public:
     // Year preview.
     void OnRefresh();
     void OnYearSelected();
+    // Shows the holidays of the last rebuild in the preview, in the selected
+    // language's code page.
+    void ShowPreview();
 
     // File commands and closing.
     void OnFileNew();
@@ -107,6 +119,7 @@ public:
 
     // Language selection.
     void OnLanguageSelected();
+    // Shows the document's texts in the code page of the selected language.
     void ApplyLanguageFont();
     // Selects the item of the language in 1040. A language the list does not
     // offer is shown as an extra item ("Unknown language (0x1234)"), so that
@@ -134,6 +147,8 @@ private:
     void FillMonthAndWeekdayLists();
     void FillYearList();
     void FillLanguageList();
+    // Shows the IDs of the ID list and the reference lists in TextCodePage().
+    void ShowIdsInTextCodePage();
     // File commands (FileCommands.cpp). AskToSaveWork asks the save question
     // when there is work to lose and gives whether the command may go on;
     // SaveDocument and SaveDocumentAs give whether the document was written.
@@ -150,8 +165,10 @@ private:
     IEditorDialogs* dialogs = nullptr;
     std::map<int, QAction*> menuActions;
     std::unique_ptr<CCodePageTextBinding> displayText;
-    std::unique_ptr<CCodePageTextBinding> previewText;
+    std::vector<CPreviewEntry> previewEntries;  // of the last rebuild
+    std::string previewReport;
     std::optional<LCID> unlistedLanguage;  // the LCID of the extra language item, if any
+    CCodePage textCodePage{0};
 
     CHolidays document;
     QString filePath;

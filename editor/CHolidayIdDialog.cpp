@@ -7,11 +7,42 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QValidator>
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 
-CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, QWidget* parent)
-    : QDialog(parent), offeredId(id), offeredText(QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size()))) {
+namespace {
+
+// Refuses input that would take more bytes of the code page than the limit.
+// Text with a character the code page cannot hold is let in: OK names it.
+class CIdByteLimit : public QValidator {
+public:
+    CIdByteLimit(CShownText offeredId, std::size_t byteLimit, QObject* parent)
+        : QValidator(parent), offered(std::move(offeredId)), limit(byteLimit) {}
+
+    State validate(QString& input, int& /*position*/) const override {
+        const std::optional<std::string> bytes = offered.BytesOf(input.toStdString());
+        return bytes.has_value() && bytes->size() > limit ? Invalid : Acceptable;
+    }
+
+private:
+    CShownText offered;
+    std::size_t limit;
+};
+
+QString UnheldCharacterMessage(char32_t character, const CCodePage& codePage) {
+    const QString number = QString::number(static_cast<std::uint32_t>(character), 16).toUpper();
+    return QStringLiteral("ID must not contain \"%1\" (U+%2): code page %3 cannot hold it!")
+        .arg(QString::fromStdString(Utf8Of(character)), number.rightJustified(4, QLatin1Char('0')))
+        .arg(codePage.Number());
+}
+
+}  // namespace
+
+CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, const CCodePage& codePage, QWidget* parent)
+    : QDialog(parent), offered(id, codePage) {
     const CDialogTemplate& dialogTemplate =
         purpose == Purpose::Add ? AddHolidayDialogTemplate() : RenameHolidayDialogTemplate();
     setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
@@ -19,8 +50,8 @@ CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, QWidg
 
     QLineEdit* edit = IdEdit();
     // A longer ID from a file is shown whole rather than cut.
-    edit->setMaxLength(std::max<int>(kMaxIdLength, static_cast<int>(offeredText.size())));
-    edit->setText(offeredText);
+    edit->setValidator(new CIdByteLimit(offered, std::max(kMaxIdBytes, offered.Bytes().size()), edit));
+    edit->setText(QString::fromStdString(offered.Text()));
     connect(controls.Get<QPushButton>(ids::kOk), &QPushButton::clicked, this, &QDialog::accept);
     connect(controls.Get<QPushButton>(ids::kCancel), &QPushButton::clicked, this, &QDialog::reject);
 
@@ -36,14 +67,18 @@ CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, QWidg
 
 QLineEdit* CHolidayIdDialog::IdEdit() const { return controls.Get<QLineEdit>(ids::kHolidayIdEdit); }
 
-QString CHolidayIdDialog::TooLongMessage() {
-    return QStringLiteral("ID must not be longer than %1 characters!").arg(kMaxIdLength);
-}
-
 void CHolidayIdDialog::accept() {
-    if (IdEdit()->text().size() > kMaxIdLength) {
-        QMessageBox box(QMessageBox::Critical, CQtEditorDialogs::ApplicationTitle(), TooLongMessage(), QMessageBox::Ok,
-                        this);
+    const std::string text = IdEdit()->text().toStdString();
+    const std::optional<std::string> bytes = offered.BytesOf(text);
+    QString problem;
+    if (!bytes.has_value()) {
+        problem = UnheldCharacterMessage(FirstUnheldCharacter(offered.CodePage(), text).value_or(U'\uFFFD'),
+                                         offered.CodePage());
+    } else if (bytes->size() > kMaxIdBytes) {
+        problem = QStringLiteral("ID must not be longer than %1 bytes in the file!").arg(kMaxIdBytes);
+    }
+    if (!problem.isEmpty()) {
+        QMessageBox box(QMessageBox::Critical, CQtEditorDialogs::ApplicationTitle(), problem, QMessageBox::Ok, this);
         box.exec();
         IdEdit()->setFocus();
         return;
@@ -55,9 +90,5 @@ std::optional<std::string> CHolidayIdDialog::Ask() {
     if (exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    const QString text = IdEdit()->text();
-    if (text == offeredText) {
-        return offeredId;
-    }
-    return text.toUtf8().toStdString();
+    return offered.BytesOf(IdEdit()->text().toStdString());
 }

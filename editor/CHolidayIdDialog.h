@@ -1,43 +1,47 @@
 #pragma once
 
+#include "core/ShownText.h"
 #include "editor/CDialogControls.h"
 
 #include <QDialog>
 #include <QString>
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
 class QLineEdit;
 
 // The Add Holiday (130) and Rename Holiday (131) dialogs: one edit for the
-// ID, "OK" and "Abbrechen". The field takes at most 64 characters; an ID
-// offered for renaming is shown whole even when it is longer, and OK refuses
-// such a text with a message until it has been shortened.
+// ID, "OK" and "Abbrechen". The ID is a text of the document's code page,
+// shown and read as ShownText.h describes. The field takes at most 64 bytes
+// of the code page; an ID offered for renaming is shown whole even when it is
+// longer, and OK refuses such a text with a message until it has been
+// shortened. OK also refuses, with a message, a character the code page
+// cannot hold.
 class CHolidayIdDialog : public QDialog {
     Q_OBJECT
 
 public:
     enum class Purpose { Add, Rename };
 
-    static constexpr int kMaxIdLength = 64;
+    static constexpr std::size_t kMaxIdBytes = 64;
 
-    CHolidayIdDialog(Purpose purpose, const std::string& id, QWidget* parent = nullptr);
+    // The ID offered and the one entered are bytes of the code page.
+    CHolidayIdDialog(Purpose purpose, const std::string& id, const CCodePage& codePage, QWidget* parent = nullptr);
 
     // Runs the dialog; the entered ID on OK, nothing on Abbrechen, Esc or
     // the close box. An ID left as it was offered comes back with its
-    // original bytes, even when they are not valid UTF-8.
+    // original bytes.
     std::optional<std::string> Ask();
 
     QLineEdit* IdEdit() const;
 
-    // OK: ends the dialog unless the ID is too long.
+    // OK: ends the dialog unless the ID has a character the code page cannot
+    // hold or is too long.
     void accept() override;
-
-    static QString TooLongMessage();
 
 private:
     CDialogControls controls;
-    std::string offeredId;
-    QString offeredText;
+    CShownText offered;
 };

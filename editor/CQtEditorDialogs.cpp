@@ -93,13 +93,13 @@ std::optional<QString> CQtEditorDialogs::ChooseSaveFile(const QString& initialPa
     return ChosenFile(dialog);
 }
 
-std::optional<std::string> CQtEditorDialogs::AskNewHolidayId() {
-    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Add, std::string(), parent);
+std::optional<std::string> CQtEditorDialogs::AskNewHolidayId(const CCodePage& codePage) {
+    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Add, std::string(), codePage, parent);
     return dialog.Ask();
 }
 
-std::optional<std::string> CQtEditorDialogs::AskRenamedHolidayId(const std::string& oldId) {
-    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Rename, oldId, parent);
+std::optional<std::string> CQtEditorDialogs::AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) {
+    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Rename, oldId, codePage, parent);
     return dialog.Ask();
 }
 

@@ -15,8 +15,8 @@ public:
     void ShowError(const QString& text) override;
     std::optional<QString> ChooseOpenFile(const QString& initialPath) override;
     std::optional<QString> ChooseSaveFile(const QString& initialPath) override;
-    std::optional<std::string> AskNewHolidayId() override;
-    std::optional<std::string> AskRenamedHolidayId(const std::string& oldId) override;
+    std::optional<std::string> AskNewHolidayId(const CCodePage& codePage) override;
+    std::optional<std::string> AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) override;
     void ShowAbout() override;
 
     // The caption of every message box: the executable's file name without

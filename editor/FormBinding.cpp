@@ -76,21 +76,19 @@ void StoreOffsetDirection(CComboList* list, std::int32_t& direction) {
     }
 }
 
-bool IsExactUtf8(const std::string& bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toUtf8().toStdString() == bytes;
-}
-
 // The item that names the ID: the first with exactly its bytes, searching
 // from `first` to the end and then, with `wrap`, from 0 up to first - 1.
-// When none matches exactly, the first that differs only in letter case
-// (both read as proper UTF-8, so that two undecodable IDs never pass for
-// one another). -1 when none.
+// When none matches exactly, the first whose text, decoded from the code
+// page, differs only in letter case (bytes that stand for no character
+// match only exactly, so that two different IDs never pass for one another).
+// -1 when none.
 struct CItemMatch {
     int position = -1;
     bool exact = false;
 };
 
-CItemMatch FindReference(const CComboList& list, const std::string& id, int first, bool wrap) {
+CItemMatch FindReference(const CComboList& list, const std::string& id, const CCodePage& codePage, int first,
+                         bool wrap) {
     const int count = list.Count();
     const int steps = wrap ? count : count - first;
     const auto search = [&](auto matches) {
@@ -105,13 +103,14 @@ CItemMatch FindReference(const CComboList& list, const std::string& id, int firs
     if (const int exact = search([&](int position) { return list.Id(position) == id; }); exact != -1) {
         return {exact, true};
     }
-    if (!IsExactUtf8(id)) {
+    const std::optional<std::string> text = codePage.ToUtf8(id);
+    if (!text) {
         return {};
     }
-    const QString text = QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size()));
+    const QString wanted = QString::fromStdString(*text);
     return {search([&](int position) {
-                return IsExactUtf8(list.Id(position)) &&
-                       QString::compare(list.Text(position), text, Qt::CaseInsensitive) == 0;
+                const std::optional<std::string> item = codePage.ToUtf8(list.Id(position));
+                return item && QString::compare(QString::fromStdString(*item), wanted, Qt::CaseInsensitive) == 0;
             }),
             false};
 }
@@ -119,8 +118,8 @@ CItemMatch FindReference(const CComboList& list, const std::string& id, int firs
 // A reference that matches an item only up to letter case is shown on that
 // item and stored with the item's spelling; an unknown one shows no
 // selection and is kept.
-void ShowReference(CComboList* list, const std::string& id, int first, bool wrap) {
-    const CItemMatch match = FindReference(*list, id, first, wrap);
+void ShowReference(CComboList* list, const std::string& id, const CCodePage& codePage, int first, bool wrap) {
+    const CItemMatch match = FindReference(*list, id, codePage, first, wrap);
     shown::ShowSelection(list, match.position);
     if (match.position != -1 && !match.exact) {
         shown::Forget(list);
@@ -129,7 +128,9 @@ void ShowReference(CComboList* list, const std::string& id, int first, bool wrap
 
 // The reference lists other than the condition list: the search starts
 // after the first item and wraps.
-void ShowReference(CComboList* list, const std::string& id) { ShowReference(list, id, 1, true); }
+void ShowReference(CComboList* list, const std::string& id, const CCodePage& codePage) {
+    ShowReference(list, id, codePage, 1, true);
+}
 
 void StoreReference(CComboList* list, std::string& id) {
     if (const auto position = shown::SelectionToStore(list)) {
@@ -140,9 +141,9 @@ void StoreReference(CComboList* list, std::string& id) {
 // Kind 0: the weekday's name; kind 1: the item of the holiday among the IDs
 // (never a weekday name that happens to equal it); any other kind, or a
 // weekday outside 0..6, shows no selection.
-void ShowCondition(CComboList* list, const CShiftRule& shiftRule) {
+void ShowCondition(CComboList* list, const CShiftRule& shiftRule, const CCodePage& codePage) {
     if (shiftRule.conditionKind == 1) {
-        ShowReference(list, shiftRule.conditionHoliday, kFirstConditionId, false);
+        ShowReference(list, shiftRule.conditionHoliday, codePage, kFirstConditionId, false);
         return;
     }
     const bool weekday = shiftRule.conditionKind == 0 && shiftRule.conditionWeekday >= 0 &&
@@ -272,7 +273,7 @@ void CEditorWindow::FillFromDocument() {
     }
     for (int i = 0; i < CHolidays::GetReferenceCount(); ++i) {
         for (int id : kReferenceLists) {
-            List(id)->AddId(CHolidays::GetReferenceId(i));
+            List(id)->AddId(CHolidays::GetReferenceId(i), textCodePage);
         }
     }
     for (const CHoliday& holiday : document.Holidays()) {
@@ -285,9 +286,9 @@ void CEditorWindow::FillFromDocument() {
 
 void CEditorWindow::AddIdToLists(const std::string& id) {
     CComboList* idList = List(ids::kIdList);
-    idList->Select(idList->AddId(id));
+    idList->Select(idList->AddId(id, textCodePage));
     for (int list : kReferenceLists) {
-        List(list)->AddId(id);
+        List(list)->AddId(id, textCodePage);
     }
 }
 
@@ -322,19 +323,19 @@ void CEditorWindow::ShowRuleset(const CRuleset& ruleset) {
     shown::ShowRadio(RelativeKindRadios(*this), ruleset.relativeKind);
     ShowNumber(Edit(kOffsetDaysEdit), ruleset.offsetDays);
     ShowOffsetDirection(List(kOffsetDirectionList), ruleset.offsetDirection);
-    ShowReference(List(kOffsetReferenceList), ruleset.offsetReference);
+    ShowReference(List(kOffsetReferenceList), ruleset.offsetReference, textCodePage);
     ShowNumber(Edit(kWeekdayCountEdit), ruleset.weekdayCount);
     ShowPosition(List(kRelativeWeekdayList), ruleset.relativeWeekday);
     ShowPosition(List(kWeekdayDirectionList), ruleset.weekdayDirection);
-    ShowReference(List(kWeekdayReferenceList), ruleset.weekdayReference);
+    ShowReference(List(kWeekdayReferenceList), ruleset.weekdayReference, textCodePage);
 }
 
 void CEditorWindow::ShowShiftRule(const CShiftRule& shiftRule) {
     using namespace ids;
-    ShowCondition(List(kConditionList), shiftRule);
+    ShowCondition(List(kConditionList), shiftRule, textCodePage);
     shown::ShowRadio(ActionRadios(*this), shiftRule.action);
     ShowNumber(Edit(kShiftCountEdit), shiftRule.shiftCount);
     ShowPosition(List(kShiftWeekdayList), shiftRule.shiftWeekday);
     ShowPosition(List(kShiftDirectionList), shiftRule.shiftDirection);
-    ShowReference(List(kShiftTargetList), shiftRule.shiftTarget);
+    ShowReference(List(kShiftTargetList), shiftRule.shiftTarget, textCodePage);
 }

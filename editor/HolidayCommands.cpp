@@ -1,3 +1,4 @@
+#include "core/ShownText.h"
 #include "editor/CCodePageTextBinding.h"
 #include "editor/CComboList.h"
 #include "editor/CEditorWindow.h"
@@ -12,16 +13,17 @@
 
 namespace {
 
-QString IdText(const std::string& id) { return QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size())); }
+// The ID as the lists show it.
+QString IdText(const std::string& id, const CCodePage& codePage) { return QString::fromStdString(ShowText(codePage, id)); }
 
 // Why an ID entered for Add or Rename cannot be used, or nothing. The checks
 // run in this order and only the first failure is reported.
-std::optional<QString> IdProblem(const CHolidays& document, const std::string& id) {
+std::optional<QString> IdProblem(const CHolidays& document, const std::string& id, const CCodePage& codePage) {
     if (document.FindHoliday(id) != -1) {
-        return QStringLiteral("ID ") + IdText(id) + QStringLiteral(" already exist!");
+        return QStringLiteral("ID ") + IdText(id, codePage) + QStringLiteral(" already exist!");
     }
     if (CHolidays::IsReferenceId(id)) {
-        return QStringLiteral("ID ") + IdText(id) + QStringLiteral(" is reserved!");
+        return QStringLiteral("ID ") + IdText(id, codePage) + QStringLiteral(" is reserved!");
     }
     if (id.find(',') != std::string::npos) {
         return QStringLiteral("ID must not contain commas!");
@@ -32,11 +34,11 @@ std::optional<QString> IdProblem(const CHolidays& document, const std::string& i
 }  // namespace
 
 void CEditorWindow::OnAddHoliday() {
-    const std::optional<std::string> id = Dialogs().AskNewHolidayId();
+    const std::optional<std::string> id = Dialogs().AskNewHolidayId(TextCodePage());
     if (!id.has_value() || id->empty()) {
         return;
     }
-    if (const auto problem = IdProblem(document, *id)) {
+    if (const auto problem = IdProblem(document, *id, TextCodePage())) {
         Dialogs().ShowError(*problem);
         return;
     }
@@ -53,11 +55,11 @@ void CEditorWindow::OnRenameHoliday() {
         return;
     }
     const std::string oldId = idList->SelectedId();
-    const std::optional<std::string> newId = Dialogs().AskRenamedHolidayId(oldId);
+    const std::optional<std::string> newId = Dialogs().AskRenamedHolidayId(oldId, TextCodePage());
     if (!newId.has_value() || newId->empty()) {
         return;
     }
-    if (const auto problem = IdProblem(document, *newId)) {
+    if (const auto problem = IdProblem(document, *newId, TextCodePage())) {
         Dialogs().ShowError(*problem);
         return;
     }
@@ -76,7 +78,7 @@ void CEditorWindow::OnDeleteHoliday() {
         return;
     }
     const std::string id = idList->SelectedId();
-    if (!Dialogs().AskOkCancel(QStringLiteral("Do you really want to remove ") + IdText(id) + QStringLiteral(" ?"))) {
+    if (!Dialogs().AskOkCancel(QStringLiteral("Do you really want to remove ") + IdText(id, TextCodePage()) + QStringLiteral(" ?"))) {
         return;
     }
     document.RemoveHoliday(id);

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+class CCodePage;
+
 // Every modal question, message, file choice and ID dialog of the editor
 // window goes through this interface, so the window's logic can run without
 // a person clicking.
@@ -26,11 +28,13 @@ public:
     // The full path to write to, or nothing when cancelled; default suffix
     // "hol"; an existing file is replaced without asking.
     virtual std::optional<QString> ChooseSaveFile(const QString& initialPath) = 0;
-    // The ID entered in the Add Holiday dialog, or nothing when cancelled.
-    virtual std::optional<std::string> AskNewHolidayId() = 0;
-    // The ID entered in the Rename Holiday dialog, which starts with oldId;
-    // nothing when cancelled.
-    virtual std::optional<std::string> AskRenamedHolidayId(const std::string& oldId) = 0;
+    // The ID entered in the Add Holiday dialog as bytes of the code page (the
+    // document's), or nothing when cancelled.
+    virtual std::optional<std::string> AskNewHolidayId(const CCodePage& codePage) = 0;
+    // The ID entered in the Rename Holiday dialog, which starts with oldId
+    // (bytes of the code page), as bytes of the code page; nothing when
+    // cancelled.
+    virtual std::optional<std::string> AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) = 0;
     // The About box.
     virtual void ShowAbout() = 0;
 };

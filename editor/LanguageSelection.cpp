@@ -2,6 +2,7 @@
 #include "editor/CCodePageTextBinding.h"
 #include "editor/CComboList.h"
 #include "editor/CEditorWindow.h"
+#include "editor/ShownControlState.h"
 #include "resources/ControlIds.h"
 
 #include <QApplication>
@@ -67,13 +68,29 @@ LCID CEditorWindow::SelectedLanguage() const {
 void CEditorWindow::OnLanguageSelected() { ApplyLanguageFont(); }
 
 void CEditorWindow::ApplyLanguageFont() {
-    // The display text and the preview show the bytes of the texts in the
-    // default ANSI code page of the language (UTF-8 when it has none), in the
-    // platform's default interface font.
+    // The IDs, the display text and the preview show the bytes of the texts
+    // in the default ANSI code page of the language (UTF-8 when it has none),
+    // in the platform's default interface font. The bytes stay as they are.
     const int codePage = GetDefaultAnsiCodePage(SelectedLanguage());
+    textCodePage = CCodePage(codePage);
     displayFont = QApplication::font();
     Control(ids::kDisplayEdit)->setFont(displayFont);
     Control(ids::kPreviewEdit)->setFont(displayFont);
     DisplayText().SetCodePage(codePage);
-    PreviewText().SetCodePage(codePage);
+    ShowIdsInTextCodePage();
+    ShowPreview();
+}
+
+void CEditorWindow::ShowIdsInTextCodePage() {
+    List(ids::kIdList)->ShowIdsIn(textCodePage);
+    for (int id : {ids::kOffsetReferenceList, ids::kWeekdayReferenceList, ids::kConditionList, ids::kShiftTargetList}) {
+        // Sorting again may move the selected item; a list the user has not
+        // touched stays untouched.
+        CComboList* list = List(id);
+        const bool untouched = shown::SelectionUnchanged(list);
+        list->ShowIdsIn(textCodePage);
+        if (untouched) {
+            shown::ShowSelection(list, list->Selection());
+        }
+    }
 }

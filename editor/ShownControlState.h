@@ -26,10 +26,14 @@ inline void Remember(QWidget* control, const QVariant& state) { control->setProp
 // Storing will read the control whatever its state.
 inline void Forget(QWidget* control) { control->setProperty(kShownStateProperty, QVariant()); }
 
+inline bool Unchanged(const QWidget* control, const QVariant& state) {
+    return control->property(kShownStateProperty) == state;
+}
+
 // Whether the state differs from the baseline; if so, the state becomes the
 // baseline, as the caller stores it now.
 inline bool TakeChange(QWidget* control, const QVariant& state) {
-    if (control->property(kShownStateProperty) == state) {
+    if (Unchanged(control, state)) {
         return false;
     }
     Remember(control, state);
@@ -54,6 +58,10 @@ inline void ShowSelection(CComboList* list, int position) {
     list->Select(position);
     Remember(list, list->Selection());
 }
+
+// Whether the user left the list's selection as the program showed or last
+// stored it.
+inline bool SelectionUnchanged(const CComboList* list) { return Unchanged(list, list->Selection()); }
 
 // The selected position (-1 for none) to store, when the user changed it.
 inline std::optional<int> SelectionToStore(CComboList* list) {

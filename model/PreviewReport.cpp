@@ -2,6 +2,7 @@
 
 #include "core/CDateTimeSpan.h"
 #include "core/CodePage.h"
+#include "core/ShownText.h"
 #include "core/WindowsLocale.h"
 #include "model/CHolidays.h"
 
@@ -26,13 +27,18 @@ std::vector<CPreviewEntry> CollectPreviewEntries(CHolidays& document, int year) 
     return entries;
 }
 
-std::string BuildPreviewReport(CHolidays& document, int year, std::string_view lineEnd) {
-    const CCodePage codePage(GetDefaultAnsiCodePage(document.GetLanguage()));
+std::string FormatPreviewReport(const std::vector<CPreviewEntry>& entries, const CCodePage& codePage,
+                                std::string_view lineEnd) {
     std::string report;
-    for (const CPreviewEntry& entry : CollectPreviewEntries(document, year)) {
+    for (const CPreviewEntry& entry : entries) {
         report += entry.date.Format("%d %b\t");
-        report += codePage.ToUtf8Lossy(entry.display);
+        report += ShowText(codePage, entry.display);
         report += lineEnd;
     }
     return report;
+}
+
+std::string BuildPreviewReport(CHolidays& document, int year, std::string_view lineEnd) {
+    const CCodePage codePage(GetDefaultAnsiCodePage(document.GetLanguage()));
+    return FormatPreviewReport(CollectPreviewEntries(document, year), codePage, lineEnd);
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+class CCodePage;
 class CHolidays;
 
 // One line of the year preview: a holiday on a day.
@@ -21,9 +22,14 @@ struct CPreviewEntry {
 // document for that year when it holds another one.
 std::vector<CPreviewEntry> CollectPreviewEntries(CHolidays& document, int year);
 
-// The preview report of a year: one line per entry, the date formatted with
-// "%d %b\t" in the current locale (LocaleNames.h), then the display text, then
-// `lineEnd` (the editor ends its lines with "\r\n"; a terminal wants "\n").
-// The report is UTF-8: the display texts are decoded from the code page of
-// the document's language, an invalid byte sequence showing as U+FFFD.
+// The preview report of the entries, in UTF-8: one line per entry, the date
+// formatted with "%d %b\t" in the user's locale (LocaleNames.h), then the
+// display text shown in the code page (ShownText.h), then `lineEnd` (the
+// editor ends its lines with "\r\n"; a terminal wants "\n"). The date and
+// the display text each keep their own characters, whatever the other's are.
+std::string FormatPreviewReport(const std::vector<CPreviewEntry>& entries, const CCodePage& codePage,
+                                std::string_view lineEnd);
+
+// The preview report of a year, its display texts in the code page of the
+// document's language.
 std::string BuildPreviewReport(CHolidays& document, int year, std::string_view lineEnd);

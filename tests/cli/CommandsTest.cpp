@@ -1,10 +1,12 @@
 #include "cli/Commands.h"
 #include "cli/DocumentFiles.h"
 #include "cli/JsonForm.h"
+#include "core/LocaleNames.h"
 #include "model/HolidayFile.h"
 #include "tests/cli/CliTestSupport.h"
 #include "tests/support/FileFaults.h"
 #include "tests/support/SampleDocuments.h"
+#include "tests/support/ScopedLocaleEnvironment.h"
 
 #include <gtest/gtest.h>
 
@@ -225,6 +227,17 @@ TEST(Preview, PrintsTheEditorsReport) {
     EXPECT_EQ(RunCli({"preview", (folder / "n.json").string(), "2024"}).out, "01 Jan\tNeujahr \xC3\xA4\n");
     EXPECT_EQ(RunCli({"preview", "--crlf", (folder / "n.json").string(), "2024"}).out, "01 Jan\tNeujahr \xC3\xA4\r\n");
     EXPECT_EQ(RunCli({"preview", (folder / "n.json").string(), "0"}).exitCode, 2);
+}
+
+// The date is the user's locale's text, the display text the file's.
+TEST(Preview, DatesInTheUserLocaleAndDisplayTextsInTheFilesCodePage) {
+    const CScopedLocaleEnvironment russian("ru_RU.UTF-8");
+    SetLocaleNames(MakeUserLocaleNames());
+    const CRun run = RunCli({"preview", ExamplePath("germany.hol").string(), "2024"});
+    SetLocaleNames(MakeEnglishLocaleNames());
+    EXPECT_TRUE(run.out.starts_with("01 \xD1\x8F\xD0\xBD\xD0\xB2.\tNeujahr\n")) << run.out;  // "01 янв."
+    EXPECT_NE(run.out.find("20 \xD0\xBD\xD0\xBE\xD1\x8F\xD0\xB1.\tBu\xC3\x9F- und Bettag\n"), std::string::npos)
+        << run.out;  // "20 нояб.", "Buß"
 }
 
 TEST(CommandLine, WrongUsageEndsWithExitCodeTwo) {

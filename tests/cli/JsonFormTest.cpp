@@ -187,9 +187,21 @@ TEST(JsonForm, BytesAcceptUpperCaseHex) {
     EXPECT_EQ(DisplayOf(DocumentFromJsonText(OneHolidayJson(0x0407, R"({"bytes": "C4FF"})"))), "\xC4\xFF");
 }
 
+// Invisible characters included: they are refused, not dropped.
 TEST(JsonForm, RefusesCharactersTheCodePageCannotHold) {
-    EXPECT_EQ(ErrorOf(OneHolidayJson(0x0407, R"("元日")")),
-              R"(holidays[0].display: the text has characters that code page 1252 cannot hold (write its bytes as {"bytes": "<hex>"}))");
+    const struct {
+        LCID language;
+        const char* text;
+        const char* error;
+    } cases[] = {
+        {0x0407, R"("元日")", R"(code page 1252 cannot hold the character "元" (U+5143))"},
+        {0x0407, R"("Neujahr\u200b")", "code page 1252 cannot hold the character \"\u200B\" (U+200B)"},
+        {0x0411, R"("a\u00adb")", "code page 932 cannot hold the character \"\u00AD\" (U+00AD)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ErrorOf(OneHolidayJson(c.language, c.text)),
+                  std::string("holidays[0].display: ") + c.error + R"( (write the text's bytes as {"bytes": "<hex>"}))");
+    }
 }
 
 // A random document whose texts are random bytes, most of them not valid in

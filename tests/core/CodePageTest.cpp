@@ -1,8 +1,12 @@
 #include "core/CodePage.h"
+#include "core/WindowsLocale.h"
 
 #include <gtest/gtest.h>
 
+#include <unicode/uchar.h>
+
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -57,7 +61,6 @@ TEST(CodePage, KnownCharactersInEachCodePage) {
         const CCodePage codePage(c.codePage);
         EXPECT_EQ(codePage.ToUtf8(c.bytes), c.utf8) << c.codePage;
         EXPECT_EQ(codePage.FromUtf8(c.utf8), c.bytes) << c.codePage;
-        EXPECT_EQ(codePage.ToUtf8Lossy(c.bytes), c.utf8) << c.codePage;
     }
 }
 
@@ -79,12 +82,6 @@ TEST(CodePage, InvalidInputIsReportedNotReplaced) {
     }
 }
 
-TEST(CodePage, LossyDecodingShowsInvalidSequencesAsReplacementCharacters) {
-    EXPECT_EQ(CCodePage(1253).ToUtf8Lossy("a\xD2z"), "a\xEF\xBF\xBDz");
-    EXPECT_EQ(CCodePage(932).ToUtf8Lossy("a\x82"), "a\xEF\xBF\xBD");
-    EXPECT_EQ(CCodePage(0).ToUtf8Lossy("a\xC0\x80z"), "a\xEF\xBF\xBD\xEF\xBF\xBDz");
-}
-
 TEST(CodePage, EmptyTextAndEmbeddedZeroBytes) {
     for (const int number : {0, 1252, 932}) {
         const CCodePage codePage(number);
@@ -94,12 +91,13 @@ TEST(CodePage, EmptyTextAndEmbeddedZeroBytes) {
     }
 }
 
-TEST(CodePage, UnknownCodePageConvertsNothing) {
+TEST(CodePage, UnknownCodePageHoldsOnlyAscii) {
     const CCodePage unknown(12345);
     EXPECT_FALSE(unknown.IsSupported());
-    EXPECT_FALSE(unknown.ToUtf8("abc").has_value());
-    EXPECT_FALSE(unknown.FromUtf8("abc").has_value());
-    EXPECT_EQ(unknown.ToUtf8Lossy("abc"), "abc");
+    EXPECT_EQ(unknown.ToUtf8("abc\x1A"), "abc\x1A");
+    EXPECT_EQ(unknown.FromUtf8("abc\x1A"), "abc\x1A");
+    EXPECT_FALSE(unknown.ToUtf8("\xE4").has_value());
+    EXPECT_FALSE(unknown.FromUtf8("\xC3\xA4").has_value());
 }
 
 TEST(CodePage, BytesThatDecodeButEncodeDifferentlyAreRefused) {
@@ -110,8 +108,6 @@ TEST(CodePage, BytesThatDecodeButEncodeDifferentlyAreRefused) {
     EXPECT_EQ(japanese.ToUtf8("\xFA\x5C"), "\xE7\xBA\x8A");
     EXPECT_FALSE(japanese.ToUtf8("\x87\x90").has_value());
     EXPECT_EQ(japanese.ToUtf8("\x81\xE0"), "\xE2\x89\x92");
-    // The lossy form still shows the character.
-    EXPECT_EQ(japanese.ToUtf8Lossy("\xED\x40"), "\xE7\xBA\x8A");
 }
 
 TEST(CodePage, EveryAcceptedDoubleByteEncodesBackToItself) {
@@ -130,5 +126,41 @@ TEST(CodePage, EveryAcceptedDoubleByteEncodesBackToItself) {
             }
         }
         EXPECT_GT(accepted, 7000) << number;
+    }
+}
+
+// Windows maps the control bytes of every ANSI code page to the control
+// characters of the same numbers; ICU's table for 932 exchanges 0x1A, 0x1C
+// and 0x7F among themselves.
+TEST(CodePage, ControlBytesAreTheControlCharactersInEveryCodePage) {
+    for (const int number : kAnsiCodePages) {
+        const CCodePage codePage(number);
+        for (int control = 0; control <= 0x7F; control = control == 0x1F ? 0x7F : control + 1) {
+            const std::string byte(1, static_cast<char>(control));
+            EXPECT_EQ(codePage.ToUtf8(byte), byte) << number << ": " << control;
+            EXPECT_EQ(codePage.FromUtf8(byte), byte) << number << ": " << control;
+        }
+    }
+}
+
+// Invisible characters (zero-width space and joiners, bidi marks, U+FEFF,
+// variation selectors, the soft hyphen) that a code page lacks must be
+// refused like any other character, never dropped.
+TEST(CodePage, EveryDefaultIgnorableCharacterEncodesExactlyOrIsRefused) {
+    std::vector<std::string> ignorables;
+    for (UChar32 c = 0; c <= 0x10FFFF; ++c) {
+        if ((c < 0xD800 || c > 0xDFFF) && u_hasBinaryProperty(c, UCHAR_DEFAULT_IGNORABLE_CODE_POINT)) {
+            ignorables.push_back(Utf8Of(static_cast<char32_t>(c)));
+        }
+    }
+    ASSERT_GT(ignorables.size(), 4000u);
+    for (const int number : kAnsiCodePages) {
+        const CCodePage codePage(number);
+        for (const std::string& character : ignorables) {
+            const std::string text = "a" + character + "b";
+            if (const auto bytes = codePage.FromUtf8(text)) {
+                EXPECT_EQ(codePage.ToUtf8(*bytes), text) << number;
+            }
+        }
     }
 }

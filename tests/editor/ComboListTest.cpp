@@ -1,5 +1,7 @@
 #include "editor/CComboList.h"
 
+#include "core/CodePage.h"
+
 #include <gtest/gtest.h>
 
 #include <QStringList>
@@ -101,17 +103,27 @@ TEST(ComboList, IdItemsKeepTheirExactBytes) {
     CComboList list(true);
     const std::vector<std::string> idList = {"Xmas", "XMAS", std::string("Caf\xE9", 4), std::string("a\0b", 3)};
     for (const std::string& id : idList) {
-        list.AddId(id);
+        list.AddId(id, CCodePage(0));
     }
     for (const std::string& id : idList) {
         const int position = list.FindId(id);
         ASSERT_NE(position, -1);
         EXPECT_EQ(list.Id(position), id);
     }
-    // Not valid UTF-8: shown with a replacement character, stored unchanged.
-    EXPECT_EQ(list.Text(list.FindId(std::string("Caf\xE9", 4))), QString::fromUtf8("Caf\xEF\xBF\xBD"));
+    // Not valid UTF-8: shown with an escape, stored unchanged.
+    EXPECT_EQ(list.Text(list.FindId(std::string("Caf\xE9", 4))), "Caf\\xE9");
     EXPECT_EQ(list.FindId("xmas"), -1);
     EXPECT_EQ(list.Id(-1), "");
+}
+
+TEST(ComboList, IdsShownInAnotherCodePageAreSortedAgainAndKeepTheSelection) {
+    CComboList list(true);
+    list.AddId("z", CCodePage(1252));
+    list.Select(list.AddId("\xC0", CCodePage(1252)));
+    EXPECT_EQ(Items(list), QStringList({"z", "\u00C0"}));
+    list.ShowIdsIn(CCodePage(0));
+    EXPECT_EQ(Items(list), QStringList({"\\xC0", "z"}));
+    EXPECT_EQ(list.SelectedId(), "\xC0");
 }
 
 TEST(ComboList, RemovingOutsideTheItemsDoesNothing) {

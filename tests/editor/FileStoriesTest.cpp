@@ -59,7 +59,7 @@ TEST_F(FileStoriesTest, TheWorkedExampleBuiltThroughTheWidgetsSavesItsExactBytes
     gui::Click(window.Button(kAddShiftRule));
     gui::RunIdle(window);
     gui::Pick(window.List(kYearList), "2023");  // 1 January 2023 is a Sunday
-    EXPECT_EQ(window.PreviewText().Bytes(), "02 Jan\tY\r\n");
+    EXPECT_EQ(window.PreviewReport(), "02 Jan\tY\r\n");
 
     const QString path = PathIn("example.hol");
     dialogs.saveFiles.push_back(path);
@@ -78,26 +78,26 @@ TEST_F(FileStoriesTest, TheWorkedExampleBuiltThroughTheWidgetsSavesItsExactBytes
 TEST_F(FileStoriesTest, OpenEditPreviewSaveAndOpenAgain) {
     const QString path = OpenExampleCopy("usa.hol");
     gui::Pick(window.List(kYearList), "2027");
-    EXPECT_NE(window.PreviewText().Bytes().find("24 Dec\tChristmas Day\r\n"), std::string::npos);
+    EXPECT_NE(window.PreviewReport().find("24 Dec\tChristmas Day\r\n"), std::string::npos);
 
     // Christmas on the 26th instead, shown as "Xmas".
     gui::Type(window.Edit(kDisplayEdit), "Xmas");
     gui::Type(window.Edit(kFixedDayEdit), "26");
     gui::Click(window.Button(kRefresh));
-    const std::string edited = window.PreviewText().Bytes();
+    const std::string edited = window.PreviewReport();
     EXPECT_NE(edited.find("27 Dec\tXmas\r\n"), std::string::npos);  // a Sunday in 2027: the Monday after
 
     Run(kFileSave);
     EXPECT_TRUE(dialogs.savePaths.isEmpty());
     dialogs.yesNoCancelAnswers.push_back(Answer::No);
     Run(kFileNew);
-    EXPECT_EQ(window.PreviewText().Bytes(), "");
+    EXPECT_EQ(window.PreviewReport(), "");
 
     OpenFile(path);
     EXPECT_EQ(window.windowTitle(), "Tavrin - " + path);
     EXPECT_EQ(window.DisplayText().Bytes(), "Xmas");
     EXPECT_EQ(window.Edit(kFixedDayEdit)->text(), "26");
-    EXPECT_EQ(window.PreviewText().Bytes(), edited);  // Open rebuilt the preview for 2027
+    EXPECT_EQ(window.PreviewReport(), edited);  // Open rebuilt the preview for 2027
 }
 
 TEST_F(FileStoriesTest, SaveAsThenClosingWithYesWritesTheSameFileAgain) {

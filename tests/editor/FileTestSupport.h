@@ -77,7 +77,7 @@ inline EditorSnapshot Snapshot(const CEditorWindow& window) {
             window.CurrentId(),
             window.CurrentRuleset(),
             window.DisplayText().Bytes(),
-            window.PreviewText().Bytes()};
+            window.PreviewReport()};
 }
 
 inline void ExpectSameEditor(const EditorSnapshot& before, const EditorSnapshot& after) {

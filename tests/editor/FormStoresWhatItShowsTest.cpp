@@ -275,6 +275,19 @@ private:
         }
     }
 
+    // The controls that show texts or IDs of the file and still show what
+    // was last shown or stored.
+    std::vector<int> UntouchedTextControls() const {
+        std::vector<int> untouched;
+        for (const int control : {kDisplayEdit, kOffsetReferenceList, kWeekdayReferenceList, kConditionList,
+                                  kShiftTargetList}) {
+            if (storedStates.contains(control) && State(control) == storedStates.at(control)) {
+                untouched.push_back(control);
+            }
+        }
+        return untouched;
+    }
+
     // What the control shows: its text, selected position (-1 for none),
     // checked state, or the position of the checked button in its group.
     QVariant State(int control) const {
@@ -319,7 +332,13 @@ private:
             gui::Type(edit, state.toString());
         } else if (auto* list = qobject_cast<CComboList*>(widget)) {
             if (position != -1) {
+                const std::vector<int> untouched = control == kLanguageList ? UntouchedTextControls() : std::vector<int>();
                 gui::Pick(list, position);
+                // The program shows the texts and IDs again in the language's
+                // code page; what the user had not touched stays untouched.
+                for (const int text : untouched) {
+                    shownStates[text] = storedStates[text] = State(text);
+                }
             }
         } else if (qobject_cast<QRadioButton*>(widget) != nullptr) {
             const QList<QAbstractButton*> buttons = window.Button(control)->group()->buttons();

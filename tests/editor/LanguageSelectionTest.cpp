@@ -1,7 +1,9 @@
 #include "core/WindowsLocale.h"
 #include "editor/CCodePageTextBinding.h"
 #include "resources/ControlIds.h"
+#include "tests/editor/support/DocumentFiles.h"
 #include "tests/editor/support/EditorDriver.h"
+#include "tests/support/RuleBuilders.h"
 
 #include "model/HolidayFile.h"
 
@@ -53,17 +55,19 @@ TEST_F(EditorWindowTest, LanguageListIsSortedIgnoringCase) {
 }
 
 TEST_F(EditorWindowTest, ChoosingALanguageRereadsTheDisplayTextAndPreviewBytes) {
-    gui::Pick(window.List(kLanguageList), FindLanguage(window.List(kLanguageList), 0x0409));
-    window.DisplayText().SetBytes("\xC4");
-    window.PreviewText().SetBytes("01 Jan\t\xC4\r\n");
+    CHoliday holiday = rules::Holiday("X", {rules::Fixed(1, 1)});
+    holiday.display = "\xC4";
+    gui::OpenHolidays(window, dialogs, {holiday}, 0x0409);
     EXPECT_EQ(window.Edit(kDisplayEdit)->text(), QString::fromUtf8("\xC3\x84"));  // Ä in 1252
+    EXPECT_EQ(window.PreviewReport(), "01 Jan\t\xC3\x84\r\n");
 
     gui::Pick(window.List(kLanguageList), FindLanguage(window.List(kLanguageList), kRussian));
     EXPECT_EQ(window.DisplayText().CodePage(), 1251);
     EXPECT_EQ(window.Edit(kDisplayEdit)->text(), QString::fromUtf8("\xD0\x94"));  // Д in 1251
+    EXPECT_EQ(window.PreviewReport(), "01 Jan\t\xD0\x94\r\n");
     EXPECT_TRUE(window.Control<QPlainTextEdit>(kPreviewEdit)->toPlainText().contains(QString::fromUtf8("\xD0\x94")));
     EXPECT_EQ(window.DisplayText().Bytes(), "\xC4");
-    EXPECT_EQ(window.PreviewText().Bytes(), "01 Jan\t\xC4\r\n");
+    EXPECT_EQ(window.Document().GetHoliday(0).display, "\xC4");
 }
 
 TEST_F(EditorWindowTest, ChoosingALanguageAloneLeavesTheDocumentAlone) {

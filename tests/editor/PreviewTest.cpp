@@ -1,14 +1,14 @@
 #include "core/LocaleNames.h"
+#include "model/PreviewReport.h"
 #include "tests/editor/FileTestSupport.h"
 #include "tests/editor/support/DocumentFiles.h"
 #include "tests/support/SampleDocuments.h"
+#include "tests/support/ScopedLocaleEnvironment.h"
 
 #include <QAbstractButton>
 #include <QPlainTextEdit>
 
-#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 using namespace ids;
@@ -30,7 +30,7 @@ class PreviewTest : public files::FileWindowTest {
 protected:
     std::string PreviewOf(int year) {
         gui::Pick(window.List(kYearList), QString::number(year));
-        return window.PreviewText().Bytes();
+        return window.PreviewReport();
     }
 };
 
@@ -43,21 +43,21 @@ struct ExampleYear {
 // Dates worked out by hand from the rules of the example files (Easter 1989
 // on 26 March, 2008 on 23 March, 2024 on 31 March; Buß- und Bettag is the
 // Wednesday before 23 November; the US days observed on the Friday before a
-// Saturday and the Monday after a Sunday). The display texts are the files'
-// Windows-1252 bytes.
+// Saturday and the Monday after a Sunday). The display texts are decoded from
+// the files' Windows-1252.
 const std::vector<ExampleYear>& ExampleYears() {
     static const std::vector<ExampleYear> years = {
         {"germany.hol", 2024, {"01 Jan\tNeujahr", "29 Mar\tKarfreitag", "31 Mar\tOstersonntag",
                                "01 Apr\tOstermontag", "01 May\tTag der Arbeit", "09 May\tChristi Himmelfahrt",
                                "19 May\tPfingstsonntag", "20 May\tPfingstmontag", "30 May\tFronleichnam",
                                "03 Oct\tTag der Deutschen Einheit", "31 Oct\tReformationstag",
-                               "01 Nov\tAllerheiligen", "20 Nov\tBu\xDF- und Bettag", "24 Dec\tHeiligabend",
+                               "01 Nov\tAllerheiligen", "20 Nov\tBu\xC3\x9F- und Bettag", "24 Dec\tHeiligabend",
                                "25 Dec\t1. Weihnachtstag", "26 Dec\t2. Weihnachtstag", "31 Dec\tSilvester"}},
         // Before 1990 there is no Tag der Deutschen Einheit.
         {"germany.hol", 1989, {"01 Jan\tNeujahr", "24 Mar\tKarfreitag", "26 Mar\tOstersonntag",
                                "27 Mar\tOstermontag", "01 May\tTag der Arbeit", "04 May\tChristi Himmelfahrt",
                                "14 May\tPfingstsonntag", "15 May\tPfingstmontag", "25 May\tFronleichnam",
-                               "31 Oct\tReformationstag", "01 Nov\tAllerheiligen", "22 Nov\tBu\xDF- und Bettag",
+                               "31 Oct\tReformationstag", "01 Nov\tAllerheiligen", "22 Nov\tBu\xC3\x9F- und Bettag",
                                "24 Dec\tHeiligabend", "25 Dec\t1. Weihnachtstag", "26 Dec\t2. Weihnachtstag",
                                "31 Dec\tSilvester"}},
         // Ascension falls on 1 May: two lines with the same date, in the
@@ -66,7 +66,7 @@ const std::vector<ExampleYear>& ExampleYears() {
                                "24 Mar\tOstermontag", "01 May\tTag der Arbeit", "01 May\tChristi Himmelfahrt",
                                "11 May\tPfingstsonntag", "12 May\tPfingstmontag", "22 May\tFronleichnam",
                                "03 Oct\tTag der Deutschen Einheit", "31 Oct\tReformationstag",
-                               "01 Nov\tAllerheiligen", "19 Nov\tBu\xDF- und Bettag", "24 Dec\tHeiligabend",
+                               "01 Nov\tAllerheiligen", "19 Nov\tBu\xC3\x9F- und Bettag", "24 Dec\tHeiligabend",
                                "25 Dec\t1. Weihnachtstag", "26 Dec\t2. Weihnachtstag", "31 Dec\tSilvester"}},
         {"usa.hol", 2024, {"01 Jan\tNew Year's Day", "15 Jan\tBirthday of Martin Luther King, Jr.",
                            "19 Feb\tWashington's Birthday", "27 May\tMemorial Day",
@@ -114,7 +114,7 @@ TEST_F(PreviewTest, YearWithoutHolidaysAndEmptyDocumentGiveAnEmptyPreview) {
     PreviewOf(2024);
     dialogs.yesNoCancelAnswers.push_back(IEditorDialogs::Answer::No);
     Run(kFileNew);
-    EXPECT_EQ(window.PreviewText().Bytes(), "");
+    EXPECT_EQ(window.PreviewReport(), "");
     EXPECT_EQ(window.List(kYearList)->SelectedText(), "2024");  // New keeps the year
 }
 
@@ -122,10 +122,11 @@ TEST_F(PreviewTest, ChoosingAYearGivesTheSameAsRefreshingIt) {
     OpenExampleCopy("usa.hol");
     const std::string chosen = PreviewOf(2021);
     PreviewOf(2024);
+    const std::string before = window.PreviewReport();
     window.List(kYearList)->Select(window.List(kYearList)->FindText("2021"));
-    window.PreviewText().SetBytes("stale");
+    EXPECT_EQ(window.PreviewReport(), before);
     gui::Click(window.Button(kRefresh));
-    EXPECT_EQ(window.PreviewText().Bytes(), chosen);
+    EXPECT_EQ(window.PreviewReport(), chosen);
 }
 
 TEST_F(PreviewTest, RefreshShowsTheFormAsEditedWithTwoDigitDays) {
@@ -134,12 +135,12 @@ TEST_F(PreviewTest, RefreshShowsTheFormAsEditedWithTwoDigitDays) {
     gui::RunIdle(window);
     gui::Type(window.Edit(kDisplayEdit), "Y");
     gui::Click(window.Button(kRefresh));
-    EXPECT_EQ(window.PreviewText().Bytes(), "15 May\tY\r\n");
+    EXPECT_EQ(window.PreviewReport(), "15 May\tY\r\n");
 
     gui::Type(window.Edit(kFixedDayEdit), "9");
     gui::Pick(window.List(kFixedMonthList), "February");
     gui::Click(window.Button(kRefresh));
-    EXPECT_EQ(window.PreviewText().Bytes(), "09 Feb\tY\r\n");
+    EXPECT_EQ(window.PreviewReport(), "09 Feb\tY\r\n");
 }
 
 TEST_F(PreviewTest, LeapYearsReach29FebruaryAndTheWalkEndsOn31December) {
@@ -148,41 +149,21 @@ TEST_F(PreviewTest, LeapYearsReach29FebruaryAndTheWalkEndsOn31December) {
     EXPECT_EQ(PreviewOf(2000), PreviewLines({"29 Feb\tLeap day", "31 Dec\tLast day"}));
 }
 
-// Month abbreviations of a user locale other than US English.
-class MonthNames : public ILocaleNames {
-public:
-    explicit MonthNames(std::string march) : marchName(std::move(march)) {}
-    std::string MonthName(int month) const override { return english->MonthName(month); }
-    std::string AbbreviatedMonthName(int month) const override {
-        return month == 3 ? marchName : english->AbbreviatedMonthName(month);
-    }
-    std::string DayName(int weekday) const override { return english->DayName(weekday); }
-    std::string AbbreviatedDayName(int weekday) const override { return english->AbbreviatedDayName(weekday); }
-    std::string MorningDesignator() const override { return english->MorningDesignator(); }
-    std::string AfternoonDesignator() const override { return english->AfternoonDesignator(); }
-
-private:
-    std::unique_ptr<ILocaleNames> english = MakeEnglishLocaleNames();
-    std::string marchName;
-};
-
-TEST_F(PreviewTest, MonthNamesFollowTheUserLocaleInTheFilesCodePage) {
-    struct Case {
-        const char* march;         // UTF-8, as the locale gives it
-        const char* previewBytes;  // Windows-1252, the German file's code page
-    };
-    const Case cases[] = {
-        {"M\xC3\xA4r", "29 M\xE4r\tKarfreitag"},
-        // Greek letters have no place in Windows-1252.
-        {"\xCE\x9C\xCE\xAC\xCF\x81", "29 ???\tKarfreitag"},
-    };
+// The date is the user's locale's text and the display text the file's: a
+// Russian user sees a German file's holidays with Russian month names.
+TEST_F(PreviewTest, DatesInTheUserLocaleAndDisplayTextsInTheFilesCodePage) {
     OpenExampleCopy("germany.hol");
-    for (const Case& test : cases) {
-        SetLocaleNames(std::make_unique<MonthNames>(test.march));
-        const std::string preview = PreviewOf(2024);
-        SetLocaleNames(MakeEnglishLocaleNames());
-        EXPECT_NE(preview.find(std::string(test.previewBytes) + "\r\n"), std::string::npos) << test.march;
-    }
+    CHolidays document;
+    LoadHolidayFile(document, PathIn("germany.hol").toStdString());
+    const CScopedLocaleEnvironment russian("ru_RU.UTF-8");
+    SetLocaleNames(MakeUserLocaleNames());
+    const std::string preview = PreviewOf(2024);
+    const std::string cliPreview = BuildPreviewReport(document, 2024, "\r\n");
+    SetLocaleNames(MakeEnglishLocaleNames());
+    EXPECT_TRUE(preview.starts_with("01 \xD1\x8F\xD0\xBD\xD0\xB2.\tNeujahr\r\n")) << preview;  // "01 янв."
+    EXPECT_NE(preview.find("20 \xD0\xBD\xD0\xBE\xD1\x8F\xD0\xB1.\tBu\xC3\x9F- und Bettag\r\n"), std::string::npos)
+        << preview;  // "20 нояб.", "Buß"
+    EXPECT_EQ(preview, cliPreview);  // as tavrin-cli preview --crlf prints it
 }
 
 }  // namespace

@@ -235,7 +235,7 @@ TEST(RealDialogs, AreWiredToTheWindow) {
 }
 
 TEST(RealDialogs, RenameDialogStartsWithTheOldIdAndTheFocusOnOk) {
-    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Rename, "Xmas");
+    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Rename, "Xmas", CCodePage(1252));
     std::optional<std::string> answer;
     const gui::CNextModal renameDialog([&](QWidget* shown) {
         EXPECT_EQ(shown->windowTitle(), "Rename Holiday");
@@ -249,7 +249,7 @@ TEST(RealDialogs, RenameDialogStartsWithTheOldIdAndTheFocusOnOk) {
 }
 
 TEST(RealDialogs, IdDialogCancelledWithAbbrechenGivesNothing) {
-    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Add, "");
+    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Add, "", CCodePage(1252));
     const gui::CNextModal addDialog([&](QWidget* shown) {
         gui::Type(dialog.IdEdit(), "Easter");
         gui::Click(ButtonWithText(shown, "Abbrechen"));

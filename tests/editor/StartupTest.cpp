@@ -29,7 +29,7 @@ TEST_F(EditorWindowTest, StartsUntitledWithAnEmptyDocument) {
     EXPECT_EQ(window.List(kIdList)->Count(), 0);
     EXPECT_EQ(window.List(kIdList)->Selection(), -1);
     EXPECT_TRUE(window.Edit(kDisplayEdit)->text().isEmpty());
-    EXPECT_TRUE(window.PreviewText().Bytes().empty());
+    EXPECT_TRUE(window.PreviewReport().empty());
     EXPECT_TRUE(dialogs.questions.isEmpty());
 }
 

@@ -1,5 +1,7 @@
 #include "tests/editor/support/CScriptedDialogs.h"
 
+#include "core/CodePage.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,13 +44,15 @@ std::optional<QString> CScriptedDialogs::ChooseSaveFile(const QString& initialPa
     return Next(saveFiles, "save file dialog");
 }
 
-std::optional<std::string> CScriptedDialogs::AskNewHolidayId() {
+std::optional<std::string> CScriptedDialogs::AskNewHolidayId(const CCodePage& codePage) {
     ++newIdRequests;
+    idCodePages.push_back(codePage.Number());
     return Next(newIds, "Add Holiday dialog");
 }
 
-std::optional<std::string> CScriptedDialogs::AskRenamedHolidayId(const std::string& oldId) {
+std::optional<std::string> CScriptedDialogs::AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) {
     renameOffers.push_back(oldId);
+    idCodePages.push_back(codePage.Number());
     return Next(renamedIds, "Rename Holiday dialog");
 }
 

@@ -8,6 +8,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Answers the window's questions from queues filled by the test, and records
 // every message shown. A question without a queued answer fails the test and
@@ -28,6 +29,7 @@ public:
     QStringList openPaths;   // initial paths of ChooseOpenFile
     QStringList savePaths;   // initial paths of ChooseSaveFile
     std::deque<std::string> renameOffers;  // old IDs offered for renaming
+    std::vector<int> idCodePages;          // code pages the ID dialogs were given
     int newIdRequests = 0;
     int aboutBoxes = 0;
 
@@ -36,8 +38,8 @@ public:
     void ShowError(const QString& text) override;
     std::optional<QString> ChooseOpenFile(const QString& initialPath) override;
     std::optional<QString> ChooseSaveFile(const QString& initialPath) override;
-    std::optional<std::string> AskNewHolidayId() override;
-    std::optional<std::string> AskRenamedHolidayId(const std::string& oldId) override;
+    std::optional<std::string> AskNewHolidayId(const CCodePage& codePage) override;
+    std::optional<std::string> AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) override;
     void ShowAbout() override;
 
     // True when every queued answer was used.

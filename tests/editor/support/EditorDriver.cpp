@@ -81,7 +81,9 @@ CNextModal::~CNextModal() {
 
 void CNextModal::Poll() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (handled || modal == nullptr || (className != nullptr && !modal->inherits(className))) {
+    // Only once the modal widget is the active window has it got the focus.
+    if (handled || modal == nullptr || !modal->isActiveWindow() ||
+        (className != nullptr && !modal->inherits(className))) {
         return;
     }
     handled = true;
