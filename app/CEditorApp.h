@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QString>
+
+class CEditorWindow;
 
 // The application: owns the QApplication, runs the editor window modally as
 // the program's only event loop, and ends when the window has closed.
@@ -8,8 +11,14 @@ class CEditorApp {
 public:
     CEditorApp(int& argc, char** argv);
 
-    // Runs the editor window; returns the process exit code.
-    int Run();
+    // Runs the editor window, showing `file` first when one is given;
+    // returns the process exit code.
+    int Run(const QString& file);
+
+    // Shows the file named on the command line as File > Open of it does; a
+    // file that cannot be opened is reported in the same way and leaves the
+    // window as it was. An empty name opens nothing.
+    static void OpenStartFile(CEditorWindow& window, const QString& file);
 
 private:
     QApplication application;

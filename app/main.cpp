@@ -1,6 +1,25 @@
 #include "app/CEditorApp.h"
+#include "app/CommandLine.h"
+
+#include <QStringList>
+
+#include <cstdio>
 
 int main(int argc, char** argv) {
-    CEditorApp app(argc, argv);
-    return app.Run();
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    // Read before the QApplication exists, which needs a display.
+    const CCommandLine commandLine = ParseCommandLine(arguments);
+    if (commandLine.action != CCommandLine::Action::RunEditor) {
+        std::FILE* stream = commandLine.action == CCommandLine::Action::UsageError ? stderr : stdout;
+        std::fputs(commandLine.text.toLocal8Bit().constData(), stream);
+        return commandLine.ExitCode();
+    }
+    // Qt sees only the program's name: every argument was read above, and a
+    // file named like one of Qt's own options (-style) is still a file.
+    int qtArgc = 1;
+    CEditorApp app(qtArgc, argv);
+    return app.Run(commandLine.file);
 }

@@ -1,6 +1,7 @@
 #include "cli/HolidayCalendar.h"
 
 #include "cli/CliError.h"
+#include "core/ProgramInfo.h"
 
 #include <fmt/format.h>
 #include <libical/ical.h>
@@ -115,12 +116,15 @@ ComponentPtr MakeEvent(const CListedHoliday& holiday, const icaltimetype& stamp)
     return event;
 }
 
+// The program that wrote the calendar, with its version.
+std::string ProductId() { return std::string("-//Tavrin//Tavrin ") + kProgramVersion + "//EN"; }
+
 }  // namespace
 
 std::string BuildHolidayCalendar(const std::vector<CListedHoliday>& holidays, std::int64_t stampSeconds) {
     const ComponentPtr calendar(Checked(icalcomponent_new(ICAL_VCALENDAR_COMPONENT)));
     icalcomponent_add_property(calendar.get(), Checked(icalproperty_new_version("2.0")));
-    icalcomponent_add_property(calendar.get(), Checked(icalproperty_new_prodid("-//Tavrin//Tavrin " TAVRIN_VERSION "//EN")));
+    icalcomponent_add_property(calendar.get(), Checked(icalproperty_new_prodid(ProductId().c_str())));
     const icaltimetype stamp =
         icaltime_from_timet_with_zone(static_cast<std::time_t>(stampSeconds), 0, icaltimezone_get_utc_timezone());
     for (const CListedHoliday& holiday : holidays) {

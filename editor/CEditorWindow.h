@@ -111,6 +111,10 @@ public:
     // File commands and closing.
     void OnFileNew();
     void OnFileOpen();
+    // The end of File > Open once the file is chosen, also used at start-up:
+    // shows the file at the absolute `path`, or says why it cannot and keeps
+    // the document and file the window had.
+    void OpenDocument(const QString& path);
     void OnFileSave();
     void OnFileSaveAs();
     void OnFileExit();

@@ -110,24 +110,26 @@ void CEditorWindow::OnFileOpen() {
     if (!AskToSaveWork()) {
         return;
     }
-    const std::optional<QString> chosen = Dialogs().ChooseOpenFile(filePath);
-    if (!chosen) {
-        return;
+    if (const std::optional<QString> chosen = Dialogs().ChooseOpenFile(filePath)) {
+        OpenDocument(*chosen);
     }
+}
+
+void CEditorWindow::OpenDocument(const QString& path) {
     // Loaded on the side, so that a file that cannot be read leaves the
     // editor as it was.
     CHolidays loaded;
     try {
-        LoadHolidayFile(loaded, NativePath(*chosen));
+        LoadHolidayFile(loaded, NativePath(path));
     } catch (const CFileAccessError& error) {
-        Dialogs().ShowError(OpenFailureMessage(*chosen, error.Reason()));
+        Dialogs().ShowError(OpenFailureMessage(path, error.Reason()));
         return;
     } catch (const CHolidayFileError& error) {
-        Dialogs().ShowError(OpenFailureMessage(*chosen, error.what()));
+        Dialogs().ShowError(OpenFailureMessage(path, error.what()));
         return;
     }
     document = std::move(loaded);
-    filePath = *chosen;
+    filePath = path;
     FillFromDocument();
     // The old form belongs to the old document and must not be stored into
     // the new one.

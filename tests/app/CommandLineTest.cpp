@@ -1,0 +1,51 @@
+#include "app/CommandLine.h"
+#include "core/ProgramInfo.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Action = CCommandLine::Action;
+
+struct ArgumentsCase {
+    QStringList arguments;  // after the program's name
+    Action action;
+    QString file;
+    int exitCode;
+};
+
+const ArgumentsCase kArgumentsCases[] = {
+    {{}, Action::RunEditor, "", 0},
+    {{"germany.hol"}, Action::RunEditor, "germany.hol", 0},
+    {{"--", "-style"}, Action::RunEditor, "-style", 0},
+    {{"--help"}, Action::PrintHelp, "", 0},
+    {{"-h", "germany.hol"}, Action::PrintHelp, "", 0},
+    {{"--version"}, Action::PrintVersion, "", 0},
+    {{"-v"}, Action::PrintVersion, "", 0},
+    {{"--open"}, Action::UsageError, "", 2},
+    {{"-style", "fusion"}, Action::UsageError, "", 2},
+    {{"--help-all"}, Action::UsageError, "", 2},
+    {{"a.hol", "b.hol"}, Action::UsageError, "", 2},
+};
+
+TEST(CommandLine, StartsTheEditorWithAtMostOneFileAndRefusesEverythingElse) {
+    for (const ArgumentsCase& test : kArgumentsCases) {
+        const CCommandLine commandLine = ParseCommandLine(QStringList{"/usr/bin/tavrin"} + test.arguments);
+        const std::string arguments = test.arguments.join(' ').toStdString();
+        EXPECT_EQ(commandLine.action, test.action) << arguments;
+        EXPECT_EQ(commandLine.file, test.file) << arguments;
+        EXPECT_EQ(commandLine.ExitCode(), test.exitCode) << arguments;
+    }
+}
+
+TEST(CommandLine, HelpVersionAndUsageErrorsNameTheProgram) {
+    const QString usage = "Usage: tavrin [options] [file]\n";
+    const QString help = ParseCommandLine({"/usr/bin/tavrin", "--help"}).text;
+    EXPECT_TRUE(help.startsWith(usage)) << help.toStdString();
+    EXPECT_TRUE(help.contains("--version")) << help.toStdString();
+    EXPECT_EQ(ParseCommandLine({"/usr/bin/tavrin", "--version"}).text, QString("tavrin %1\n").arg(kProgramVersion));
+    EXPECT_EQ(ParseCommandLine({"/usr/bin/tavrin", "--open"}).text, "tavrin: Unknown option 'open'.\n" + help);
+    EXPECT_TRUE(ParseCommandLine({"/usr/bin/tavrin", "a.hol", "b.hol"}).text.startsWith("tavrin: Unexpected argument 'b.hol'"));
+}
+
+}  // namespace

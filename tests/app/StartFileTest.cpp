@@ -1,0 +1,67 @@
+#include "app/CEditorApp.h"
+#include "tests/editor/FileTestSupport.h"
+
+#include <QDir>
+
+#include <functional>
+
+using files::ExpectSameEditor;
+using files::Snapshot;
+
+namespace {
+
+// The editor started with a file next to one that opened the same file
+// through File > Open.
+class StartFileTest : public files::FileWindowTest {
+protected:
+    files::EditorSnapshot OpenedThroughTheMenu(const QString& path) {
+        CScriptedDialogs menuDialogs;
+        CEditorWindow opened(&menuDialogs);
+        menuDialogs.openFiles.push_back(path);
+        opened.OnFileOpen();
+        menuErrors = menuDialogs.errors;
+        return Snapshot(opened);
+    }
+
+    // Starts with the file's name relative to the folder, as a file manager
+    // or a shell may give it.
+    void StartWith(const QString& name) {
+        const QString previous = QDir::currentPath();
+        ASSERT_TRUE(QDir::setCurrent(folder.path()));
+        CEditorApp::OpenStartFile(window, name);
+        QDir::setCurrent(previous);
+    }
+
+    QStringList menuErrors;
+};
+
+TEST_F(StartFileTest, ShowsTheFileAsFileOpenDoes) {
+    const QString path = PathIn("germany.hol");
+    ASSERT_TRUE(QFile::copy(files::ExamplePath("germany.hol"), path));
+    StartWith("germany.hol");
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_EQ(window.windowTitle(), "Tavrin - " + path);
+    EXPECT_GT(window.Document().GetHolidayCount(), 0);
+    ExpectSameEditor(OpenedThroughTheMenu(path), Snapshot(window));
+}
+
+TEST_F(StartFileTest, FileThatCannotBeOpenedIsReportedAsByFileOpenAndTheEditorStartsUntitled) {
+    const std::pair<const char*, std::vector<std::uint8_t>> kUnreadable[] = {
+        {"missing.hol", {}},
+        {"short.hol", {0x09, 0x04}},  // ends inside the language field
+    };
+    const files::EditorSnapshot untitled = Snapshot(window);
+    for (const auto& [name, bytes] : kUnreadable) {
+        if (!bytes.empty()) {
+            files::WriteBytes(PathIn(name), bytes);
+        }
+        dialogs.errors.clear();
+        StartWith(name);
+        OpenedThroughTheMenu(PathIn(name));
+        ASSERT_EQ(dialogs.errors.size(), 1) << name;
+        EXPECT_EQ(dialogs.errors, menuErrors) << name;
+        ExpectSameEditor(untitled, Snapshot(window));
+    }
+}
+
+}  // namespace

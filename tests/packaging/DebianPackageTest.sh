@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Makes the Debian package with cpack as a user does and checks its name, its
+# files and that apt can install it with the dependencies dpkg-shlibdeps found.
+set -euo pipefail
+. "$(dirname "$0")/PackagingTestSupport.sh"
+require_tools cpack dpkg-deb dpkg-shlibdeps file apt-get
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
+  fail "cpack failed: $(cat "$work/cpack.log")"
+package="$work/tavrin_${version}_$(dpkg --print-architecture).deb"
+[ -f "$package" ] || fail "no $package: $(ls "$work")"
+
+expect_same "packaged files" "$(installed_files | sed 's|^|./usr/|')" \
+  "$(dpkg-deb -c "$package" | awk '{ print $6 }' | grep -v '/$' | LC_ALL=C sort)"
+depends=$(dpkg-deb -f "$package" Depends)
+[[ "$depends" == *libqt6widgets6* ]] || fail "the dependencies lack the libraries the programs link: $depends"
+apt-get install --simulate "$package" >"$work/apt.log" 2>&1 || fail "apt cannot install the package: $(cat "$work/apt.log")"
