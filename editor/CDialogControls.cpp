@@ -42,7 +42,15 @@ namespace {
 // A drop-down list's closed height: one line of an edit.
 constexpr int kClosedListHeight = 12;
 
-QWidget* CreateWidget(QDialog& dialog, const CControlTemplate& control) {
+// In a dialog with a default button, Enter presses the push button that has
+// the focus, and the default button while the focus is elsewhere. A dialog
+// without one (the main window) lets no button take Enter.
+bool HasDefaultButton(const CDialogTemplate& dialogTemplate) {
+    return std::any_of(dialogTemplate.controls.begin(), dialogTemplate.controls.end(),
+                       [](const CControlTemplate& control) { return control.Has(kDefaultButton); });
+}
+
+QWidget* CreateWidget(QDialog& dialog, const CControlTemplate& control, bool buttonsTakeEnter) {
     const QString text = QString::fromUtf8(control.text);
     switch (control.kind) {
     case ControlKind::GroupBox:
@@ -61,7 +69,7 @@ QWidget* CreateWidget(QDialog& dialog, const CControlTemplate& control) {
     }
     case ControlKind::PushButton: {
         auto* button = new QPushButton(text, &dialog);
-        button->setAutoDefault(false);
+        button->setAutoDefault(buttonsTakeEnter);
         button->setDefault(control.Has(kDefaultButton));
         return button;
     }
@@ -107,8 +115,9 @@ QSize CDialogControls::Build(QDialog& dialog, const CDialogTemplate& dialogTempl
     CDialogUnits units(dialog.font());
     QButtonGroup* radioGroup = nullptr;
     QWidget* previousFocusable = nullptr;
+    const bool buttonsTakeEnter = HasDefaultButton(dialogTemplate);
     for (const CControlTemplate& control : dialogTemplate.controls) {
-        QWidget* widget = CreateWidget(dialog, control);
+        QWidget* widget = CreateWidget(dialog, control, buttonsTakeEnter);
         if (control.kind == ControlKind::Label || control.kind == ControlKind::CheckBox ||
             control.kind == ControlKind::RadioButton) {
             units.FitWidth(widget->sizeHint().width(), control.width);

@@ -20,7 +20,8 @@ public:
     // quarter of the average character width, a vertical unit an eighth of
     // the character height. Fonts wider than the one the layout was drawn
     // for widen the horizontal unit until every caption fits, so the layout
-    // keeps its proportions. Returns the client size in pixels.
+    // keeps its proportions. In a dialog with a default button, Enter
+    // presses the focused push button. Returns the client size in pixels.
     QSize Build(QDialog& dialog, const CDialogTemplate& dialogTemplate, QPoint origin = {});
 
     QWidget* Widget(int id) const;  // nullptr for an unknown id

@@ -248,13 +248,62 @@ TEST(RealDialogs, RenameDialogStartsWithTheOldIdAndTheFocusOnOk) {
     EXPECT_EQ(answer, std::optional<std::string>("Xmas"));
 }
 
-TEST(RealDialogs, IdDialogCancelledWithAbbrechenGivesNothing) {
-    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Add, "", CCodePage(1252));
-    const gui::CNextModal addDialog([&](QWidget* shown) {
-        gui::Type(dialog.IdEdit(), "Easter");
-        gui::Click(ButtonWithText(shown, "Abbrechen"));
-    });
-    EXPECT_EQ(dialog.Ask(), std::nullopt);
+// Enter and Space press the button that has the focus; Enter elsewhere
+// presses OK; Esc and the close box cancel. Add offers "" and gets "Easter"
+// typed, Rename offers "Xmas".
+TEST(RealDialogs, IdDialogsAnswerEachKeyAsTheFocusedControlDoes) {
+    using Purpose = CHolidayIdDialog::Purpose;
+    enum class Route { Enter, Space, Esc, Click, CloseBox };
+    const char* const kRouteNames[] = {"Enter", "Space", "Esc", "click", "close box"};
+    const struct {
+        Purpose purpose;
+        QStringList focusPath;  // controls focused in turn after opening; "edit" is the ID field
+        Route route;
+        std::optional<std::string> answer;
+    } cases[] = {
+        {Purpose::Add, {}, Route::Enter, "Easter"},
+        {Purpose::Add, {"OK"}, Route::Enter, "Easter"},
+        {Purpose::Add, {"OK"}, Route::Space, "Easter"},
+        {Purpose::Add, {"Abbrechen"}, Route::Enter, std::nullopt},
+        {Purpose::Add, {"Abbrechen"}, Route::Space, std::nullopt},
+        {Purpose::Add, {"Abbrechen"}, Route::Click, std::nullopt},
+        {Purpose::Add, {"Abbrechen", "edit"}, Route::Enter, "Easter"},
+        {Purpose::Add, {}, Route::Esc, std::nullopt},
+        {Purpose::Add, {}, Route::CloseBox, std::nullopt},
+        {Purpose::Rename, {}, Route::Enter, "Xmas"},
+        {Purpose::Rename, {"Abbrechen"}, Route::Enter, std::nullopt},
+        {Purpose::Rename, {"Abbrechen", "edit"}, Route::Enter, "Xmas"},
+        {Purpose::Rename, {"OK"}, Route::Esc, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const bool add = c.purpose == Purpose::Add;
+        CHolidayIdDialog dialog(c.purpose, add ? "" : "Xmas", CCodePage(1252));
+        const gui::CNextModal shown([&](QWidget* modal) {
+            if (add) {
+                gui::TypeMore(dialog.IdEdit(), "Easter");
+            }
+            for (const QString& name : c.focusPath) {
+                QWidget* control = name == "edit" ? static_cast<QWidget*>(dialog.IdEdit()) : ButtonWithText(modal, name);
+                control->setFocus(Qt::TabFocusReason);
+                ASSERT_EQ(QApplication::focusWidget(), control) << name.toStdString();
+            }
+            QWidget* focused = QApplication::focusWidget();
+            switch (c.route) {
+            case Route::Enter: gui::PressKey(focused, Qt::Key_Return); break;
+            case Route::Space: gui::PressKey(focused, Qt::Key_Space); break;
+            case Route::Esc: gui::PressKey(focused, Qt::Key_Escape); break;
+            case Route::Click: gui::Click(qobject_cast<QPushButton*>(focused)); break;
+            case Route::CloseBox: modal->close(); break;
+            }
+            if (modal->isVisible()) {
+                ADD_FAILURE() << "the dialog stayed open";
+                dialog.done(QDialog::Rejected);
+            }
+        });
+        EXPECT_EQ(dialog.Ask(), c.answer) << (add ? "Add" : "Rename") << ", focus "
+                                          << c.focusPath.join(", ").toStdString() << ", route "
+                                          << kRouteNames[static_cast<int>(c.route)];
+    }
 }
 
 // The delete confirmations and the refusals of reserved IDs and IDs with
