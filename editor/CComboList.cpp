@@ -2,7 +2,12 @@
 
 #include "core/ShownText.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QByteArray>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
 
 #include <algorithm>
 #include <vector>
@@ -15,11 +20,42 @@ QString ShownId(const QByteArray& id, const CCodePage& codePage) {
     return QString::fromStdString(ShowText(codePage, std::string_view(id.constData(), static_cast<std::size_t>(id.size()))));
 }
 
+// The application's style, except that a list opens below its field as a
+// scrolling list instead of a menu over it (which some styles, Fusion among
+// them, make as tall as the screen and scroll with arrows).
+class CScrollingListStyle : public QProxyStyle {
+public:
+    CScrollingListStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        return hint == SH_ComboBox_Popup ? 0 : QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// One style for all lists, owned by the application.
+QStyle* ScrollingListStyle() {
+    static QPointer<QStyle> style;
+    if (style.isNull()) {
+        style = new CScrollingListStyle;
+        style->setParent(QApplication::instance());
+    }
+    return style;
+}
+
 }  // namespace
 
 CComboList::CComboList(bool isSorted, QWidget* parent) : QComboBox(parent), sorted(isSorted) {
+    setStyle(ScrollingListStyle());
     setInsertPolicy(QComboBox::NoInsert);
     setCurrentIndex(-1);
+}
+
+void CComboList::SetListHeight(int pixels) {
+    // Every row is at least a pixel tall, so this many rows always reach the
+    // height; the limit of the list's frame cuts them there.
+    setMaxVisibleItems(std::max(1, pixels));
+    view()->parentWidget()->setMaximumHeight(pixels);
 }
 
 int CComboList::AddItem(const QString& text, const QVariant& value) {

@@ -20,6 +20,12 @@ public:
     explicit CComboList(bool sorted, QWidget* parent = nullptr);
 
     bool IsSorted() const { return sorted; }
+
+    // The list opens below the field as a list of at most this many pixels
+    // that scrolls with a vertical scroll bar; a list whose items need less
+    // room is as tall as they are.
+    void SetListHeight(int pixels);
+
     int Count() const { return count(); }
 
     // Adds an item and returns its position.

@@ -151,8 +151,8 @@ QSize CDialogControls::Build(QDialog& dialog, const CDialogTemplate& dialogTempl
         widget->setGeometry(origin.x() + units.X(control.x), origin.y() + units.Y(control.y), units.X(control.width),
                             units.Y(height));
         if (auto* list = qobject_cast<CComboList*>(widget)) {
-            // The template's height is the list's open height.
-            list->setMaxVisibleItems(std::max(1, (control.height - kClosedListHeight) / 8));
+            // The template's height is the field's with its list open.
+            list->SetListHeight(units.Y(control.height) - units.Y(kClosedListHeight));
         }
         if (control.kind == ControlKind::Icon) {
             qobject_cast<QLabel*>(widget)->setPixmap(

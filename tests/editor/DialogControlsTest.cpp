@@ -2,9 +2,11 @@
 #include "editor/CDialogControls.h"
 #include "resources/ControlIds.h"
 #include "resources/Templates.h"
+#include "tests/editor/support/EditorDriver.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QDialog>
 #include <QFontMetrics>
@@ -12,8 +14,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
+#include <algorithm>
 #include <set>
+#include <string>
 
 TEST(DialogUnits, AreAQuarterOfTheAverageWidthAndAnEighthOfTheHeight) {
     const QFont font;
@@ -132,5 +137,48 @@ TEST(DialogControls, EveryCaptionFitsItsControlWhateverTheFont) {
                     << dialogTemplate->caption << ", " << pointSize << " pt, " << widget->objectName().toStdString();
             }
         }
+    }
+}
+
+// A drop-down opens below its field (overlapping its last pixel row); the
+// table gives the height of the field with its list open. A list whose items
+// need more room scrolls with a vertical scroll bar; one whose items fit
+// shows them all.
+TEST_F(EditorWindowTest, DropDownListsOpenAsScrollingListsOfTheTablesHeight) {
+    for (int i = 0; i < 30; ++i) {
+        gui::AddHoliday(window, dialogs, "Holiday " + std::to_string(i));
+    }
+    window.move(0, 0);
+    window.show();
+    const CDialogUnits units(window.font());
+    const struct {
+        int id;
+        bool itemsFit;
+    } cases[] = {
+        {ids::kYearList, false},
+        {ids::kLanguageList, false},
+        {ids::kIdList, false},
+        {ids::kOffsetDirectionList, true},
+        {ids::kWeekdayOrdinalList, true},  // with an edit field
+    };
+    for (const auto& c : cases) {
+        const auto& table = MainDialogTemplate().controls;
+        const auto control = std::find_if(table.begin(), table.end(), [&](const auto& t) { return t.id == c.id; });
+        CComboList* list = window.List(c.id);
+        list->showPopup();
+        const QAbstractItemView* view = list->view();
+        const QWidget* popup = view->window();
+        ASSERT_TRUE(popup->isVisible()) << c.id;
+        const int openHeight = popup->geometry().bottom() + 1 - list->mapToGlobal(QPoint(0, 0)).y();
+        EXPECT_NEAR(popup->geometry().top(), list->mapToGlobal(QPoint(0, list->height())).y(), 1) << c.id;
+        EXPECT_EQ(view->verticalScrollBar()->isVisible(), !c.itemsFit) << c.id;
+        if (c.itemsFit) {
+            EXPECT_LE(openHeight, units.Y(control->height)) << c.id;
+            EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(view->model()->index(list->Count() - 1, 0))))
+                << c.id;
+        } else {
+            EXPECT_NEAR(openHeight, units.Y(control->height), 2) << c.id;
+        }
+        list->hidePopup();
     }
 }
