@@ -1,30 +1,22 @@
 #include "calc/YearCalculation.h"
 
 #include "calc/ReferenceFeasts.h"
+#include "core/Weekday.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <optional>
 #include <queue>
+#include <string_view>
 
 namespace {
 
 constexpr int kFirstYearWithDays = 0;
 constexpr int kLastYearWithDays = 9999;
-constexpr int kDaysPerWeek = 7;
 
 bool IsDayNumber(std::int64_t day) {
     return day >= CDateTime::kFirstDayNumber && day <= CDateTime::kLastDayNumber;
-}
-
-bool IsWeekday(std::int32_t weekday) {
-    return weekday >= 0 && weekday < kDaysPerWeek;
-}
-
-// 0 = Monday ... 6 = Sunday, for a day number >= 1.
-int WeekdayOf(int day) {
-    return (day + 6) % kDaysPerWeek;
 }
 
 // Day number of a date of the year, or 0 when there is none (invalid date, or
@@ -53,34 +45,31 @@ bool RulesetApplies(const CRuleset& ruleset, int year) {
     return interval == 0 ? sinceFirst == 0 : sinceFirst % interval == 0;
 }
 
-// The weekday step from `from` to weekday `weekday` in `direction` (0 before,
-// 1 before/on, 2 on/after, 3 after), taking the count-th such weekday; any
-// other direction does not move and ignores the count. Nothing for a weekday
-// outside 0..6. Relative rules and shift rules both step through here. The
-// result may lie outside the day numbers; counts of any int value fit the
-// 64-bit arithmetic.
+// The weekday step from `from` to weekday `weekday` in `direction` (an
+// EDirection), taking the count-th such weekday; any other direction does not
+// move and ignores the count. Nothing for a weekday outside Monday..Sunday.
+// Relative rules and shift rules both step through here. The result may lie
+// outside the day numbers; counts of any int value fit the 64-bit arithmetic.
 std::optional<std::int64_t> WeekdayStep(int from, std::int32_t weekday, std::int32_t direction,
                                         std::int32_t count) {
     if (!IsWeekday(weekday)) {
         return std::nullopt;
     }
-    if (direction < 0 || direction > 3) {
-        return from;
-    }
-    const int back = (WeekdayOf(from) - weekday + kDaysPerWeek) % kDaysPerWeek;     // [0, 6]
-    const int forward = (weekday - WeekdayOf(from) + kDaysPerWeek) % kDaysPerWeek;  // [0, 6]
+    const int back = (WeekdayOfDayNumber(from) - weekday + kDaysPerWeek) % kDaysPerWeek;     // [0, 6]
+    const int forward = (weekday - WeekdayOfDayNumber(from) + kDaysPerWeek) % kDaysPerWeek;  // [0, 6]
     const std::int64_t furtherWeeks = count > 1 ? std::int64_t{count} - 1 : 0;
     const std::int64_t further = kDaysPerWeek * furtherWeeks;
     switch (direction) {
-    case 0: return std::int64_t{from} - (back == 0 ? kDaysPerWeek : back) - further;
-    case 1: return std::int64_t{from} - back - further;
-    case 2: return std::int64_t{from} + forward + further;
-    default: return std::int64_t{from} + (forward == 0 ? kDaysPerWeek : forward) + further;
+    case kBefore: return std::int64_t{from} - (back == 0 ? kDaysPerWeek : back) - further;
+    case kBeforeOn: return std::int64_t{from} - back - further;
+    case kOnAfter: return std::int64_t{from} + forward + further;
+    case kAfter: return std::int64_t{from} + (forward == 0 ? kDaysPerWeek : forward) + further;
+    default: return from;
     }
 }
 
-// Fixed weekday of a month: the ordinal-th (0..3 first..fourth, 4 fifth,
-// 5 last) weekday of the month, or 0 when there is none.
+// Fixed weekday of a month: the ordinal-th weekday of the month, or 0 when
+// there is none.
 int WeekdayOfMonth(int year, const CRuleset& ruleset) {
     const std::int32_t month = ruleset.weekdayMonth;
     const std::int32_t weekday = ruleset.monthWeekday;
@@ -91,19 +80,23 @@ int WeekdayOfMonth(int year, const CRuleset& ruleset) {
     }
     // The latest `weekday` on or before x.
     const auto onOrBefore = [weekday](int x) {
-        return x - (WeekdayOf(x) - weekday + kDaysPerWeek) % kDaysPerWeek;
+        return x - (WeekdayOfDayNumber(x) - weekday + kDaysPerWeek) % kDaysPerWeek;
     };
-    if (ordinal >= 0 && ordinal <= 3) {
-        return onOrBefore(DayNumberOf(year, month, 7 * (ordinal + 1)));
-    }
-    if (ordinal == 4) {
-        const int fifth = onOrBefore(DayNumberOf(year, month, 28) + 7);
+    switch (ordinal) {
+    case CRuleset::kFirst:
+    case CRuleset::kSecond:
+    case CRuleset::kThird:
+    case CRuleset::kFourth:
+        return onOrBefore(DayNumberOf(year, month, kDaysPerWeek * (ordinal + 1)));  // day 7, 14, 21 or 28
+    case CRuleset::kFifth: {
+        const int fifth = onOrBefore(DayNumberOf(year, month, 28) + kDaysPerWeek);
         return fifth <= lastDay ? fifth : 0;
     }
-    if (ordinal == 5) {
+    case CRuleset::kLast:
         return onOrBefore(lastDay);
+    default:
+        return 0;
     }
-    return 0;
 }
 
 // Appends a computed day if it is a day number and the list has room.
@@ -143,13 +136,13 @@ void CYearCalculation::Run(const std::vector<CHoliday>& holidays, int calcYear) 
 
 void CYearCalculation::EnterReferenceFeasts() {
     const bool hasDays = year >= kFirstYearWithDays && year <= kLastYearWithDays;
-    const std::pair<const char*, CDateTime (*)(int)> feasts[] = {
-        {"EASTER_REF", &GetEasterDate},
-        {"ORTHODOX_EASTER_REF", &GetOrthodoxEasterDate},
-        {"ADVENT_REF", &GetAdventDate},
+    const std::pair<std::string_view, CDateTime (*)(int)> feasts[] = {
+        {kEasterReferenceId, &GetEasterDate},
+        {kOrthodoxEasterReferenceId, &GetOrthodoxEasterDate},
+        {kAdventReferenceId, &GetAdventDate},
     };
     for (const auto& [id, feastOf] : feasts) {
-        COccurrences& list = occurrences[id];
+        COccurrences& list = occurrences[std::string(id)];
         if (hasDays) {
             list.dates.push_back(feastOf(year));
             ++heldDates;
@@ -261,33 +254,33 @@ CYearCalculation::CEvaluation CYearCalculation::Evaluate(const CHoliday& holiday
 // Returns the reference that is not resolved, or nullptr.
 const std::string* CYearCalculation::AppendRuleDays(const CRuleset& ruleset, std::vector<int>& days) {
     switch (ruleset.ruleKind) {
-    case 0:
+    case CRuleset::kFixedDate:
         if (const int day = DayNumberOf(year, ruleset.fixedMonth, ruleset.fixedDay); day != 0) {
             AppendDay(days, day);
         }
         return nullptr;
-    case 1:
+    case CRuleset::kWeekdayOfMonth:
         if (const int day = WeekdayOfMonth(year, ruleset); day != 0) {
             AppendDay(days, day);
         }
         return nullptr;
-    case 2:
+    case CRuleset::kRelativeDate:
         break;
     default:
         return nullptr;
     }
 
-    if (ruleset.relativeKind == 0) {
+    if (ruleset.relativeKind == CRuleset::kFixedNumberOfDays) {
         const COccurrences* reference = Find(ruleset.offsetReference);
         if (reference == nullptr) {
             return &ruleset.offsetReference;
         }
-        const std::int64_t offset = ruleset.offsetDirection == 0 ? -std::int64_t{ruleset.offsetDays}
+        const std::int64_t offset = ruleset.offsetDirection == kBefore ? -std::int64_t{ruleset.offsetDays}
                                                                  : std::int64_t{ruleset.offsetDays};
         for (const CDateTime& date : reference->dates) {
             AppendDay(days, date.GetDayNumber() + offset);
         }
-    } else if (ruleset.relativeKind == 1) {
+    } else if (ruleset.relativeKind == CRuleset::kFixedWeekday) {
         const COccurrences* reference = Find(ruleset.weekdayReference);
         if (reference == nullptr) {
             return &ruleset.weekdayReference;
@@ -315,9 +308,9 @@ const std::string* CYearCalculation::ApplyShiftRules(const std::vector<CShiftRul
         bool drop = false;
         for (const CShiftRule& rule : rules) {
             bool matches = false;
-            if (rule.conditionKind == 0) {
-                matches = WeekdayOf(day) == rule.conditionWeekday;
-            } else if (rule.conditionKind == 1) {
+            if (rule.conditionKind == CShiftRule::kOnWeekday) {
+                matches = WeekdayOfDayNumber(day) == rule.conditionWeekday;
+            } else if (rule.conditionKind == CShiftRule::kOnHoliday) {
                 COccurrences* condition = Find(rule.conditionHoliday);
                 if (condition == nullptr) {
                     return &rule.conditionHoliday;
@@ -329,13 +322,13 @@ const std::string* CYearCalculation::ApplyShiftRules(const std::vector<CShiftRul
             if (!matches) {
                 continue;
             }
-            if (rule.action == 0) {
+            if (rule.action == CShiftRule::kShiftToWeekday) {
                 if (const auto moved = WeekdayStep(day, rule.shiftWeekday, rule.shiftDirection,
                                                    rule.shiftCount)) {
                     drop = !IsDayNumber(*moved);
                     day = drop ? day : static_cast<int>(*moved);
                 }
-            } else if (rule.action == 1) {
+            } else if (rule.action == CShiftRule::kShiftToHoliday) {
                 COccurrences* target = Find(rule.shiftTarget);
                 if (target == nullptr) {
                     return &rule.shiftTarget;
@@ -363,7 +356,7 @@ const std::string* CYearCalculation::ApplyShiftRules(const std::vector<CShiftRul
                     }
                     day = best->first;
                 }
-            } else if (rule.action == 2) {
+            } else if (rule.action == CShiftRule::kDrop) {
                 drop = true;
             }
             break;
@@ -386,7 +379,7 @@ void CYearCalculation::Enter(const CHoliday& holiday, int position, std::vector<
     for (const int day : days) {
         list.dates.push_back(DateOfDayNumber(day));
     }
-    if (holiday.referenceOnly != 0) {
+    if (holiday.referenceOnly != CHoliday::kListed) {
         return;
     }
     const auto entry = static_cast<std::uint32_t>(listed.size());

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/CDateTime.h"
-#include "model/Holiday.h"
+#include "records/Holiday.h"
 
 #include <array>
 #include <cstddef>

@@ -2,6 +2,7 @@
 
 #include "calc/YearCalculation.h"
 #include "cli/ReferenceCycles.h"
+#include "records/HolidayId.h"
 #include "core/CodePage.h"
 #include "core/ShownText.h"
 #include "core/WindowsLocale.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr std::size_t kMaxIdCharacters = 64;
 // A cycle message names at most this many other holidays.
 constexpr std::size_t kMaxNamedCycleMembers = 5;
 
@@ -29,19 +29,19 @@ struct CUsedReference {
 // reference fields keep their values but are never looked up.
 std::vector<CUsedReference> UsedReferences(const CRuleset& ruleset, const std::string& rulesetPlace) {
     std::vector<CUsedReference> used;
-    if (ruleset.ruleKind == 2 && ruleset.relativeKind == 0) {
+    if (ruleset.ruleKind == CRuleset::kRelativeDate && ruleset.relativeKind == CRuleset::kFixedNumberOfDays) {
         used.push_back({rulesetPlace + ", offsetReference", ruleset.offsetReference});
     }
-    if (ruleset.ruleKind == 2 && ruleset.relativeKind == 1) {
+    if (ruleset.ruleKind == CRuleset::kRelativeDate && ruleset.relativeKind == CRuleset::kFixedWeekday) {
         used.push_back({rulesetPlace + ", weekdayReference", ruleset.weekdayReference});
     }
     for (std::size_t i = 0; i < ruleset.shiftRules.size(); ++i) {
         const CShiftRule& rule = ruleset.shiftRules[i];
         const std::string rulePlace = fmt::format("{}, shift rule {}", rulesetPlace, i + 1);
-        if (rule.conditionKind == 1) {
+        if (rule.conditionKind == CShiftRule::kOnHoliday) {
             used.push_back({rulePlace + ", conditionHoliday", rule.conditionHoliday});
         }
-        if (rule.action == 1) {
+        if (rule.action == CShiftRule::kShiftToHoliday) {
             used.push_back({rulePlace + ", shiftTarget", rule.shiftTarget});
         }
     }
@@ -70,24 +70,24 @@ struct CChoice {
 };
 
 const CChoice<CRuleset> kRulesetChoices[] = {
-    {"ruleKind", &CRuleset::ruleKind, 0, 2, false},
+    {"ruleKind", &CRuleset::ruleKind, CRuleset::kFixedDate, CRuleset::kRelativeDate, false},
     {"fixedDay", &CRuleset::fixedDay, 1, 31, false},
     {"fixedMonth", &CRuleset::fixedMonth, 1, 12, false},
-    {"weekdayOrdinal", &CRuleset::weekdayOrdinal, 0, 5, false},
-    {"monthWeekday", &CRuleset::monthWeekday, 0, 6, false},
+    {"weekdayOrdinal", &CRuleset::weekdayOrdinal, CRuleset::kFirst, CRuleset::kLast, false},
+    {"monthWeekday", &CRuleset::monthWeekday, kMonday, kSunday, false},
     {"weekdayMonth", &CRuleset::weekdayMonth, 1, 12, false},
-    {"relativeKind", &CRuleset::relativeKind, 0, 1, false},
-    {"offsetDirection", &CRuleset::offsetDirection, 0, 3, true},
-    {"relativeWeekday", &CRuleset::relativeWeekday, 0, 6, false},
-    {"weekdayDirection", &CRuleset::weekdayDirection, 0, 3, false},
+    {"relativeKind", &CRuleset::relativeKind, CRuleset::kFixedNumberOfDays, CRuleset::kFixedWeekday, false},
+    {"offsetDirection", &CRuleset::offsetDirection, kBefore, kAfter, true},
+    {"relativeWeekday", &CRuleset::relativeWeekday, kMonday, kSunday, false},
+    {"weekdayDirection", &CRuleset::weekdayDirection, kBefore, kAfter, false},
 };
 
 const CChoice<CShiftRule> kShiftRuleChoices[] = {
-    {"conditionKind", &CShiftRule::conditionKind, 0, 1, false},
-    {"conditionWeekday", &CShiftRule::conditionWeekday, 0, 6, false},
-    {"action", &CShiftRule::action, 0, 2, false},
-    {"shiftWeekday", &CShiftRule::shiftWeekday, 0, 6, false},
-    {"shiftDirection", &CShiftRule::shiftDirection, 0, 3, false},
+    {"conditionKind", &CShiftRule::conditionKind, CShiftRule::kOnWeekday, CShiftRule::kOnHoliday, false},
+    {"conditionWeekday", &CShiftRule::conditionWeekday, kMonday, kSunday, false},
+    {"action", &CShiftRule::action, CShiftRule::kShiftToWeekday, CShiftRule::kDrop, false},
+    {"shiftWeekday", &CShiftRule::shiftWeekday, kMonday, kSunday, false},
+    {"shiftDirection", &CShiftRule::shiftDirection, kBefore, kAfter, false},
 };
 
 // What the calculation made of one holiday over the checked years.
@@ -194,19 +194,13 @@ private:
 
     void CheckId(std::size_t holiday) {
         const std::string& id = holidays[holiday].id;
-        if (id.empty()) {
-            Add(holiday, "the ID is empty");
-        }
-        if (CHolidays::IsReferenceId(id)) {
-            Add(holiday, "the ID is reserved for a reference feast, so the holiday is never calculated");
-        }
-        if (id.find(',') != std::string::npos) {
-            Add(holiday, "the ID contains a comma");
+        for (const EIdProblem problem : IdProblems(id)) {
+            Add(holiday, IdProblemMessage(problem));
         }
         const std::size_t characters = CharacterCount(Text(id));
-        if (characters > kMaxIdCharacters) {
+        if (characters > kMaxIdLength) {
             Add(holiday, fmt::format("the ID has {} characters, more than the {} the editor accepts", characters,
-                                     kMaxIdCharacters));
+                                     kMaxIdLength));
         }
         CheckDisplaced(holiday);
     }
@@ -233,6 +227,15 @@ private:
         }
     }
 
+    static const char* IdProblemMessage(EIdProblem problem) {
+        switch (problem) {
+        case EIdProblem::Empty: return "the ID is empty";
+        case EIdProblem::Reserved: return "the ID is reserved for a reference feast, so the holiday is never calculated";
+        case EIdProblem::Comma: return "the ID contains a comma";
+        }
+        return "";
+    }
+
     static std::size_t CharacterCount(const std::string& utf8) {
         return static_cast<std::size_t>(
             std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
@@ -252,7 +255,7 @@ private:
 
     void CheckValues(std::size_t holiday) {
         const CHoliday& record = holidays[holiday];
-        if (record.referenceOnly != 0 && record.referenceOnly != 1) {
+        if (record.referenceOnly != CHoliday::kListed && record.referenceOnly != CHoliday::kReferenceOnly) {
             Add(holiday, fmt::format("referenceOnly {} is not one of the editor's choices (0 or 1)",
                                      record.referenceOnly));
         }
@@ -278,7 +281,7 @@ private:
         const std::vector<CRuleset>& rulesets = holidays[holiday].rulesets;
         for (std::size_t r = 0; r < rulesets.size(); ++r) {
             for (const CUsedReference& reference : UsedReferences(rulesets[r], RulesetPlace(r))) {
-                if (!CHolidays::IsReferenceId(reference.id) && !positionsOfId.contains(reference.id)) {
+                if (!IsReferenceId(reference.id) && !positionsOfId.contains(reference.id)) {
                     Add(holiday, fmt::format("{} \"{}\" names no holiday", reference.place, Text(reference.id)));
                 }
             }

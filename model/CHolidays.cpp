@@ -4,14 +4,6 @@
 #include "core/CDateTime.h"
 #include "model/HolidayFile.h"
 
-#include <array>
-
-namespace {
-
-const std::array<std::string, 3> kReferenceIds = {"EASTER_REF", "ORTHODOX_EASTER_REF", "ADVENT_REF"};
-
-}  // namespace
-
 CHolidays::CHolidays() {
     Clear();
 }
@@ -76,16 +68,11 @@ std::string CHolidays::GetReferenceId(int index) {
     if (index < 0 || index >= GetReferenceCount()) {
         return "";
     }
-    return kReferenceIds[static_cast<std::size_t>(index)];
+    return std::string(kReferenceIds[static_cast<std::size_t>(index)]);
 }
 
 bool CHolidays::IsReferenceId(const std::string& id) {
-    for (const std::string& reference : kReferenceIds) {
-        if (id == reference) {
-            return true;
-        }
-    }
-    return false;
+    return ::IsReferenceId(id);
 }
 
 void CHolidays::Serialize(CArchive& archive) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Holiday.h"
+#include "records/Holiday.h"
 #include "calc/YearCalculation.h"
 #include "core/WindowsLocale.h"
 
@@ -32,7 +32,7 @@ public:
     void RemoveHoliday(const std::string& id);
     void RenameHoliday(const std::string& oldId, const std::string& newId);
 
-    static int GetReferenceCount() { return 3; }
+    static int GetReferenceCount() { return static_cast<int>(kReferenceIds.size()); }
     static std::string GetReferenceId(int index);  // "" outside 0..2
     static bool IsReferenceId(const std::string& id);
 

@@ -44,11 +44,11 @@ CHolidays MakeGermanHolidays() {
     unity.validFrom = 1990;
 
     CHoliday repentanceReference = MakeHoliday("BUSS_UND_BETTAG_REF", "23. November", rules::Fixed(23, 11));
-    repentanceReference.referenceOnly = 1;
+    repentanceReference.referenceOnly = CHoliday::kReferenceOnly;
 
     CRuleset repentance = MakeFixedRuleset();
-    repentance.ruleKind = 2;
-    repentance.relativeKind = 1;
+    repentance.ruleKind = CRuleset::kRelativeDate;
+    repentance.relativeKind = CRuleset::kFixedWeekday;
     repentance.weekdayCount = 1;
     repentance.relativeWeekday = rules::kWednesday;
     repentance.weekdayDirection = rules::kBefore;
