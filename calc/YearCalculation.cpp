@@ -1,6 +1,7 @@
 #include "calc/YearCalculation.h"
 
 #include "calc/ReferenceFeasts.h"
+#include "calc/RuleReferences.h"
 #include "core/Weekday.h"
 
 #include <algorithm>
@@ -97,6 +98,17 @@ int WeekdayOfMonth(int year, const CRuleset& ruleset) {
     default:
         return 0;
     }
+}
+
+// The day of a relative date from one date of its reference (a rule that
+// RuleReference gives a reference); nothing where the weekday step has none.
+std::optional<std::int64_t> RelativeDay(const CRuleset& ruleset, int referenceDay) {
+    if (ruleset.relativeKind == CRuleset::kFixedNumberOfDays) {
+        const std::int64_t offset = ruleset.offsetDirection == kBefore ? -std::int64_t{ruleset.offsetDays}
+                                                                       : std::int64_t{ruleset.offsetDays};
+        return referenceDay + offset;
+    }
+    return WeekdayStep(referenceDay, ruleset.relativeWeekday, ruleset.weekdayDirection, ruleset.weekdayCount);
 }
 
 // Appends a computed day if it is a day number and the list has room.
@@ -264,32 +276,21 @@ const std::string* CYearCalculation::AppendRuleDays(const CRuleset& ruleset, std
             AppendDay(days, day);
         }
         return nullptr;
-    case CRuleset::kRelativeDate:
-        break;
     default:
-        return nullptr;
+        break;
     }
 
-    if (ruleset.relativeKind == CRuleset::kFixedNumberOfDays) {
-        const COccurrences* reference = Find(ruleset.offsetReference);
-        if (reference == nullptr) {
-            return &ruleset.offsetReference;
-        }
-        const std::int64_t offset = ruleset.offsetDirection == kBefore ? -std::int64_t{ruleset.offsetDays}
-                                                                 : std::int64_t{ruleset.offsetDays};
-        for (const CDateTime& date : reference->dates) {
-            AppendDay(days, date.GetDayNumber() + offset);
-        }
-    } else if (ruleset.relativeKind == CRuleset::kFixedWeekday) {
-        const COccurrences* reference = Find(ruleset.weekdayReference);
-        if (reference == nullptr) {
-            return &ruleset.weekdayReference;
-        }
-        for (const CDateTime& date : reference->dates) {
-            if (const auto day = WeekdayStep(date.GetDayNumber(), ruleset.relativeWeekday,
-                                             ruleset.weekdayDirection, ruleset.weekdayCount)) {
-                AppendDay(days, *day);
-            }
+    const std::string* referenceId = RuleReference(ruleset);
+    if (referenceId == nullptr) {
+        return nullptr;  // a rule without dates
+    }
+    const COccurrences* reference = Find(*referenceId);
+    if (reference == nullptr) {
+        return referenceId;
+    }
+    for (const CDateTime& date : reference->dates) {
+        if (const auto day = RelativeDay(ruleset, date.GetDayNumber())) {
+            AppendDay(days, *day);
         }
     }
     return nullptr;
@@ -310,10 +311,10 @@ const std::string* CYearCalculation::ApplyShiftRules(const std::vector<CShiftRul
             bool matches = false;
             if (rule.conditionKind == CShiftRule::kOnWeekday) {
                 matches = WeekdayOfDayNumber(day) == rule.conditionWeekday;
-            } else if (rule.conditionKind == CShiftRule::kOnHoliday) {
-                COccurrences* condition = Find(rule.conditionHoliday);
+            } else if (const std::string* conditionId = ConditionReference(rule)) {
+                COccurrences* condition = Find(*conditionId);
                 if (condition == nullptr) {
-                    return &rule.conditionHoliday;
+                    return conditionId;
                 }
                 const auto& byDay = SortedByDay(*condition);
                 const auto found = std::lower_bound(byDay.begin(), byDay.end(), std::pair{day, 0});
@@ -328,10 +329,10 @@ const std::string* CYearCalculation::ApplyShiftRules(const std::vector<CShiftRul
                     drop = !IsDayNumber(*moved);
                     day = drop ? day : static_cast<int>(*moved);
                 }
-            } else if (rule.action == CShiftRule::kShiftToHoliday) {
-                COccurrences* target = Find(rule.shiftTarget);
+            } else if (const std::string* targetId = TargetReference(rule)) {
+                COccurrences* target = Find(*targetId);
                 if (target == nullptr) {
-                    return &rule.shiftTarget;
+                    return targetId;
                 }
                 const auto& byDay = SortedByDay(*target);
                 if (!byDay.empty()) {
