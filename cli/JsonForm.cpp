@@ -1,7 +1,6 @@
 #include "cli/JsonForm.h"
 
 #include "cli/CliError.h"
-#include "cli/DocumentBuilder.h"
 #include "cli/JsonText.h"
 #include "cli/TextForm.h"
 #include "core/CodePage.h"
@@ -19,21 +18,14 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-// The document's own fields, free of the calculation state.
-struct CDocumentContent {
-    LCID language = 0;
-    std::int32_t version = 0;
-    std::vector<CHoliday> holidays;
-};
-
 // The document's fields; the records' fields are those of VisitFields under
 // the same names. The language comes first: it selects the code page of every
-// text after it. The content is const when writing.
-template <class Content, class Fields>
-void VisitDocument(Content& content, Fields& fields) {
-    fields.Language("language", content.language);
-    fields.Int("version", content.version);
-    fields.List("holidays", content.holidays);
+// text after it. The fields are const when writing.
+template <class Language, class Version, class Holidays, class Fields>
+void VisitDocument(Language& language, Version& version, Holidays& holidays, Fields& fields) {
+    fields.Language("language", language);
+    fields.Int("version", version);
+    fields.List("holidays", holidays);
 }
 
 class CJsonWriter {
@@ -155,11 +147,12 @@ private:
 }  // namespace
 
 nlohmann::ordered_json DocumentToJson(const CHolidays& document) {
-    const CDocumentContent content{document.GetLanguage(), document.GetVersion(), document.Holidays()};
-    const CCodePage codePage(GetDefaultAnsiCodePage(content.language));
+    const LCID language = document.GetLanguage();
+    const std::int32_t version = document.GetVersion();
+    const CCodePage codePage(GetDefaultAnsiCodePage(language));
     json object = json::object();
     CJsonWriter fields(object, codePage);
-    VisitDocument(content, fields);
+    VisitDocument(language, version, document.Holidays(), fields);
     return object;
 }
 
@@ -170,12 +163,14 @@ std::string DocumentToJsonText(const CHolidays& document) {
 CHolidays DocumentFromJson(const nlohmann::ordered_json& json) {
     // The defaults of a new document.
     const CHolidays defaults;
-    CDocumentContent content{defaults.GetLanguage(), defaults.GetVersion(), {}};
+    LCID language = defaults.GetLanguage();
+    std::int32_t version = defaults.GetVersion();
+    std::vector<CHoliday> holidays;
     std::optional<CCodePage> codePage;
     CJsonReader fields(json, "", codePage);
-    VisitDocument(content, fields);
+    VisitDocument(language, version, holidays, fields);
     fields.RefuseUnknownFields();
-    return BuildDocument(content.language, content.version, content.holidays);
+    return CHolidays(language, version, std::move(holidays));
 }
 
 CHolidays DocumentFromJsonText(std::string_view text) {

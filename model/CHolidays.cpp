@@ -4,9 +4,14 @@
 #include "core/CDateTime.h"
 #include "model/HolidayFile.h"
 
+#include <utility>
+
 CHolidays::CHolidays() {
     Clear();
 }
+
+CHolidays::CHolidays(LCID documentLanguage, int documentVersion, std::vector<CHoliday> documentHolidays)
+    : language(documentLanguage), version(documentVersion), holidays(std::move(documentHolidays)) {}
 
 void CHolidays::Clear() {
     holidays.clear();

@@ -15,6 +15,10 @@ class CDateTime;
 class CHolidays {
 public:
     CHolidays();  // runs Clear
+    // A document holding exactly these holidays in this order, repeated IDs
+    // and all, as a loaded file holds them (SetHoliday would merge repeated
+    // IDs); calcYear 0, nothing calculated yet.
+    CHolidays(LCID language, int version, std::vector<CHoliday> holidays);
 
     void Clear();
     void SetLanguage(LCID lcid) { language = lcid; }

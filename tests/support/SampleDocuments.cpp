@@ -2,9 +2,6 @@
 
 #include "tests/support/RuleBuilders.h"
 
-#include "core/CArchive.h"
-#include "model/HolidayFile.h"
-
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,11 +29,7 @@ CHoliday MakeHoliday(std::string id, std::string display, CRuleset ruleset) {
 }  // namespace
 
 CHolidays MakeDocument(LCID language, const std::vector<CHoliday>& holidays) {
-    CArchive archive = CArchive::ForStoring();
-    WriteHolidayData(archive, language, 100, holidays);
-    CHolidays document;
-    LoadHolidayBytes(document, archive.Buffer());
-    return document;
+    return CHolidays(language, 100, holidays);
 }
 
 CHolidays MakeGermanHolidays() {
