@@ -18,7 +18,6 @@ void CHolidays::Clear() {
     calculation.Reset();
     language = GetUserDefaultLCID();
     version = 100;
-    calcYear = 0;
 }
 
 int CHolidays::GetHolidayCount() const {
@@ -86,21 +85,19 @@ void CHolidays::Serialize(CArchive& archive) {
         return;
     }
     holidays.clear();
-    calcYear = 0;
-    // The old tables would otherwise answer queries about year 0 with the
-    // results of another document.
+    // calcYear 0; the old tables would otherwise answer queries about year 0
+    // with the results of another document.
     calculation.Reset();
     ReadHolidayData(archive, language, version, holidays);
 }
 
 void CHolidays::Recalculate() {
-    calculation.Run(holidays, calcYear);
+    calculation.Run(holidays, calculation.Year());
 }
 
 void CHolidays::EnsureYear(int year) {
-    if (year != calcYear) {
-        calcYear = year;
-        Recalculate();
+    if (year != calculation.Year()) {
+        calculation.Run(holidays, year);
     }
 }
 

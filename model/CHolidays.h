@@ -49,7 +49,7 @@ public:
     // The year calculation (rebuilds all tables for calcYear). The day queries
     // first recalculate when the date's year differs from calcYear.
     void Recalculate();
-    int GetCalcYear() const { return calcYear; }
+    int GetCalcYear() const { return calculation.Year(); }
     int GetDayHolidayCount(const CDateTime& date);
     // Leaves both texts empty for an index outside the day's list.
     void GetDayHoliday(const CDateTime& date, int index, std::string& display, std::string& id);
@@ -60,7 +60,6 @@ private:
 
     LCID language = kLcidEnglishUnitedStates;
     int version = 100;
-    int calcYear = 0;
     std::vector<CHoliday> holidays;
-    CYearCalculation calculation;
+    CYearCalculation calculation;  // holds calcYear
 };
