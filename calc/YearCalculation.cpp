@@ -111,6 +111,31 @@ std::optional<std::int64_t> RelativeDay(const CRuleset& ruleset, int referenceDa
     return WeekdayStep(referenceDay, ruleset.relativeWeekday, ruleset.weekdayDirection, ruleset.weekdayCount);
 }
 
+// Of a list's days, sorted as (day number, list position) pairs, the one
+// nearest to `day`: the smallest distance wins, and of equal distances the
+// earlier list position. The list is not empty.
+int NearestDay(const std::vector<std::pair<int, int>>& byDay, int day) {
+    // The nearest day above (or on) and the nearest below; lower_bound finds
+    // each day's first (lowest) position, as the pairs sort by day, then position.
+    const auto above = std::lower_bound(byDay.begin(), byDay.end(), std::pair{day, 0});
+    std::optional<std::pair<int, int>> best;
+    const auto consider = [&](std::pair<int, int> candidate) {
+        const int distance = std::abs(candidate.first - day);
+        if (!best || distance < std::abs(best->first - day) ||
+            (distance == std::abs(best->first - day) && candidate.second < best->second)) {
+            best = candidate;
+        }
+    };
+    if (above != byDay.end()) {
+        consider(*above);
+    }
+    if (above != byDay.begin()) {
+        const int belowDay = std::prev(above)->first;
+        consider(*std::lower_bound(byDay.begin(), above, std::pair{belowDay, 0}));
+    }
+    return best->first;
+}
+
 // Appends a computed day if it is a day number and the list has room.
 void AppendDay(std::vector<int>& days, std::int64_t day) {
     if (IsDayNumber(day) && days.size() < CYearCalculation::kMaxDates) {
@@ -309,64 +334,61 @@ const std::string* CYearCalculation::ApplyShiftRules(const std::vector<CShiftRul
         bool drop = false;
         for (const CShiftRule& rule : rules) {
             bool matches = false;
-            if (rule.conditionKind == CShiftRule::kOnWeekday) {
-                matches = WeekdayOfDayNumber(day) == rule.conditionWeekday;
-            } else if (const std::string* conditionId = ConditionReference(rule)) {
-                COccurrences* condition = Find(*conditionId);
-                if (condition == nullptr) {
-                    return conditionId;
-                }
-                const auto& byDay = SortedByDay(*condition);
-                const auto found = std::lower_bound(byDay.begin(), byDay.end(), std::pair{day, 0});
-                matches = found != byDay.end() && found->first == day;
+            if (const std::string* missing = TestCondition(rule, day, matches)) {
+                return missing;
             }
-            if (!matches) {
-                continue;
+            if (matches) {
+                if (const std::string* missing = CarryOut(rule, day, drop)) {
+                    return missing;
+                }
+                break;
             }
-            if (rule.action == CShiftRule::kShiftToWeekday) {
-                if (const auto moved = WeekdayStep(day, rule.shiftWeekday, rule.shiftDirection,
-                                                   rule.shiftCount)) {
-                    drop = !IsDayNumber(*moved);
-                    day = drop ? day : static_cast<int>(*moved);
-                }
-            } else if (const std::string* targetId = TargetReference(rule)) {
-                COccurrences* target = Find(*targetId);
-                if (target == nullptr) {
-                    return targetId;
-                }
-                const auto& byDay = SortedByDay(*target);
-                if (!byDay.empty()) {
-                    // The nearest target day below and above; of equal distances the
-                    // earlier list position wins. lower_bound finds each day's first
-                    // (lowest) position, as the pairs sort by day, then position.
-                    const auto above = std::lower_bound(byDay.begin(), byDay.end(), std::pair{day, 0});
-                    std::optional<std::pair<int, int>> best;
-                    const auto consider = [&](std::pair<int, int> candidate) {
-                        const int distance = std::abs(candidate.first - day);
-                        if (!best || distance < std::abs(best->first - day) ||
-                            (distance == std::abs(best->first - day) && candidate.second < best->second)) {
-                            best = candidate;
-                        }
-                    };
-                    if (above != byDay.end()) {
-                        consider(*above);
-                    }
-                    if (above != byDay.begin()) {
-                        const int belowDay = std::prev(above)->first;
-                        consider(*std::lower_bound(byDay.begin(), above, std::pair{belowDay, 0}));
-                    }
-                    day = best->first;
-                }
-            } else if (rule.action == CShiftRule::kDrop) {
-                drop = true;
-            }
-            break;
         }
         if (!drop) {
             days[kept++] = day;
         }
     }
     days.resize(kept);
+    return nullptr;
+}
+
+// Sets `matches` when the rule's condition holds on the day; a condition kind
+// outside the editor's choices never holds. Returns the reference that is not
+// resolved, or nullptr.
+const std::string* CYearCalculation::TestCondition(const CShiftRule& rule, int day, bool& matches) {
+    if (rule.conditionKind == CShiftRule::kOnWeekday) {
+        matches = WeekdayOfDayNumber(day) == rule.conditionWeekday;
+    } else if (const std::string* conditionId = ConditionReference(rule)) {
+        COccurrences* condition = Find(*conditionId);
+        if (condition == nullptr) {
+            return conditionId;
+        }
+        const auto& byDay = SortedByDay(*condition);
+        const auto found = std::lower_bound(byDay.begin(), byDay.end(), std::pair{day, 0});
+        matches = found != byDay.end() && found->first == day;
+    }
+    return nullptr;
+}
+
+// Moves the day or sets `drop`; an action outside the editor's choices leaves
+// the day as it is. Returns the reference that is not resolved, or nullptr.
+const std::string* CYearCalculation::CarryOut(const CShiftRule& rule, int& day, bool& drop) {
+    if (rule.action == CShiftRule::kShiftToWeekday) {
+        if (const auto moved = WeekdayStep(day, rule.shiftWeekday, rule.shiftDirection, rule.shiftCount)) {
+            drop = !IsDayNumber(*moved);
+            day = drop ? day : static_cast<int>(*moved);
+        }
+    } else if (const std::string* targetId = TargetReference(rule)) {
+        COccurrences* target = Find(*targetId);
+        if (target == nullptr) {
+            return targetId;
+        }
+        if (const auto& byDay = SortedByDay(*target); !byDay.empty()) {
+            day = NearestDay(byDay, day);
+        }
+    } else if (rule.action == CShiftRule::kDrop) {
+        drop = true;
+    }
     return nullptr;
 }
 
