@@ -1,30 +1,23 @@
 #include "calc/YearCalculation.h"
 
 #include "calc/ReferenceFeasts.h"
+#include "calc/RuleReferences.h"
+#include "core/Weekday.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <optional>
 #include <queue>
+#include <string_view>
 
 namespace {
 
 constexpr int kFirstYearWithDays = 0;
 constexpr int kLastYearWithDays = 9999;
-constexpr int kDaysPerWeek = 7;
 
 bool IsDayNumber(std::int64_t day) {
     return day >= CDateTime::kFirstDayNumber && day <= CDateTime::kLastDayNumber;
-}
-
-bool IsWeekday(std::int32_t weekday) {
-    return weekday >= 0 && weekday < kDaysPerWeek;
-}
-
-// 0 = Monday ... 6 = Sunday, for a day number >= 1.
-int WeekdayOf(int day) {
-    return (day + 6) % kDaysPerWeek;
 }
 
 // Day number of a date of the year, or 0 when there is none (invalid date, or
@@ -53,34 +46,31 @@ bool RulesetApplies(const CRuleset& ruleset, int year) {
     return interval == 0 ? sinceFirst == 0 : sinceFirst % interval == 0;
 }
 
-// The weekday step from `from` to weekday `weekday` in `direction` (0 before,
-// 1 before/on, 2 on/after, 3 after), taking the count-th such weekday; any
-// other direction does not move and ignores the count. Nothing for a weekday
-// outside 0..6. Relative rules and shift rules both step through here. The
-// result may lie outside the day numbers; counts of any int value fit the
-// 64-bit arithmetic.
+// The weekday step from `from` to weekday `weekday` in `direction` (an
+// EDirection), taking the count-th such weekday; any other direction does not
+// move and ignores the count. Nothing for a weekday outside Monday..Sunday.
+// Relative rules and shift rules both step through here. The result may lie
+// outside the day numbers; counts of any int value fit the 64-bit arithmetic.
 std::optional<std::int64_t> WeekdayStep(int from, std::int32_t weekday, std::int32_t direction,
                                         std::int32_t count) {
     if (!IsWeekday(weekday)) {
         return std::nullopt;
     }
-    if (direction < 0 || direction > 3) {
-        return from;
-    }
-    const int back = (WeekdayOf(from) - weekday + kDaysPerWeek) % kDaysPerWeek;     // [0, 6]
-    const int forward = (weekday - WeekdayOf(from) + kDaysPerWeek) % kDaysPerWeek;  // [0, 6]
+    const int back = (WeekdayOfDayNumber(from) - weekday + kDaysPerWeek) % kDaysPerWeek;     // [0, 6]
+    const int forward = (weekday - WeekdayOfDayNumber(from) + kDaysPerWeek) % kDaysPerWeek;  // [0, 6]
     const std::int64_t furtherWeeks = count > 1 ? std::int64_t{count} - 1 : 0;
     const std::int64_t further = kDaysPerWeek * furtherWeeks;
     switch (direction) {
-    case 0: return std::int64_t{from} - (back == 0 ? kDaysPerWeek : back) - further;
-    case 1: return std::int64_t{from} - back - further;
-    case 2: return std::int64_t{from} + forward + further;
-    default: return std::int64_t{from} + (forward == 0 ? kDaysPerWeek : forward) + further;
+    case kBefore: return std::int64_t{from} - (back == 0 ? kDaysPerWeek : back) - further;
+    case kBeforeOn: return std::int64_t{from} - back - further;
+    case kOnAfter: return std::int64_t{from} + forward + further;
+    case kAfter: return std::int64_t{from} + (forward == 0 ? kDaysPerWeek : forward) + further;
+    default: return from;
     }
 }
 
-// Fixed weekday of a month: the ordinal-th (0..3 first..fourth, 4 fifth,
-// 5 last) weekday of the month, or 0 when there is none.
+// Fixed weekday of a month: the ordinal-th weekday of the month, or 0 when
+// there is none.
 int WeekdayOfMonth(int year, const CRuleset& ruleset) {
     const std::int32_t month = ruleset.weekdayMonth;
     const std::int32_t weekday = ruleset.monthWeekday;
@@ -91,19 +81,59 @@ int WeekdayOfMonth(int year, const CRuleset& ruleset) {
     }
     // The latest `weekday` on or before x.
     const auto onOrBefore = [weekday](int x) {
-        return x - (WeekdayOf(x) - weekday + kDaysPerWeek) % kDaysPerWeek;
+        return x - (WeekdayOfDayNumber(x) - weekday + kDaysPerWeek) % kDaysPerWeek;
     };
-    if (ordinal >= 0 && ordinal <= 3) {
-        return onOrBefore(DayNumberOf(year, month, 7 * (ordinal + 1)));
-    }
-    if (ordinal == 4) {
-        const int fifth = onOrBefore(DayNumberOf(year, month, 28) + 7);
+    switch (ordinal) {
+    case CRuleset::kFirst:
+    case CRuleset::kSecond:
+    case CRuleset::kThird:
+    case CRuleset::kFourth:
+        return onOrBefore(DayNumberOf(year, month, kDaysPerWeek * (ordinal + 1)));  // day 7, 14, 21 or 28
+    case CRuleset::kFifth: {
+        const int fifth = onOrBefore(DayNumberOf(year, month, 28) + kDaysPerWeek);
         return fifth <= lastDay ? fifth : 0;
     }
-    if (ordinal == 5) {
+    case CRuleset::kLast:
         return onOrBefore(lastDay);
+    default:
+        return 0;
     }
-    return 0;
+}
+
+// The day of a relative date from one date of its reference (a rule that
+// RuleReference gives a reference); nothing where the weekday step has none.
+std::optional<std::int64_t> RelativeDay(const CRuleset& ruleset, int referenceDay) {
+    if (ruleset.relativeKind == CRuleset::kFixedNumberOfDays) {
+        const std::int64_t offset = ruleset.offsetDirection == kBefore ? -std::int64_t{ruleset.offsetDays}
+                                                                       : std::int64_t{ruleset.offsetDays};
+        return referenceDay + offset;
+    }
+    return WeekdayStep(referenceDay, ruleset.relativeWeekday, ruleset.weekdayDirection, ruleset.weekdayCount);
+}
+
+// Of a list's days, sorted as (day number, list position) pairs, the one
+// nearest to `day`: the smallest distance wins, and of equal distances the
+// earlier list position. The list is not empty.
+int NearestDay(const std::vector<std::pair<int, int>>& byDay, int day) {
+    // The nearest day above (or on) and the nearest below; lower_bound finds
+    // each day's first (lowest) position, as the pairs sort by day, then position.
+    const auto above = std::lower_bound(byDay.begin(), byDay.end(), std::pair{day, 0});
+    std::optional<std::pair<int, int>> best;
+    const auto consider = [&](std::pair<int, int> candidate) {
+        const int distance = std::abs(candidate.first - day);
+        if (!best || distance < std::abs(best->first - day) ||
+            (distance == std::abs(best->first - day) && candidate.second < best->second)) {
+            best = candidate;
+        }
+    };
+    if (above != byDay.end()) {
+        consider(*above);
+    }
+    if (above != byDay.begin()) {
+        const int belowDay = std::prev(above)->first;
+        consider(*std::lower_bound(byDay.begin(), above, std::pair{belowDay, 0}));
+    }
+    return best->first;
 }
 
 // Appends a computed day if it is a day number and the list has room.
@@ -143,13 +173,13 @@ void CYearCalculation::Run(const std::vector<CHoliday>& holidays, int calcYear) 
 
 void CYearCalculation::EnterReferenceFeasts() {
     const bool hasDays = year >= kFirstYearWithDays && year <= kLastYearWithDays;
-    const std::pair<const char*, CDateTime (*)(int)> feasts[] = {
-        {"EASTER_REF", &GetEasterDate},
-        {"ORTHODOX_EASTER_REF", &GetOrthodoxEasterDate},
-        {"ADVENT_REF", &GetAdventDate},
+    const std::pair<std::string_view, CDateTime (*)(int)> feasts[] = {
+        {kEasterReferenceId, &GetEasterDate},
+        {kOrthodoxEasterReferenceId, &GetOrthodoxEasterDate},
+        {kAdventReferenceId, &GetAdventDate},
     };
     for (const auto& [id, feastOf] : feasts) {
-        COccurrences& list = occurrences[id];
+        COccurrences& list = occurrences[std::string(id)];
         if (hasDays) {
             list.dates.push_back(feastOf(year));
             ++heldDates;
@@ -261,42 +291,31 @@ CYearCalculation::CEvaluation CYearCalculation::Evaluate(const CHoliday& holiday
 // Returns the reference that is not resolved, or nullptr.
 const std::string* CYearCalculation::AppendRuleDays(const CRuleset& ruleset, std::vector<int>& days) {
     switch (ruleset.ruleKind) {
-    case 0:
+    case CRuleset::kFixedDate:
         if (const int day = DayNumberOf(year, ruleset.fixedMonth, ruleset.fixedDay); day != 0) {
             AppendDay(days, day);
         }
         return nullptr;
-    case 1:
+    case CRuleset::kWeekdayOfMonth:
         if (const int day = WeekdayOfMonth(year, ruleset); day != 0) {
             AppendDay(days, day);
         }
         return nullptr;
-    case 2:
-        break;
     default:
-        return nullptr;
+        break;
     }
 
-    if (ruleset.relativeKind == 0) {
-        const COccurrences* reference = Find(ruleset.offsetReference);
-        if (reference == nullptr) {
-            return &ruleset.offsetReference;
-        }
-        const std::int64_t offset = ruleset.offsetDirection == 0 ? -std::int64_t{ruleset.offsetDays}
-                                                                 : std::int64_t{ruleset.offsetDays};
-        for (const CDateTime& date : reference->dates) {
-            AppendDay(days, date.GetDayNumber() + offset);
-        }
-    } else if (ruleset.relativeKind == 1) {
-        const COccurrences* reference = Find(ruleset.weekdayReference);
-        if (reference == nullptr) {
-            return &ruleset.weekdayReference;
-        }
-        for (const CDateTime& date : reference->dates) {
-            if (const auto day = WeekdayStep(date.GetDayNumber(), ruleset.relativeWeekday,
-                                             ruleset.weekdayDirection, ruleset.weekdayCount)) {
-                AppendDay(days, *day);
-            }
+    const std::string* referenceId = RuleReference(ruleset);
+    if (referenceId == nullptr) {
+        return nullptr;  // a rule without dates
+    }
+    const COccurrences* reference = Find(*referenceId);
+    if (reference == nullptr) {
+        return referenceId;
+    }
+    for (const CDateTime& date : reference->dates) {
+        if (const auto day = RelativeDay(ruleset, date.GetDayNumber())) {
+            AppendDay(days, *day);
         }
     }
     return nullptr;
@@ -315,64 +334,61 @@ const std::string* CYearCalculation::ApplyShiftRules(const std::vector<CShiftRul
         bool drop = false;
         for (const CShiftRule& rule : rules) {
             bool matches = false;
-            if (rule.conditionKind == 0) {
-                matches = WeekdayOf(day) == rule.conditionWeekday;
-            } else if (rule.conditionKind == 1) {
-                COccurrences* condition = Find(rule.conditionHoliday);
-                if (condition == nullptr) {
-                    return &rule.conditionHoliday;
-                }
-                const auto& byDay = SortedByDay(*condition);
-                const auto found = std::lower_bound(byDay.begin(), byDay.end(), std::pair{day, 0});
-                matches = found != byDay.end() && found->first == day;
+            if (const std::string* missing = TestCondition(rule, day, matches)) {
+                return missing;
             }
-            if (!matches) {
-                continue;
+            if (matches) {
+                if (const std::string* missing = CarryOut(rule, day, drop)) {
+                    return missing;
+                }
+                break;
             }
-            if (rule.action == 0) {
-                if (const auto moved = WeekdayStep(day, rule.shiftWeekday, rule.shiftDirection,
-                                                   rule.shiftCount)) {
-                    drop = !IsDayNumber(*moved);
-                    day = drop ? day : static_cast<int>(*moved);
-                }
-            } else if (rule.action == 1) {
-                COccurrences* target = Find(rule.shiftTarget);
-                if (target == nullptr) {
-                    return &rule.shiftTarget;
-                }
-                const auto& byDay = SortedByDay(*target);
-                if (!byDay.empty()) {
-                    // The nearest target day below and above; of equal distances the
-                    // earlier list position wins. lower_bound finds each day's first
-                    // (lowest) position, as the pairs sort by day, then position.
-                    const auto above = std::lower_bound(byDay.begin(), byDay.end(), std::pair{day, 0});
-                    std::optional<std::pair<int, int>> best;
-                    const auto consider = [&](std::pair<int, int> candidate) {
-                        const int distance = std::abs(candidate.first - day);
-                        if (!best || distance < std::abs(best->first - day) ||
-                            (distance == std::abs(best->first - day) && candidate.second < best->second)) {
-                            best = candidate;
-                        }
-                    };
-                    if (above != byDay.end()) {
-                        consider(*above);
-                    }
-                    if (above != byDay.begin()) {
-                        const int belowDay = std::prev(above)->first;
-                        consider(*std::lower_bound(byDay.begin(), above, std::pair{belowDay, 0}));
-                    }
-                    day = best->first;
-                }
-            } else if (rule.action == 2) {
-                drop = true;
-            }
-            break;
         }
         if (!drop) {
             days[kept++] = day;
         }
     }
     days.resize(kept);
+    return nullptr;
+}
+
+// Sets `matches` when the rule's condition holds on the day; a condition kind
+// outside the editor's choices never holds. Returns the reference that is not
+// resolved, or nullptr.
+const std::string* CYearCalculation::TestCondition(const CShiftRule& rule, int day, bool& matches) {
+    if (rule.conditionKind == CShiftRule::kOnWeekday) {
+        matches = WeekdayOfDayNumber(day) == rule.conditionWeekday;
+    } else if (const std::string* conditionId = ConditionReference(rule)) {
+        COccurrences* condition = Find(*conditionId);
+        if (condition == nullptr) {
+            return conditionId;
+        }
+        const auto& byDay = SortedByDay(*condition);
+        const auto found = std::lower_bound(byDay.begin(), byDay.end(), std::pair{day, 0});
+        matches = found != byDay.end() && found->first == day;
+    }
+    return nullptr;
+}
+
+// Moves the day or sets `drop`; an action outside the editor's choices leaves
+// the day as it is. Returns the reference that is not resolved, or nullptr.
+const std::string* CYearCalculation::CarryOut(const CShiftRule& rule, int& day, bool& drop) {
+    if (rule.action == CShiftRule::kShiftToWeekday) {
+        if (const auto moved = WeekdayStep(day, rule.shiftWeekday, rule.shiftDirection, rule.shiftCount)) {
+            drop = !IsDayNumber(*moved);
+            day = drop ? day : static_cast<int>(*moved);
+        }
+    } else if (const std::string* targetId = TargetReference(rule)) {
+        COccurrences* target = Find(*targetId);
+        if (target == nullptr) {
+            return targetId;
+        }
+        if (const auto& byDay = SortedByDay(*target); !byDay.empty()) {
+            day = NearestDay(byDay, day);
+        }
+    } else if (rule.action == CShiftRule::kDrop) {
+        drop = true;
+    }
     return nullptr;
 }
 
@@ -386,7 +402,7 @@ void CYearCalculation::Enter(const CHoliday& holiday, int position, std::vector<
     for (const int day : days) {
         list.dates.push_back(DateOfDayNumber(day));
     }
-    if (holiday.referenceOnly != 0) {
+    if (holiday.referenceOnly != CHoliday::kListed) {
         return;
     }
     const auto entry = static_cast<std::uint32_t>(listed.size());

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/CDateTime.h"
-#include "model/Holiday.h"
+#include "records/Holiday.h"
 
 #include <array>
 #include <cstddef>
@@ -36,7 +36,7 @@ public:
 
     // Rebuilds everything for the year from scratch.
     void Run(const std::vector<CHoliday>& holidays, int year);
-    // Empties all tables.
+    // Empties all tables; the year becomes 0.
     void Reset();
 
     int Year() const { return year; }
@@ -97,6 +97,8 @@ private:
     CEvaluation Evaluate(const CHoliday& holiday);
     const std::string* AppendRuleDays(const CRuleset& ruleset, std::vector<int>& days);
     const std::string* ApplyShiftRules(const std::vector<CShiftRule>& rules, std::vector<int>& days);
+    const std::string* TestCondition(const CShiftRule& rule, int day, bool& matches);
+    const std::string* CarryOut(const CShiftRule& rule, int& day, bool& drop);
     void Enter(const CHoliday& holiday, int position, std::vector<int> days);
     void RecordUnresolved(const std::vector<CHoliday>& holidays);
     COccurrences* Find(const std::string& id);

@@ -1,21 +1,25 @@
 #include "cli/DocumentCheck.h"
 
+#include "calc/RuleReferences.h"
 #include "calc/YearCalculation.h"
 #include "cli/ReferenceCycles.h"
 #include "core/CodePage.h"
 #include "core/ShownText.h"
 #include "core/WindowsLocale.h"
+#include "records/HolidayId.h"
+#include "records/RecordFields.h"
 
 #include <fmt/format.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <set>
+#include <string_view>
 #include <unordered_map>
 
 namespace {
 
-constexpr std::size_t kMaxIdCharacters = 64;
 // A cycle message names at most this many other holidays.
 constexpr std::size_t kMaxNamedCycleMembers = 5;
 
@@ -25,41 +29,37 @@ struct CUsedReference {
     std::string id;
 };
 
-// The references a ruleset's rule and shift rules actually use; the other
-// reference fields keep their values but are never looked up.
+// "ruleset 2", or within a ruleset "ruleset 2, shift rule 1".
+template <class Record>
+std::string RecordPlace(const std::string& owner, std::size_t index) {
+    const std::string place = fmt::format("{} {}", kRecordNoun<Record>, index + 1);
+    return owner.empty() ? place : owner + ", " + place;
+}
+
+// The references the calculation looks up for a ruleset's rule and shift rules.
 std::vector<CUsedReference> UsedReferences(const CRuleset& ruleset, const std::string& rulesetPlace) {
     std::vector<CUsedReference> used;
-    if (ruleset.ruleKind == 2 && ruleset.relativeKind == 0) {
-        used.push_back({rulesetPlace + ", offsetReference", ruleset.offsetReference});
-    }
-    if (ruleset.ruleKind == 2 && ruleset.relativeKind == 1) {
-        used.push_back({rulesetPlace + ", weekdayReference", ruleset.weekdayReference});
-    }
+    const auto use = [&used](const auto& record, const std::string* id, const std::string& place) {
+        if (id != nullptr) {
+            used.push_back({place + ", " + FieldName(record, id), *id});
+        }
+    };
+    use(ruleset, RuleReference(ruleset), rulesetPlace);
     for (std::size_t i = 0; i < ruleset.shiftRules.size(); ++i) {
         const CShiftRule& rule = ruleset.shiftRules[i];
-        const std::string rulePlace = fmt::format("{}, shift rule {}", rulesetPlace, i + 1);
-        if (rule.conditionKind == 1) {
-            used.push_back({rulePlace + ", conditionHoliday", rule.conditionHoliday});
-        }
-        if (rule.action == 1) {
-            used.push_back({rulePlace + ", shiftTarget", rule.shiftTarget});
-        }
+        const std::string rulePlace = RecordPlace<CShiftRule>(rulesetPlace, i);
+        use(rule, ConditionReference(rule), rulePlace);
+        use(rule, TargetReference(rule), rulePlace);
     }
     return used;
 }
 
-std::string RulesetPlace(std::size_t index) {
-    return fmt::format("ruleset {}", index + 1);
-}
-
-// A field whose value the editor picks from a list.
-template <class Record>
+// A field whose value the editor picks from a list, and the values it offers.
 struct CChoice {
     const char* name;
-    std::int32_t Record::*field;
     std::int32_t low;
     std::int32_t high;
-    bool endsOnly;  // only low and high themselves, nothing between
+    bool endsOnly = false;  // only low and high themselves, nothing between
 
     bool Allows(std::int32_t value) const {
         return endsOnly ? value == low || value == high : value >= low && value <= high;
@@ -69,25 +69,71 @@ struct CChoice {
     }
 };
 
-const CChoice<CRuleset> kRulesetChoices[] = {
-    {"ruleKind", &CRuleset::ruleKind, 0, 2, false},
-    {"fixedDay", &CRuleset::fixedDay, 1, 31, false},
-    {"fixedMonth", &CRuleset::fixedMonth, 1, 12, false},
-    {"weekdayOrdinal", &CRuleset::weekdayOrdinal, 0, 5, false},
-    {"monthWeekday", &CRuleset::monthWeekday, 0, 6, false},
-    {"weekdayMonth", &CRuleset::weekdayMonth, 1, 12, false},
-    {"relativeKind", &CRuleset::relativeKind, 0, 1, false},
-    {"offsetDirection", &CRuleset::offsetDirection, 0, 3, true},
-    {"relativeWeekday", &CRuleset::relativeWeekday, 0, 6, false},
-    {"weekdayDirection", &CRuleset::weekdayDirection, 0, 3, false},
+const CChoice kChoices[] = {
+    {"referenceOnly", CHoliday::kListed, CHoliday::kReferenceOnly, true},
+    {"ruleKind", CRuleset::kFixedDate, CRuleset::kRelativeDate},
+    {"fixedDay", 1, 31},
+    {"fixedMonth", 1, 12},
+    {"weekdayOrdinal", CRuleset::kFirst, CRuleset::kLast},
+    {"monthWeekday", kMonday, kSunday},
+    {"weekdayMonth", 1, 12},
+    {"relativeKind", CRuleset::kFixedNumberOfDays, CRuleset::kFixedWeekday},
+    {"offsetDirection", kBefore, kAfter, true},
+    {"relativeWeekday", kMonday, kSunday},
+    {"weekdayDirection", kBefore, kAfter},
+    {"conditionKind", CShiftRule::kOnWeekday, CShiftRule::kOnHoliday},
+    {"conditionWeekday", kMonday, kSunday},
+    {"action", CShiftRule::kShiftToWeekday, CShiftRule::kDrop},
+    {"shiftWeekday", kMonday, kSunday},
+    {"shiftDirection", kBefore, kAfter},
 };
 
-const CChoice<CShiftRule> kShiftRuleChoices[] = {
-    {"conditionKind", &CShiftRule::conditionKind, 0, 1, false},
-    {"conditionWeekday", &CShiftRule::conditionWeekday, 0, 6, false},
-    {"action", &CShiftRule::action, 0, 2, false},
-    {"shiftWeekday", &CShiftRule::shiftWeekday, 0, 6, false},
-    {"shiftDirection", &CShiftRule::shiftDirection, 0, 3, false},
+const CChoice* ChoiceOf(std::string_view field) {
+    const auto found = std::find_if(std::begin(kChoices), std::end(kChoices),
+                                    [field](const CChoice& choice) { return choice.name == field; });
+    return found == std::end(kChoices) ? nullptr : &*found;
+}
+
+// Walks a holiday's records and reports the values outside the editor's
+// choices and the rulesets that never apply, record by record in file order.
+class CValueChecker {
+public:
+    CValueChecker(std::vector<std::string>& problemList, std::string recordPlace)
+        : problems(problemList), place(std::move(recordPlace)) {}
+
+    void Int(const char* name, std::int32_t value) {
+        const CChoice* choice = ChoiceOf(name);
+        if (choice != nullptr && !choice->Allows(value)) {
+            problems.push_back(fmt::format("{}{} {} is not one of the editor's choices ({})",
+                                           place.empty() ? "" : place + ": ", name, value, choice->Describe()));
+        }
+    }
+    void Text(const char*, const std::string&) {}
+
+    template <class Record>
+    void List(const char*, const std::vector<Record>& records) {
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            CValueChecker recordChecker(problems, RecordPlace<Record>(place, i));
+            VisitFields(records[i], recordChecker);
+            recordChecker.CheckApplies(records[i]);
+        }
+    }
+
+private:
+    template <class Record>
+    void CheckApplies(const Record&) {}
+    // The year validFrom itself always passes the interval test (a difference
+    // of 0 is a multiple of every interval), so only an empty range keeps a
+    // ruleset from ever applying.
+    void CheckApplies(const CRuleset& ruleset) {
+        if (ruleset.validFrom > ruleset.validTo) {
+            problems.push_back(fmt::format("{} never applies: validFrom {} is after validTo {}", place,
+                                           ruleset.validFrom, ruleset.validTo));
+        }
+    }
+
+    std::vector<std::string>& problems;
+    std::string place;
 };
 
 // What the calculation made of one holiday over the checked years.
@@ -194,19 +240,13 @@ private:
 
     void CheckId(std::size_t holiday) {
         const std::string& id = holidays[holiday].id;
-        if (id.empty()) {
-            Add(holiday, "the ID is empty");
-        }
-        if (CHolidays::IsReferenceId(id)) {
-            Add(holiday, "the ID is reserved for a reference feast, so the holiday is never calculated");
-        }
-        if (id.find(',') != std::string::npos) {
-            Add(holiday, "the ID contains a comma");
+        for (const EIdProblem problem : IdProblems(id)) {
+            Add(holiday, IdProblemMessage(problem));
         }
         const std::size_t characters = CharacterCount(Text(id));
-        if (characters > kMaxIdCharacters) {
+        if (characters > kMaxIdLength) {
             Add(holiday, fmt::format("the ID has {} characters, more than the {} the editor accepts", characters,
-                                     kMaxIdCharacters));
+                                     kMaxIdLength));
         }
         CheckDisplaced(holiday);
     }
@@ -233,52 +273,34 @@ private:
         }
     }
 
+    static const char* IdProblemMessage(EIdProblem problem) {
+        switch (problem) {
+        case EIdProblem::Empty: return "the ID is empty";
+        case EIdProblem::Reserved: return "the ID is reserved for a reference feast, so the holiday is never calculated";
+        case EIdProblem::Comma: return "the ID contains a comma";
+        }
+        return "";
+    }
+
     static std::size_t CharacterCount(const std::string& utf8) {
         return static_cast<std::size_t>(
             std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
     }
 
-    template <class Record, std::size_t N>
-    void CheckChoices(std::size_t holiday, const Record& record, const CChoice<Record> (&choices)[N],
-                      const std::string& place) {
-        for (const CChoice<Record>& choice : choices) {
-            const std::int32_t value = record.*choice.field;
-            if (!choice.Allows(value)) {
-                Add(holiday, fmt::format("{}: {} {} is not one of the editor's choices ({})", place, choice.name,
-                                         value, choice.Describe()));
-            }
-        }
-    }
-
     void CheckValues(std::size_t holiday) {
-        const CHoliday& record = holidays[holiday];
-        if (record.referenceOnly != 0 && record.referenceOnly != 1) {
-            Add(holiday, fmt::format("referenceOnly {} is not one of the editor's choices (0 or 1)",
-                                     record.referenceOnly));
-        }
-        for (std::size_t r = 0; r < record.rulesets.size(); ++r) {
-            const CRuleset& ruleset = record.rulesets[r];
-            const std::string place = RulesetPlace(r);
-            CheckChoices(holiday, ruleset, kRulesetChoices, place);
-            for (std::size_t s = 0; s < ruleset.shiftRules.size(); ++s) {
-                CheckChoices(holiday, ruleset.shiftRules[s], kShiftRuleChoices,
-                             fmt::format("{}, shift rule {}", place, s + 1));
-            }
-            // The year validFrom itself always passes the interval test (a
-            // difference of 0 is a multiple of every interval), so only an
-            // empty range keeps a ruleset from ever applying.
-            if (ruleset.validFrom > ruleset.validTo) {
-                Add(holiday, fmt::format("{} never applies: validFrom {} is after validTo {}", place,
-                                         ruleset.validFrom, ruleset.validTo));
-            }
+        std::vector<std::string> problems;
+        CValueChecker checker(problems, "");
+        VisitFields(holidays[holiday], checker);
+        for (std::string& problem : problems) {
+            Add(holiday, std::move(problem));
         }
     }
 
     void CheckReferences(std::size_t holiday) {
         const std::vector<CRuleset>& rulesets = holidays[holiday].rulesets;
         for (std::size_t r = 0; r < rulesets.size(); ++r) {
-            for (const CUsedReference& reference : UsedReferences(rulesets[r], RulesetPlace(r))) {
-                if (!CHolidays::IsReferenceId(reference.id) && !positionsOfId.contains(reference.id)) {
+            for (const CUsedReference& reference : UsedReferences(rulesets[r], RecordPlace<CRuleset>("", r))) {
+                if (!IsReferenceId(reference.id) && !positionsOfId.contains(reference.id)) {
                     Add(holiday, fmt::format("{} \"{}\" names no holiday", reference.place, Text(reference.id)));
                 }
             }

@@ -1,10 +1,10 @@
 #include "cli/JsonForm.h"
 
 #include "cli/CliError.h"
-#include "cli/DocumentBuilder.h"
 #include "cli/JsonText.h"
 #include "cli/TextForm.h"
 #include "core/CodePage.h"
+#include "records/RecordFields.h"
 
 #include <fmt/format.h>
 
@@ -18,68 +18,14 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-// The document's own fields, free of the calculation state.
-struct CDocumentContent {
-    LCID language = 0;
-    std::int32_t version = 0;
-    std::vector<CHoliday> holidays;
-};
-
-// The one list of fields and their JSON names, walked by the writer and by the
-// reader alike, so the two directions cannot drift apart. The records are
-// const when writing.
-
-template <class ShiftRule, class Fields>
-void VisitShiftRule(ShiftRule& rule, Fields& fields) {
-    fields.Int("conditionKind", rule.conditionKind);
-    fields.Int("conditionWeekday", rule.conditionWeekday);
-    fields.Text("conditionHoliday", rule.conditionHoliday);
-    fields.Int("action", rule.action);
-    fields.Int("shiftCount", rule.shiftCount);
-    fields.Int("shiftWeekday", rule.shiftWeekday);
-    fields.Int("shiftDirection", rule.shiftDirection);
-    fields.Text("shiftTarget", rule.shiftTarget);
-}
-
-template <class Ruleset, class Fields>
-void VisitRuleset(Ruleset& ruleset, Fields& fields) {
-    fields.Int("validFrom", ruleset.validFrom);
-    fields.Int("validTo", ruleset.validTo);
-    fields.Int("interval", ruleset.interval);
-    fields.Int("ruleKind", ruleset.ruleKind);
-    fields.Int("fixedDay", ruleset.fixedDay);
-    fields.Int("fixedMonth", ruleset.fixedMonth);
-    fields.Int("weekdayOrdinal", ruleset.weekdayOrdinal);
-    fields.Int("monthWeekday", ruleset.monthWeekday);
-    fields.Int("weekdayMonth", ruleset.weekdayMonth);
-    fields.Int("relativeKind", ruleset.relativeKind);
-    fields.Int("offsetDays", ruleset.offsetDays);
-    fields.Int("offsetDirection", ruleset.offsetDirection);
-    fields.Text("offsetReference", ruleset.offsetReference);
-    fields.Int("weekdayCount", ruleset.weekdayCount);
-    fields.Int("relativeWeekday", ruleset.relativeWeekday);
-    fields.Int("weekdayDirection", ruleset.weekdayDirection);
-    fields.Text("weekdayReference", ruleset.weekdayReference);
-    fields.List("shiftRules", ruleset.shiftRules,
-                [](auto& rule, auto& ruleFields) { VisitShiftRule(rule, ruleFields); });
-}
-
-template <class Holiday, class Fields>
-void VisitHoliday(Holiday& holiday, Fields& fields) {
-    fields.Text("id", holiday.id);
-    fields.Text("display", holiday.display);
-    fields.Int("referenceOnly", holiday.referenceOnly);
-    fields.List("rulesets", holiday.rulesets,
-                [](auto& ruleset, auto& rulesetFields) { VisitRuleset(ruleset, rulesetFields); });
-}
-
-// The language comes first: it selects the code page of every text after it.
-template <class Content, class Fields>
-void VisitDocument(Content& content, Fields& fields) {
-    fields.Language("language", content.language);
-    fields.Int("version", content.version);
-    fields.List("holidays", content.holidays,
-                [](auto& holiday, auto& holidayFields) { VisitHoliday(holiday, holidayFields); });
+// The document's fields; the records' fields are those of VisitFields under
+// the same names. The language comes first: it selects the code page of every
+// text after it. The fields are const when writing.
+template <class Language, class Version, class Holidays, class Fields>
+void VisitDocument(Language& language, Version& version, Holidays& holidays, Fields& fields) {
+    fields.Language("language", language);
+    fields.Int("version", version);
+    fields.List("holidays", holidays);
 }
 
 class CJsonWriter {
@@ -90,13 +36,13 @@ public:
     void Int(const char* name, std::int32_t value) { object[name] = value; }
     void Text(const char* name, const std::string& value) { object[name] = TextToJson(value, codePage); }
 
-    template <class Record, class Visit>
-    void List(const char* name, const std::vector<Record>& records, Visit visit) {
+    template <class Record>
+    void List(const char* name, const std::vector<Record>& records) {
         json list = json::array();
         for (const Record& record : records) {
             json element = json::object();
             CJsonWriter elementFields(element, codePage);
-            visit(record, elementFields);
+            VisitFields(record, elementFields);
             list.push_back(std::move(element));
         }
         object[name] = std::move(list);
@@ -139,8 +85,8 @@ public:
         }
     }
 
-    template <class Record, class Visit>
-    void List(const char* name, std::vector<Record>& records, Visit visit) {
+    template <class Record>
+    void List(const char* name, std::vector<Record>& records) {
         const json* value = Find(name);
         if (value == nullptr) {
             return;
@@ -153,7 +99,7 @@ public:
         for (std::size_t i = 0; i < value->size(); ++i) {
             Record record;
             CJsonReader elementFields((*value)[i], fmt::format("{}[{}]", FieldPlace(name), i), codePage);
-            visit(record, elementFields);
+            VisitFields(record, elementFields);
             elementFields.RefuseUnknownFields();
             records.push_back(std::move(record));
         }
@@ -201,11 +147,12 @@ private:
 }  // namespace
 
 nlohmann::ordered_json DocumentToJson(const CHolidays& document) {
-    const CDocumentContent content{document.GetLanguage(), document.GetVersion(), document.Holidays()};
-    const CCodePage codePage(GetDefaultAnsiCodePage(content.language));
+    const LCID language = document.GetLanguage();
+    const std::int32_t version = document.GetVersion();
+    const CCodePage codePage(GetDefaultAnsiCodePage(language));
     json object = json::object();
     CJsonWriter fields(object, codePage);
-    VisitDocument(content, fields);
+    VisitDocument(language, version, document.Holidays(), fields);
     return object;
 }
 
@@ -216,12 +163,14 @@ std::string DocumentToJsonText(const CHolidays& document) {
 CHolidays DocumentFromJson(const nlohmann::ordered_json& json) {
     // The defaults of a new document.
     const CHolidays defaults;
-    CDocumentContent content{defaults.GetLanguage(), defaults.GetVersion(), {}};
+    LCID language = defaults.GetLanguage();
+    std::int32_t version = defaults.GetVersion();
+    std::vector<CHoliday> holidays;
     std::optional<CCodePage> codePage;
     CJsonReader fields(json, "", codePage);
-    VisitDocument(content, fields);
+    VisitDocument(language, version, holidays, fields);
     fields.RefuseUnknownFields();
-    return BuildDocument(content.language, content.version, content.holidays);
+    return CHolidays(language, version, std::move(holidays));
 }
 
 CHolidays DocumentFromJsonText(std::string_view text) {

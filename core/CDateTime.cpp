@@ -2,6 +2,7 @@
 
 #include "core/CArchive.h"
 #include "core/Clock.h"
+#include "core/Weekday.h"
 
 #include <fmt/format.h>
 
@@ -43,11 +44,6 @@ std::int64_t FloorDiv(std::int64_t value, std::int64_t divisor) {
 
 std::int64_t FloorMod(std::int64_t value, std::int64_t divisor) {
     return value - FloorDiv(value, divisor) * divisor;
-}
-
-// 0 = Monday ... 6 = Sunday; day number 1 (1 January of year 1) is a Monday.
-int WeekdayOfDayNumber(std::int64_t dayNumber) {
-    return static_cast<int>(FloorMod(dayNumber + 6, 7));
 }
 
 // Day of year for a month in 1..12, in 64 bits so that any day argument fits.

@@ -1,6 +1,7 @@
 #include "core/LocaleNames.h"
 
 #include "core/RegionalFormat.h"
+#include "core/Weekday.h"
 
 #include <unicode/dtfmtsym.h>
 #include <unicode/locid.h>
@@ -23,10 +24,6 @@ struct NameTables {
 
 bool IsMonth(int month) {
     return month >= 1 && month <= 12;
-}
-
-bool IsWeekday(int weekday) {
-    return weekday >= 0 && weekday <= 6;
 }
 
 class CTableLocaleNames final : public ILocaleNames {

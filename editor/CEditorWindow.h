@@ -60,7 +60,6 @@ public:
     const std::string& CurrentId() const { return currentId; }
     int CurrentRuleset() const { return currentRuleset; }
     int CurrentShiftRule() const { return currentShiftRule; }
-    const QIcon& Icon() const { return icon; }
     const QFont& DisplayFont() const { return displayFont; }
     // The code page of the selected language, in which the window shows the
     // document's texts (IDs, display texts) and reads typed ones.

@@ -2,6 +2,7 @@
 
 #include "core/ShownText.h"
 #include "editor/CDialogControls.h"
+#include "records/HolidayId.h"
 
 #include <QDialog>
 #include <QString>
@@ -25,7 +26,7 @@ class CHolidayIdDialog : public QDialog {
 public:
     enum class Purpose { Add, Rename };
 
-    static constexpr std::size_t kMaxIdBytes = 64;
+    static constexpr std::size_t kMaxIdBytes = kMaxIdLength;
 
     // The ID offered and the one entered are bytes of the code page.
     CHolidayIdDialog(Purpose purpose, const std::string& id, const CCodePage& codePage, QWidget* parent = nullptr);

@@ -16,9 +16,9 @@ namespace {
 constexpr std::initializer_list<int> kReferenceLists = {ids::kOffsetReferenceList, ids::kWeekdayReferenceList,
                                                         ids::kConditionList, ids::kShiftTargetList};
 
-// Positions 0..6 of the condition list are the weekday names; the reference
-// and holiday IDs follow.
-constexpr int kFirstConditionId = 7;
+// Positions 0..6 of the condition list are the weekday names, Monday to
+// Sunday; the reference and holiday IDs follow.
+constexpr int kFirstConditionId = kDaysPerWeek;
 
 // Text to number as atoi reads it: optional leading blanks and sign, then the
 // decimal digits up to the first other character; no digits gives 0. Numbers
@@ -51,7 +51,9 @@ void StoreNumber(QLineEdit* edit, std::int32_t& field) {
 }
 
 // A list whose item at position p stands for the value p + first (months:
-// first = 1). A value without an item shows no selection.
+// first = 1). A value without an item shows no selection. The weekday,
+// occurrence and direction lists hold their codes in code order from 0.
+static_assert(kMonday == 0 && CRuleset::kFirst == 0 && kBefore == 0);
 void ShowPosition(CComboList* list, std::int32_t value, int first = 0) {
     const std::int64_t position = std::int64_t{value} - first;
     shown::ShowSelection(list, position >= 0 && position < list->Count() ? static_cast<int>(position) : -1);
@@ -64,15 +66,20 @@ void StorePosition(CComboList* list, std::int32_t& field, int first = 0) {
     }
 }
 
-// "before" (position 0) stands for 0, "after" (position 1) for 3.
+// The offset direction list holds "before" and "after" only.
+constexpr int kOffsetBeforeItem = 0;
+constexpr int kOffsetAfterItem = 1;
+
 void ShowOffsetDirection(CComboList* list, std::int32_t direction) {
-    shown::ShowSelection(list, direction == 0 ? 0 : direction == 3 ? 1 : -1);
+    shown::ShowSelection(list, direction == kBefore  ? kOffsetBeforeItem
+                               : direction == kAfter ? kOffsetAfterItem
+                                                     : -1);
 }
 
 void StoreOffsetDirection(CComboList* list, std::int32_t& direction) {
     const auto position = shown::SelectionToStore(list);
     if (position.has_value() && *position != -1) {
-        direction = *position == 0 ? 0 : 3;
+        direction = *position == kOffsetBeforeItem ? kBefore : kAfter;
     }
 }
 
@@ -138,16 +145,15 @@ void StoreReference(CComboList* list, std::string& id) {
     }
 }
 
-// Kind 0: the weekday's name; kind 1: the item of the holiday among the IDs
-// (never a weekday name that happens to equal it); any other kind, or a
-// weekday outside 0..6, shows no selection.
+// On a weekday: the weekday's name; on a holiday: the item of the holiday
+// among the IDs (never a weekday name that happens to equal it); any other
+// kind, or a weekday outside Monday..Sunday, shows no selection.
 void ShowCondition(CComboList* list, const CShiftRule& shiftRule, const CCodePage& codePage) {
-    if (shiftRule.conditionKind == 1) {
+    if (shiftRule.conditionKind == CShiftRule::kOnHoliday) {
         ShowReference(list, shiftRule.conditionHoliday, codePage, kFirstConditionId, false);
         return;
     }
-    const bool weekday = shiftRule.conditionKind == 0 && shiftRule.conditionWeekday >= 0 &&
-                         shiftRule.conditionWeekday < kFirstConditionId;
+    const bool weekday = shiftRule.conditionKind == CShiftRule::kOnWeekday && IsWeekday(shiftRule.conditionWeekday);
     shown::ShowSelection(list, weekday ? shiftRule.conditionWeekday : -1);
 }
 
@@ -157,10 +163,10 @@ void StoreCondition(CComboList* list, CShiftRule& shiftRule) {
         return;
     }
     if (*position < kFirstConditionId) {
-        shiftRule.conditionKind = 0;
+        shiftRule.conditionKind = CShiftRule::kOnWeekday;
         shiftRule.conditionWeekday = *position;
     } else {
-        shiftRule.conditionKind = 1;
+        shiftRule.conditionKind = CShiftRule::kOnHoliday;
         shiftRule.conditionHoliday = list->Id(*position);
     }
 }
@@ -172,6 +178,12 @@ shown::RadioButtons Radios(const CEditorWindow& window, std::initializer_list<in
     }
     return buttons;
 }
+
+// A group's buttons in the order of the codes they stand for: button i
+// checked stands for code i.
+static_assert(CRuleset::kFixedDate == 0 && CRuleset::kWeekdayOfMonth == 1 && CRuleset::kRelativeDate == 2);
+static_assert(CRuleset::kFixedNumberOfDays == 0 && CRuleset::kFixedWeekday == 1);
+static_assert(CShiftRule::kShiftToWeekday == 0 && CShiftRule::kShiftToHoliday == 1 && CShiftRule::kDrop == 2);
 
 shown::RadioButtons RuleKindRadios(const CEditorWindow& window) {
     return Radios(window, {ids::kFixedDateRadio, ids::kWeekdayOfMonthRadio, ids::kRelativeDateRadio});
@@ -248,7 +260,7 @@ void CEditorWindow::StoreForm() {
     CHoliday holiday = document.GetHoliday(index);
     holiday.display = DisplayText().Bytes();
     if (const auto checked = shown::CheckToStore(Button(ids::kReferenceOnlyCheck))) {
-        holiday.referenceOnly = *checked ? 1 : 0;
+        holiday.referenceOnly = *checked ? CHoliday::kReferenceOnly : CHoliday::kListed;
     }
     if (CRuleset* ruleset = ElementAt(holiday.rulesets, currentRuleset)) {
         StoreRuleset(*this, *ruleset);

@@ -5,11 +5,13 @@
 #include "editor/IEditorDialogs.h"
 #include "editor/NumberedList.h"
 #include "editor/ShownControlState.h"
+#include "records/HolidayId.h"
 #include "resources/ControlIds.h"
 
 #include <QAbstractButton>
 
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -22,11 +24,14 @@ std::optional<QString> IdProblem(const CHolidays& document, const std::string& i
     if (document.FindHoliday(id) != -1) {
         return QStringLiteral("ID ") + IdText(id, codePage) + QStringLiteral(" already exist!");
     }
-    if (CHolidays::IsReferenceId(id)) {
-        return QStringLiteral("ID ") + IdText(id, codePage) + QStringLiteral(" is reserved!");
+    const std::vector<EIdProblem> problems = IdProblems(id);
+    if (problems.empty()) {
+        return std::nullopt;
     }
-    if (id.find(',') != std::string::npos) {
-        return QStringLiteral("ID must not contain commas!");
+    switch (problems.front()) {
+    case EIdProblem::Reserved: return QStringLiteral("ID ") + IdText(id, codePage) + QStringLiteral(" is reserved!");
+    case EIdProblem::Comma: return QStringLiteral("ID must not contain commas!");
+    case EIdProblem::Empty: break;  // the commands end before they ask
     }
     return std::nullopt;
 }
@@ -96,7 +101,7 @@ void CEditorWindow::OnHolidaySelected() {
     currentShiftRule = -1;
     const CHoliday holiday = index == -1 ? CHoliday() : document.GetHoliday(index);
     DisplayText().SetBytes(holiday.display);
-    shown::ShowCheck(Button(ids::kReferenceOnlyCheck), holiday.referenceOnly == 1);
+    shown::ShowCheck(Button(ids::kReferenceOnlyCheck), holiday.referenceOnly == CHoliday::kReferenceOnly);
     FillNumberedList(List(ids::kRulesetList), holiday.rulesets.size());
     OnRulesetSelected();
 }

@@ -4,24 +4,20 @@
 #include "core/CDateTime.h"
 #include "model/HolidayFile.h"
 
-#include <array>
-
-namespace {
-
-const std::array<std::string, 3> kReferenceIds = {"EASTER_REF", "ORTHODOX_EASTER_REF", "ADVENT_REF"};
-
-}  // namespace
+#include <utility>
 
 CHolidays::CHolidays() {
     Clear();
 }
+
+CHolidays::CHolidays(LCID documentLanguage, int documentVersion, std::vector<CHoliday> documentHolidays)
+    : language(documentLanguage), version(documentVersion), holidays(std::move(documentHolidays)) {}
 
 void CHolidays::Clear() {
     holidays.clear();
     calculation.Reset();
     language = GetUserDefaultLCID();
     version = 100;
-    calcYear = 0;
 }
 
 int CHolidays::GetHolidayCount() const {
@@ -76,16 +72,11 @@ std::string CHolidays::GetReferenceId(int index) {
     if (index < 0 || index >= GetReferenceCount()) {
         return "";
     }
-    return kReferenceIds[static_cast<std::size_t>(index)];
+    return std::string(kReferenceIds[static_cast<std::size_t>(index)]);
 }
 
 bool CHolidays::IsReferenceId(const std::string& id) {
-    for (const std::string& reference : kReferenceIds) {
-        if (id == reference) {
-            return true;
-        }
-    }
-    return false;
+    return ::IsReferenceId(id);
 }
 
 void CHolidays::Serialize(CArchive& archive) {
@@ -94,21 +85,19 @@ void CHolidays::Serialize(CArchive& archive) {
         return;
     }
     holidays.clear();
-    calcYear = 0;
-    // The old tables would otherwise answer queries about year 0 with the
-    // results of another document.
+    // calcYear 0; the old tables would otherwise answer queries about year 0
+    // with the results of another document.
     calculation.Reset();
     ReadHolidayData(archive, language, version, holidays);
 }
 
 void CHolidays::Recalculate() {
-    calculation.Run(holidays, calcYear);
+    calculation.Run(holidays, calculation.Year());
 }
 
 void CHolidays::EnsureYear(int year) {
-    if (year != calcYear) {
-        calcYear = year;
-        Recalculate();
+    if (year != calculation.Year()) {
+        calculation.Run(holidays, year);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Holiday.h"
+#include "records/Holiday.h"
 #include "calc/YearCalculation.h"
 #include "core/WindowsLocale.h"
 
@@ -15,6 +15,10 @@ class CDateTime;
 class CHolidays {
 public:
     CHolidays();  // runs Clear
+    // A document holding exactly these holidays in this order, repeated IDs
+    // and all, as a loaded file holds them (SetHoliday would merge repeated
+    // IDs); calcYear 0, nothing calculated yet.
+    CHolidays(LCID language, int version, std::vector<CHoliday> holidays);
 
     void Clear();
     void SetLanguage(LCID lcid) { language = lcid; }
@@ -32,7 +36,7 @@ public:
     void RemoveHoliday(const std::string& id);
     void RenameHoliday(const std::string& oldId, const std::string& newId);
 
-    static int GetReferenceCount() { return 3; }
+    static int GetReferenceCount() { return static_cast<int>(kReferenceIds.size()); }
     static std::string GetReferenceId(int index);  // "" outside 0..2
     static bool IsReferenceId(const std::string& id);
 
@@ -45,7 +49,7 @@ public:
     // The year calculation (rebuilds all tables for calcYear). The day queries
     // first recalculate when the date's year differs from calcYear.
     void Recalculate();
-    int GetCalcYear() const { return calcYear; }
+    int GetCalcYear() const { return calculation.Year(); }
     int GetDayHolidayCount(const CDateTime& date);
     // Leaves both texts empty for an index outside the day's list.
     void GetDayHoliday(const CDateTime& date, int index, std::string& display, std::string& id);
@@ -56,7 +60,6 @@ private:
 
     LCID language = kLcidEnglishUnitedStates;
     int version = 100;
-    int calcYear = 0;
     std::vector<CHoliday> holidays;
-    CYearCalculation calculation;
+    CYearCalculation calculation;  // holds calcYear
 };

@@ -3,6 +3,7 @@
 #include "core/CArchive.h"
 #include "core/FileAccess.h"
 #include "model/CHolidays.h"
+#include "records/RecordFields.h"
 
 #include <fmt/format.h>
 
@@ -12,16 +13,40 @@
 
 namespace {
 
-// The smallest records the format can hold: every int32 field plus a 1-byte
-// prefix for each (empty) text.
-constexpr std::size_t kMinHolidaySize = 1 + 1 + 4 + 4;       // id, display, referenceOnly, count
-constexpr std::size_t kMinRulesetSize = 15 * 4 + 4 + 1 + 1;  // fields, count, two references
-constexpr std::size_t kMinShiftRuleSize = 6 * 4 + 1 + 1;     // fields, two references
-
 // The escape byte and the 2-byte values after it.
 constexpr std::uint8_t kLongerLength = 0xFF;
 constexpr std::uint16_t kUnicodeMarker = 0xFFFE;  // a text in another encoding
 constexpr std::uint16_t kFourByteLength = 0xFFFF;
+
+// How messages name a list of records.
+template <class Record>
+std::string Plural() {
+    return std::string(kRecordNoun<Record>) + "s";
+}
+
+// Adds up the smallest stored size of the fields it visits: 4 bytes for an
+// int32, a 1-byte prefix for an (empty) text and the count of a list.
+struct CSizeCounter {
+    std::size_t size = 0;
+    void Int(const char*, std::int32_t) { size += 4; }
+    void Text(const char*, const std::string&) { size += 1; }
+    template <class Element>
+    void List(const char*, const std::vector<Element>&) {
+        size += 4;
+    }
+};
+
+// The size of a record's smallest stored form, with empty texts and lists.
+template <class Record>
+std::size_t MinimumSize() {
+    static const std::size_t size = [] {
+        const Record record{};
+        CSizeCounter counter;
+        VisitFields(record, counter);
+        return counter.size;
+    }();
+    return size;
+}
 
 // ---- Writing ----
 
@@ -44,125 +69,66 @@ void WriteText(CArchive& archive, const std::string& text) {
     archive.WriteBytes(text);
 }
 
-void WriteCount(CArchive& archive, std::size_t count, const char* what) {
-    if (count > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
-        throw CHolidayFileError(fmt::format("{} {} are too many to store in a holiday file", count, what),
-                                archive.Position());
-    }
-    archive.WriteInt32(static_cast<std::int32_t>(count));
-}
-
-void WriteShiftRule(CArchive& archive, const CShiftRule& rule) {
-    archive.WriteInt32(rule.conditionKind);
-    archive.WriteInt32(rule.conditionWeekday);
-    WriteText(archive, rule.conditionHoliday);
-    archive.WriteInt32(rule.action);
-    archive.WriteInt32(rule.shiftCount);
-    archive.WriteInt32(rule.shiftWeekday);
-    archive.WriteInt32(rule.shiftDirection);
-    WriteText(archive, rule.shiftTarget);
-}
-
-void WriteRuleset(CArchive& archive, const CRuleset& ruleset) {
-    archive.WriteInt32(ruleset.validFrom);
-    archive.WriteInt32(ruleset.validTo);
-    archive.WriteInt32(ruleset.interval);
-    archive.WriteInt32(ruleset.ruleKind);
-    archive.WriteInt32(ruleset.fixedDay);
-    archive.WriteInt32(ruleset.fixedMonth);
-    archive.WriteInt32(ruleset.weekdayOrdinal);
-    archive.WriteInt32(ruleset.monthWeekday);
-    archive.WriteInt32(ruleset.weekdayMonth);
-    archive.WriteInt32(ruleset.relativeKind);
-    archive.WriteInt32(ruleset.offsetDays);
-    archive.WriteInt32(ruleset.offsetDirection);
-    WriteText(archive, ruleset.offsetReference);
-    archive.WriteInt32(ruleset.weekdayCount);
-    archive.WriteInt32(ruleset.relativeWeekday);
-    archive.WriteInt32(ruleset.weekdayDirection);
-    WriteText(archive, ruleset.weekdayReference);
-    WriteCount(archive, ruleset.shiftRules.size(), "shift rules");
-    for (const CShiftRule& rule : ruleset.shiftRules) {
-        WriteShiftRule(archive, rule);
-    }
-}
-
-void WriteHoliday(CArchive& archive, const CHoliday& holiday) {
-    WriteText(archive, holiday.id);
-    WriteText(archive, holiday.display);
-    archive.WriteInt32(holiday.referenceOnly);
-    WriteCount(archive, holiday.rulesets.size(), "rulesets");
-    for (const CRuleset& ruleset : holiday.rulesets) {
-        WriteRuleset(archive, ruleset);
-    }
-}
-
-// ---- Reading ----
-
-// Reads the records of one holiday; `place` names it in messages
-// ("holiday 3 of 5"). Records start from the model's defaults, and every
-// field is overwritten from the file.
-class CHolidayRecordReader {
+// Writes each field of the records it visits, and each list as its count
+// followed by its records.
+class CRecordWriter {
 public:
-    CHolidayRecordReader(CArchive& source, std::string holidayPlace)
-        : archive(source), place(std::move(holidayPlace)) {}
+    explicit CRecordWriter(CArchive& target) : archive(target) {}
 
-    CHoliday ReadHoliday() {
-        CHoliday holiday;
-        holiday.id = ReadText(place);
-        holiday.display = ReadText(place);
-        holiday.referenceOnly = archive.ReadInt32();
-        const std::int32_t count = ReadCount(kMinRulesetSize, "rulesets", place);
-        for (std::int32_t index = 0; index < count; ++index) {
-            holiday.rulesets.push_back(ReadRuleset(fmt::format("ruleset {} of {}", index + 1, place)));
+    void Int(const char*, std::int32_t value) { archive.WriteInt32(value); }
+    void Text(const char*, const std::string& text) { WriteText(archive, text); }
+
+    template <class Record>
+    void List(const char*, const std::vector<Record>& records) {
+        if (records.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+            throw CHolidayFileError(fmt::format("{} {} are too many to store in a holiday file", records.size(),
+                                                Plural<Record>()),
+                                    archive.Position());
         }
-        return holiday;
+        archive.WriteInt32(static_cast<std::int32_t>(records.size()));
+        for (const Record& record : records) {
+            VisitFields(record, *this);
+        }
     }
 
 private:
-    CRuleset ReadRuleset(const std::string& rulesetPlace) {
-        CRuleset ruleset;
-        ruleset.validFrom = archive.ReadInt32();
-        ruleset.validTo = archive.ReadInt32();
-        ruleset.interval = archive.ReadInt32();
-        ruleset.ruleKind = archive.ReadInt32();
-        ruleset.fixedDay = archive.ReadInt32();
-        ruleset.fixedMonth = archive.ReadInt32();
-        ruleset.weekdayOrdinal = archive.ReadInt32();
-        ruleset.monthWeekday = archive.ReadInt32();
-        ruleset.weekdayMonth = archive.ReadInt32();
-        ruleset.relativeKind = archive.ReadInt32();
-        ruleset.offsetDays = archive.ReadInt32();
-        ruleset.offsetDirection = archive.ReadInt32();
-        ruleset.offsetReference = ReadText(rulesetPlace);
-        ruleset.weekdayCount = archive.ReadInt32();
-        ruleset.relativeWeekday = archive.ReadInt32();
-        ruleset.weekdayDirection = archive.ReadInt32();
-        ruleset.weekdayReference = ReadText(rulesetPlace);
-        const std::int32_t count = ReadCount(kMinShiftRuleSize, "shift rules", rulesetPlace);
-        for (std::int32_t index = 0; index < count; ++index) {
-            ruleset.shiftRules.push_back(
-                ReadShiftRule(fmt::format("shift rule {} of {}", index + 1, rulesetPlace)));
-        }
-        return ruleset;
+    CArchive& archive;
+};
+
+// ---- Reading ----
+
+// Reads the fields of one record; `place` names it in messages
+// ("ruleset 1 of holiday 3 of 5").
+class CRecordReader {
+public:
+    // The record starts from its defaults, and every field is overwritten
+    // from the file.
+    template <class Record>
+    static Record Read(CArchive& archive, std::string place) {
+        Record record;
+        CRecordReader reader(archive, std::move(place));
+        VisitFields(record, reader);
+        return record;
     }
 
-    CShiftRule ReadShiftRule(const std::string& rulePlace) {
-        CShiftRule rule;
-        rule.conditionKind = archive.ReadInt32();
-        rule.conditionWeekday = archive.ReadInt32();
-        rule.conditionHoliday = ReadText(rulePlace);
-        rule.action = archive.ReadInt32();
-        rule.shiftCount = archive.ReadInt32();
-        rule.shiftWeekday = archive.ReadInt32();
-        rule.shiftDirection = archive.ReadInt32();
-        rule.shiftTarget = ReadText(rulePlace);
-        return rule;
+    void Int(const char*, std::int32_t& field) { field = archive.ReadInt32(); }
+    void Text(const char*, std::string& field) { field = ReadText(); }
+
+    template <class Record>
+    void List(const char*, std::vector<Record>& records) {
+        const std::int32_t count = ReadCount(MinimumSize<Record>(), Plural<Record>());
+        for (std::int32_t index = 0; index < count; ++index) {
+            records.push_back(
+                Read<Record>(archive, fmt::format("{} {} of {}", kRecordNoun<Record>, index + 1, place)));
+        }
     }
+
+private:
+    CRecordReader(CArchive& source, std::string recordPlace) : archive(source), place(std::move(recordPlace)) {}
 
     // A count of records that follow; 0 for a count of 0 or less. Refuses a
     // count whose smallest possible records need more than the remaining bytes.
-    std::int32_t ReadCount(std::size_t minimumSize, const char* what, const std::string& owner) {
+    std::int32_t ReadCount(std::size_t minimumSize, const std::string& what) {
         const std::size_t offset = archive.Position();
         const std::int32_t count = archive.ReadInt32();
         if (count <= 0) {
@@ -173,20 +139,20 @@ private:
             throw CHolidayFileError(
                 fmt::format("{} claims {} {} at byte {}, but the remaining {} bytes of the file can "
                             "hold at most {}",
-                            owner, count, what, offset, archive.Remaining(), fits),
+                            place, count, what, offset, archive.Remaining(), fits),
                 offset);
         }
         return count;
     }
 
-    std::string ReadText(const std::string& owner) {
+    std::string ReadText() {
         const std::size_t offset = archive.Position();
         std::size_t length = archive.ReadUInt8();
         if (length == kLongerLength) {
             length = archive.ReadUInt16();
             if (length == kUnicodeMarker) {
                 throw CHolidayFileError(
-                    fmt::format("{} has a text in an unsupported text encoding at byte {}", owner, offset),
+                    fmt::format("{} has a text in an unsupported text encoding at byte {}", place, offset),
                     offset);
             }
             if (length == kFourByteLength) {
@@ -196,7 +162,7 @@ private:
         if (length > archive.Remaining()) {
             throw CHolidayFileError(
                 fmt::format("{} has a text of {} bytes at byte {}, but only {} bytes of the file remain",
-                            owner, length, offset, archive.Remaining()),
+                            place, length, offset, archive.Remaining()),
                 offset);
         }
         return archive.ReadBytes(length);
@@ -217,10 +183,7 @@ void WriteHolidayData(CArchive& archive, LCID language, int version,
                       const std::vector<CHoliday>& holidays) {
     archive.WriteInt32(static_cast<std::int32_t>(language));
     archive.WriteInt32(version);
-    WriteCount(archive, holidays.size(), "holidays");
-    for (const CHoliday& holiday : holidays) {
-        WriteHoliday(archive, holiday);
-    }
+    CRecordWriter(archive).List("holidays", holidays);
 }
 
 void ReadHolidayData(CArchive& archive, LCID& language, int& version,
@@ -237,11 +200,11 @@ void ReadHolidayData(CArchive& archive, LCID& language, int& version,
     // An absurd holiday count is not refused up front: the holidays the file
     // does hold are kept, and it runs out after at most Remaining() / 10 of
     // them. Nothing is reserved for the count.
-    const std::size_t fits = archive.Remaining() / kMinHolidaySize;
+    const std::size_t fits = archive.Remaining() / MinimumSize<CHoliday>();
     for (std::int32_t index = 0; index < count; ++index) {
         const std::string place = fmt::format("holiday {} of {}", index + 1, count);
         try {
-            holidays.push_back(CHolidayRecordReader(archive, place).ReadHoliday());
+            holidays.push_back(CRecordReader::Read<CHoliday>(archive, place));
         } catch (const CArchiveEndOfData&) {
             std::string message = fmt::format("the file ends inside {}, at byte {}", place, EndOf(archive));
             if (static_cast<std::size_t>(count) > fits) {

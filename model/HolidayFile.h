@@ -2,7 +2,7 @@
 
 #include "core/FileAccess.h"
 #include "core/WindowsLocale.h"
-#include "model/Holiday.h"
+#include "records/Holiday.h"
 #include "model/HolidayFileError.h"
 
 #include <cstddef>

@@ -3,14 +3,11 @@
 // Resource, control and command ids of the user interface.
 namespace ids {
 
-// Dialogs, menus, strings and the icon.
+// Dialogs.
 constexpr int kAboutDialog = 100;
-constexpr int kAboutMenuText = 101;  // string resource: "&About Tavrin..."
 constexpr int kMainDialog = 102;
-constexpr int kProgramIcon = 128;
 constexpr int kAddHolidayDialog = 130;
 constexpr int kRenameHolidayDialog = 131;
-constexpr int kMainMenu = 131;
 
 // Standard buttons of the small dialogs.
 constexpr int kOk = 1;

@@ -15,7 +15,7 @@ enum class ControlKind {
     PushButton,
     CheckBox,      // automatic
     RadioButton,   // automatic
-    Edit,
+    Edit,          // scrolls its text: horizontally on one line, vertically on several
     DropDownList,  // a drop-down list without an edit field
     DropDownEdit,  // a drop-down list with an edit field
 };
@@ -31,7 +31,6 @@ enum ControlStyle : unsigned {
     kReadOnly = 1U << 5,       // edits
     kDefaultButton = 1U << 6,  // push buttons: pressed by the Enter key
     kNoPrefix = 1U << 7,       // labels: "&" is shown, not a mnemonic
-    kAutoScroll = 1U << 8,     // edits: scroll horizontally (single line) or vertically (multi-line)
 };
 
 constexpr int kNoControlId = -1;

@@ -8,7 +8,7 @@ namespace {
 using K = ControlKind;
 
 CControlTemplate IdLabel(const char* text) { return {kNoControlId, K::Label, text, 7, 7, 144, 8}; }
-CControlTemplate IdEdit() { return {ids::kHolidayIdEdit, K::Edit, "", 7, 18, 144, 14, kAutoScroll}; }
+CControlTemplate IdEdit() { return {ids::kHolidayIdEdit, K::Edit, "", 7, 18, 144, 14}; }
 CControlTemplate OkButton() { return {ids::kOk, K::PushButton, "OK", 47, 39, 50, 14, kDefaultButton}; }
 CControlTemplate CancelButton() { return {ids::kCancel, K::PushButton, "Abbrechen", 101, 39, 50, 14}; }
 

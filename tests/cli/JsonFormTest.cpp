@@ -1,5 +1,4 @@
 #include "cli/CliError.h"
-#include "cli/DocumentBuilder.h"
 #include "cli/JsonForm.h"
 #include "core/Clock.h"
 #include "model/HolidayFile.h"
@@ -225,7 +224,7 @@ public:
         }
         const LCID language = Count(3) == 0 ? static_cast<LCID>(random())
                                             : kLanguages[Count(std::size(kLanguages) - 1)];
-        return BuildDocument(language, Int(), holidays);
+        return CHolidays(language, Int(), holidays);
     }
 
 private:
@@ -284,7 +283,7 @@ TEST(JsonForm, AnyDocumentSurvivesTheRoundTripByteForByte) {
 }
 
 std::string HolBytes(const std::vector<CHoliday>& holidays) {
-    const std::vector<std::uint8_t> bytes = SaveHolidayBytes(BuildDocument(0x0407, 100, holidays));
+    const std::vector<std::uint8_t> bytes = SaveHolidayBytes(CHolidays(0x0407, 100, holidays));
     return std::string(bytes.begin(), bytes.end());
 }
 

@@ -3,7 +3,7 @@
 // Short ways to write holidays in the calculation tests.
 
 #include "calc/YearCalculation.h"
-#include "model/Holiday.h"
+#include "records/Holiday.h"
 #include "tests/support/SampleDocuments.h"
 
 #include <fmt/format.h>
@@ -15,8 +15,8 @@
 
 namespace rules {
 
-enum Weekday : std::int32_t { kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday, kSunday };
-enum Direction : std::int32_t { kBefore, kBeforeOn, kOnAfter, kAfter };
+using enum EWeekday;
+using enum EDirection;
 
 inline CRuleset Fixed(int day, int month) {
     CRuleset ruleset = MakeFixedRuleset();
@@ -27,18 +27,18 @@ inline CRuleset Fixed(int day, int month) {
 
 inline CRuleset WeekdayOfMonth(int ordinal, int weekday, int month) {
     CRuleset ruleset = MakeFixedRuleset();
-    ruleset.ruleKind = 1;
+    ruleset.ruleKind = CRuleset::kWeekdayOfMonth;
     ruleset.weekdayOrdinal = ordinal;
     ruleset.monthWeekday = weekday;
     ruleset.weekdayMonth = month;
     return ruleset;
 }
 
-// `days` after the reference (direction 3), or before it (direction 0).
+// `days` after the reference (kAfter), or before it (kBefore).
 inline CRuleset DaysFrom(std::int32_t days, std::int32_t direction, std::string reference) {
     CRuleset ruleset = MakeFixedRuleset();
-    ruleset.ruleKind = 2;
-    ruleset.relativeKind = 0;
+    ruleset.ruleKind = CRuleset::kRelativeDate;
+    ruleset.relativeKind = CRuleset::kFixedNumberOfDays;
     ruleset.offsetDays = days;
     ruleset.offsetDirection = direction;
     ruleset.offsetReference = std::move(reference);
@@ -48,8 +48,8 @@ inline CRuleset DaysFrom(std::int32_t days, std::int32_t direction, std::string 
 inline CRuleset WeekdayFrom(std::int32_t count, std::int32_t weekday, std::int32_t direction,
                             std::string reference) {
     CRuleset ruleset = MakeFixedRuleset();
-    ruleset.ruleKind = 2;
-    ruleset.relativeKind = 1;
+    ruleset.ruleKind = CRuleset::kRelativeDate;
+    ruleset.relativeKind = CRuleset::kFixedWeekday;
     ruleset.weekdayCount = count;
     ruleset.relativeWeekday = weekday;
     ruleset.weekdayDirection = direction;
@@ -77,15 +77,15 @@ inline CShiftRule OnWeekdayShiftTo(std::int32_t condition, std::int32_t count, s
 inline CShiftRule OnWeekdayDrop(std::int32_t condition) {
     CShiftRule rule;
     rule.conditionWeekday = condition;
-    rule.action = 2;
+    rule.action = CShiftRule::kDrop;
     return rule;
 }
 
 inline CShiftRule OnHolidayMoveTo(std::string condition, std::string target) {
     CShiftRule rule;
-    rule.conditionKind = 1;
+    rule.conditionKind = CShiftRule::kOnHoliday;
     rule.conditionHoliday = std::move(condition);
-    rule.action = 1;
+    rule.action = CShiftRule::kShiftToHoliday;
     rule.shiftTarget = std::move(target);
     return rule;
 }
@@ -100,7 +100,7 @@ inline CHoliday Holiday(std::string id, std::vector<CRuleset> rulesets, bool ref
     holiday.display = id + " display";
     holiday.id = std::move(id);
     holiday.rulesets = std::move(rulesets);
-    holiday.referenceOnly = referenceOnly ? 1 : 0;
+    holiday.referenceOnly = referenceOnly ? CHoliday::kReferenceOnly : CHoliday::kListed;
     return holiday;
 }
 

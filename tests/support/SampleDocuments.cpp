@@ -2,9 +2,6 @@
 
 #include "tests/support/RuleBuilders.h"
 
-#include "core/CArchive.h"
-#include "model/HolidayFile.h"
-
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,11 +29,7 @@ CHoliday MakeHoliday(std::string id, std::string display, CRuleset ruleset) {
 }  // namespace
 
 CHolidays MakeDocument(LCID language, const std::vector<CHoliday>& holidays) {
-    CArchive archive = CArchive::ForStoring();
-    WriteHolidayData(archive, language, 100, holidays);
-    CHolidays document;
-    LoadHolidayBytes(document, archive.Buffer());
-    return document;
+    return CHolidays(language, 100, holidays);
 }
 
 CHolidays MakeGermanHolidays() {
@@ -44,11 +37,11 @@ CHolidays MakeGermanHolidays() {
     unity.validFrom = 1990;
 
     CHoliday repentanceReference = MakeHoliday("BUSS_UND_BETTAG_REF", "23. November", rules::Fixed(23, 11));
-    repentanceReference.referenceOnly = 1;
+    repentanceReference.referenceOnly = CHoliday::kReferenceOnly;
 
     CRuleset repentance = MakeFixedRuleset();
-    repentance.ruleKind = 2;
-    repentance.relativeKind = 1;
+    repentance.ruleKind = CRuleset::kRelativeDate;
+    repentance.relativeKind = CRuleset::kFixedWeekday;
     repentance.weekdayCount = 1;
     repentance.relativeWeekday = rules::kWednesday;
     repentance.weekdayDirection = rules::kBefore;

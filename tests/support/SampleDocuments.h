@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/CHolidays.h"
+#include "tests/support/RecordPrinter.h"
 
 #include <vector>
 

@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -63,31 +62,3 @@ inline CHoliday HolidayById(const CEditorWindow& window, const std::string& id) 
 }
 
 }  // namespace gui
-
-// Readable records in test failures.
-inline std::ostream& operator<<(std::ostream& os, const CShiftRule& s) {
-    return os << "{condition " << s.conditionKind << "/" << s.conditionWeekday << "/\"" << s.conditionHoliday
-              << "\", action " << s.action << ", shift " << s.shiftCount << "/" << s.shiftWeekday << "/"
-              << s.shiftDirection << ", target \"" << s.shiftTarget << "\"}";
-}
-
-inline std::ostream& operator<<(std::ostream& os, const CRuleset& r) {
-    os << "{valid " << r.validFrom << ".." << r.validTo << " every " << r.interval << ", kind " << r.ruleKind
-       << ", fixed " << r.fixedDay << "." << r.fixedMonth << ", weekday of month " << r.weekdayOrdinal << "/"
-       << r.monthWeekday << "/" << r.weekdayMonth << ", relative " << r.relativeKind << ", days " << r.offsetDays
-       << "/" << r.offsetDirection << "/\"" << r.offsetReference << "\", weekday " << r.weekdayCount << "/"
-       << r.relativeWeekday << "/" << r.weekdayDirection << "/\"" << r.weekdayReference << "\", shift rules [";
-    for (const CShiftRule& shiftRule : r.shiftRules) {
-        os << shiftRule << " ";
-    }
-    return os << "]}";
-}
-
-inline std::ostream& operator<<(std::ostream& os, const CHoliday& h) {
-    os << "{id \"" << h.id << "\", display \"" << h.display << "\", reference only " << h.referenceOnly
-       << ", rulesets [";
-    for (const CRuleset& ruleset : h.rulesets) {
-        os << ruleset << " ";
-    }
-    return os << "]}";
-}

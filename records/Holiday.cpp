@@ -1,4 +1,4 @@
-#include "model/Holiday.h"
+#include "records/Holiday.h"
 
 #include "core/CDateTime.h"
 
