@@ -132,6 +132,7 @@ struct LanguageCodePage {
     int codePage;
 };
 
+// clang-format off
 constexpr LanguageCodePage kCodePageByLanguage[] = {
     // Arabic script
     {0x01, 1256}, {0x20, 1256}, {0x29, 1256}, {0x80, 1256}, {0x8C, 1256},
@@ -161,6 +162,7 @@ constexpr LanguageCodePage kCodePageByLanguage[] = {
     {0x25, 1257}, {0x26, 1257}, {0x27, 1257},  // Estonian, Latvian, Lithuanian
     {0x2A, 1258},  // Vietnamese
 };
+// clang-format on
 
 constexpr int kChinese = 0x04;
 constexpr int kSerbianCroatianBosnian = 0x1A;

@@ -11,6 +11,7 @@ const std::vector<std::string> kDirections = {"before", "before/on", "on/after",
 
 CDialogTemplate MakeMainDialog() {
     using namespace ids;
+    // clang-format off
     return CDialogTemplate{
         kMainDialog, "Tavrin", 480, 413,
         {
@@ -79,6 +80,7 @@ CDialogTemplate MakeMainDialog() {
             {kRefresh, K::PushButton, "Refresh", 385, 22, 50, 12},
             {kPreviewEdit, K::Edit, "", 258, 41, 207, 357, kMultiLine | kReadOnly},
         }};
+    // clang-format on
 }
 
 }  // namespace

@@ -35,6 +35,7 @@ void ExpectDates(const std::vector<CDateCase>& cases) {
 const CHoliday kChristmas = Holiday("XMAS", {Fixed(25, 12)});
 
 TEST(YearCalculation, RuleDates) {
+    // clang-format off
     ExpectDates({
         {"Whit Monday, 50 days after Easter", {Holiday("T", {DaysFrom(50, kAfter, "EASTER_REF")})}, 2007, "T", {"2007-05-28"}},
         {"Good Friday, 2 days before Easter", {Holiday("T", {DaysFrom(2, kBefore, "EASTER_REF")})}, 2007, "T", {"2007-04-06"}},
@@ -68,12 +69,14 @@ TEST(YearCalculation, RuleDates) {
         {"weekday 7 with direction 4", {Holiday("T", {WeekdayFrom(1, 7, 4, "EASTER_REF")})}, 2007, "T", {}},
         {"fixed month 13", {Holiday("T", {Fixed(1, 13)})}, 2007, "T", {}},
     });
+    // clang-format on
 }
 
 TEST(YearCalculation, YearsOfARuleset) {
     const auto everyFourth = [](int interval) {
         return std::vector<CHoliday>{Holiday("T", {Years(Fixed(1, 5), 2000, 2100, interval)})};
     };
+    // clang-format off
     ExpectDates({
         {"interval 4 in 2000", everyFourth(4), 2000, "T", {"2000-05-01"}},
         {"interval 4 in 2008", everyFourth(4), 2008, "T", {"2008-05-01"}},
@@ -93,9 +96,11 @@ TEST(YearCalculation, YearsOfARuleset) {
         {"no applying ruleset: resolved without dates", {Holiday("T", {Years(Fixed(1, 5), 1900, 2005)})}, 2007, "T", {}},
         {"no rulesets: resolved without dates", {Holiday("T", {})}, 2007, "T", {}},
     });
+    // clang-format on
 }
 
 TEST(YearCalculation, ExtremeCountsAndOffsetsGiveNoDateAndNoOverflow) {
+    // clang-format off
     ExpectDates({
         {"INT_MAX days after", {Holiday("T", {DaysFrom(INT_MAX, kAfter, "EASTER_REF")})}, 2007, "T", {}},
         {"INT_MIN days after", {Holiday("T", {DaysFrom(INT_MIN, kAfter, "EASTER_REF")})}, 2007, "T", {}},
@@ -111,6 +116,7 @@ TEST(YearCalculation, ExtremeCountsAndOffsetsGiveNoDateAndNoOverflow) {
         {"no dates in a negative year", {Holiday("T", {Years(Fixed(1, 1), INT_MIN, 0)})}, -5, "T", {}},
         {"no reference feasts beyond 9999", {}, INT_MAX, "EASTER_REF", {}},
     });
+    // clang-format on
 }
 
 TEST(YearCalculation, ShiftRules) {
@@ -127,6 +133,7 @@ TEST(YearCalculation, ShiftRules) {
         onTuesday.shiftTarget = "NEAR";
         return std::vector<CHoliday>{Holiday("NEAR", rulesets), Holiday("T", {WithShifts(Fixed(8, 5), {onTuesday})})};
     };
+    // clang-format off
     ExpectDates({
         {"Sunday moves to Monday", {Holiday("T", {sundayToMonday})}, 2011, "T", {"2011-12-26"}},
         {"a Tuesday stays", {Holiday("T", {sundayToMonday})}, 2012, "T", {"2012-12-25"}},
@@ -155,10 +162,12 @@ TEST(YearCalculation, ShiftRules) {
         {"unknown condition kind never matches",
          {Holiday("T", {WithShifts(Fixed(8, 5), {[] { CShiftRule r = OnWeekdayDrop(kTuesday); r.conditionKind = 2; return r; }()})})}, 2007, "T", {"2007-05-08"}},
     });
+    // clang-format on
 }
 
 TEST(YearCalculation, Resolvability) {
     const auto untilOld2005 = [] { return Holiday("OLD", {Years(Fixed(1, 5), 1900, 2005)}); };
+    // clang-format off
     ExpectDates({
         {"reference to an unknown ID", {Holiday("T", {DaysFrom(1, kAfter, "NOBODY")})}, 2007, "T", {"unresolved"}},
         {"references are case-sensitive", {Holiday("a", {Fixed(1, 1)}), Holiday("T", {DaysFrom(1, kAfter, "A")})}, 2007, "T", {"unresolved"}},
@@ -183,6 +192,7 @@ TEST(YearCalculation, Resolvability) {
         {"two applying rulesets give two dates", {Holiday("T", {Fixed(1, 5), Years(Fixed(1, 5), 2000, 2010)})}, 2007, "T", {"2007-05-01", "2007-05-01"}},
         {"one date per occurrence of the reference", {Holiday("A", {Fixed(1, 5), Fixed(1, 6)}), Holiday("T", {DaysFrom(1, kAfter, "A")})}, 2007, "T", {"2007-05-02", "2007-06-02"}},
     });
+    // clang-format on
 }
 
 TEST(YearCalculation, ReferenceFeastsAreResolvedButNotListed) {
