@@ -20,13 +20,16 @@ QString HelpText(const QCommandLineParser& parser, const QString& program) {
 }
 
 CCommandLine UsageError(const QString& problem, const QCommandLineParser& parser, const QString& program) {
-    return {CCommandLine::Action::UsageError, {}, program + QStringLiteral(": ") + problem + '\n' +
-                                                     HelpText(parser, program)};
+    return {CCommandLine::Action::UsageError,
+            {},
+            program + QStringLiteral(": ") + problem + '\n' + HelpText(parser, program)};
 }
 
 }  // namespace
 
-int CCommandLine::ExitCode() const { return action == Action::UsageError ? kUsageErrorCode : 0; }
+int CCommandLine::ExitCode() const {
+    return action == Action::UsageError ? kUsageErrorCode : 0;
+}
 
 CCommandLine ParseCommandLine(const QStringList& arguments) {
     const QString program =
@@ -54,8 +57,8 @@ CCommandLine ParseCommandLine(const QStringList& arguments) {
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
-        return UsageError(QStringLiteral("Unexpected argument '%1': the editor opens one file.").arg(files[1]),
-                          parser, program);
+        return UsageError(QStringLiteral("Unexpected argument '%1': the editor opens one file.").arg(files[1]), parser,
+                          program);
     }
     return {CCommandLine::Action::RunEditor, files.value(0), {}};
 }

@@ -23,9 +23,9 @@ CDateTime GetEasterDate(int year) {
     const int a = year % 19;
     const int b = year % 4;
     const int s = year % 7;
-    const int d = (19 * a + m) % 30;  // days from 21 March to the Paschal full moon
+    const int d = (19 * a + m) % 30;                // days from 21 March to the Paschal full moon
     const int e = (2 * b + 4 * s + 6 * d + n) % 7;  // days from there to the Sunday after
-    int days = 21 + d + e;  // 22 March + d + e
+    int days = 21 + d + e;                          // 22 March + d + e
     // Easter never falls after 25 April: 26 April becomes 19 April, and 25 April
     // becomes 18 April when the lunar cycle would otherwise repeat the date.
     if (d == 29 && e == 6) {

@@ -51,8 +51,7 @@ bool RulesetApplies(const CRuleset& ruleset, int year) {
 // move and ignores the count. Nothing for a weekday outside Monday..Sunday.
 // Relative rules and shift rules both step through here. The result may lie
 // outside the day numbers; counts of any int value fit the 64-bit arithmetic.
-std::optional<std::int64_t> WeekdayStep(int from, std::int32_t weekday, std::int32_t direction,
-                                        std::int32_t count) {
+std::optional<std::int64_t> WeekdayStep(int from, std::int32_t weekday, std::int32_t direction, std::int32_t count) {
     if (!IsWeekday(weekday)) {
         return std::nullopt;
     }
@@ -93,10 +92,8 @@ int WeekdayOfMonth(int year, const CRuleset& ruleset) {
         const int fifth = onOrBefore(DayNumberOf(year, month, 28) + kDaysPerWeek);
         return fifth <= lastDay ? fifth : 0;
     }
-    case CRuleset::kLast:
-        return onOrBefore(lastDay);
-    default:
-        return 0;
+    case CRuleset::kLast: return onOrBefore(lastDay);
+    default: return 0;
     }
 }
 
@@ -104,8 +101,8 @@ int WeekdayOfMonth(int year, const CRuleset& ruleset) {
 // RuleReference gives a reference); nothing where the weekday step has none.
 std::optional<std::int64_t> RelativeDay(const CRuleset& ruleset, int referenceDay) {
     if (ruleset.relativeKind == CRuleset::kFixedNumberOfDays) {
-        const std::int64_t offset = ruleset.offsetDirection == kBefore ? -std::int64_t{ruleset.offsetDays}
-                                                                       : std::int64_t{ruleset.offsetDays};
+        const std::int64_t offset =
+            ruleset.offsetDirection == kBefore ? -std::int64_t{ruleset.offsetDays} : std::int64_t{ruleset.offsetDays};
         return referenceDay + offset;
     }
     return WeekdayStep(referenceDay, ruleset.relativeWeekday, ruleset.weekdayDirection, ruleset.weekdayCount);
@@ -301,8 +298,7 @@ const std::string* CYearCalculation::AppendRuleDays(const CRuleset& ruleset, std
             AppendDay(days, day);
         }
         return nullptr;
-    default:
-        break;
+    default: break;
     }
 
     const std::string* referenceId = RuleReference(ruleset);
@@ -323,8 +319,7 @@ const std::string* CYearCalculation::AppendRuleDays(const CRuleset& ruleset, std
 
 // Runs over every date from first to last; the first matching rule acts on a
 // date. Returns the reference that is not resolved, or nullptr.
-const std::string* CYearCalculation::ApplyShiftRules(const std::vector<CShiftRule>& rules,
-                                                     std::vector<int>& days) {
+const std::string* CYearCalculation::ApplyShiftRules(const std::vector<CShiftRule>& rules, std::vector<int>& days) {
     if (rules.empty()) {
         return nullptr;
     }

@@ -26,7 +26,9 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
     convert->add_option("IN", in, "File to read (.hol or .json)")->required();
     CLI::Option* outOption =
         convert->add_option("OUT", outPath, "File to write (.hol or .json), or - for the JSON form on standard output");
-    convert->add_flag("--to-stdout", toStdout, "Write the JSON form to standard output (as OUT - does), for git's textconv")
+    convert
+        ->add_flag("--to-stdout", toStdout,
+                   "Write the JSON form to standard output (as OUT - does), for git's textconv")
         ->excludes(outOption);
     convert->callback([&] {
         if (!toStdout && outOption->count() == 0) {
@@ -38,14 +40,13 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
     std::filesystem::path file;
     int firstYear = 0;
     int lastYear = 0;
-    CLI::App* dates = app.add_subcommand(
-        "dates", "List each year's holidays, one line each: YYYY-MM-DD<TAB>ID<TAB>DISPLAY");
+    CLI::App* dates =
+        app.add_subcommand("dates", "List each year's holidays, one line each: YYYY-MM-DD<TAB>ID<TAB>DISPLAY");
     dates->add_option("FILE", file, "Holiday file (.hol or .json)")->required();
     dates->add_option("FIRST", firstYear, "First year (1 to 9999)")->required();
     dates->add_option("LAST", lastYear, "Last year (default: FIRST)");
-    dates->callback([&] {
-        exitCode = RunDates(file, firstYear, dates->count("LAST") > 0 ? lastYear : firstYear, out, errors);
-    });
+    dates->callback(
+        [&] { exitCode = RunDates(file, firstYear, dates->count("LAST") > 0 ? lastYear : firstYear, out, errors); });
 
     std::filesystem::path icsOut;
     CLI::App* ics = app.add_subcommand(
@@ -54,8 +55,9 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
     ics->add_option("FIRST", firstYear, "First year (1 to 9999)")->required();
     ics->add_option("LAST", lastYear, "Last year (default: FIRST)");
     CLI::Option* icsOutOption = ics->add_option("-o,--output", icsOut, "File to write (default: standard output)");
-    ics->footer("DTSTAMP is the time in SOURCE_DATE_EPOCH when that is set, else now. The days reach from 0001-01-02 "
-                "to 3000-12-31, as far as libical writes them.");
+    ics->footer(
+        "DTSTAMP is the time in SOURCE_DATE_EPOCH when that is set, else now. The days reach from 0001-01-02 "
+        "to 3000-12-31, as far as libical writes them.");
     ics->callback([&] {
         exitCode = RunIcs(file, firstYear, ics->count("LAST") > 0 ? lastYear : firstYear,
                           icsOutOption->count() > 0 ? std::optional(icsOut) : std::nullopt, out, errors);
@@ -63,14 +65,16 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
 
     std::filesystem::path newFile;
     CLI::App* diff = app.add_subcommand(
-        "diff", "List the holidays that differ: \"- \" and a dates line for those only OLD has, \"+ \" for those only "
-                "NEW has; exit code 1 if any");
+        "diff",
+        "List the holidays that differ: \"- \" and a dates line for those only OLD has, \"+ \" for those only "
+        "NEW has; exit code 1 if any");
     diff->add_option("OLD", file, "Holiday file (.hol or .json)")->required();
     diff->add_option("NEW", newFile, "Holiday file (.hol or .json)")->required();
     diff->add_option("FIRST", firstYear, "First year (1 to 9999)")->required();
     diff->add_option("LAST", lastYear, "Last year (default: FIRST)");
-    diff->footer("Two holidays of a day are the same when their ID and display text are. A holiday listed twice on a "
-                 "day counts twice. Within a day the \"-\" lines come first.");
+    diff->footer(
+        "Two holidays of a day are the same when their ID and display text are. A holiday listed twice on a "
+        "day counts twice. Within a day the \"-\" lines come first.");
     diff->callback([&] {
         exitCode = RunDiff(file, newFile, firstYear, diff->count("LAST") > 0 ? lastYear : firstYear, out, errors);
     });
@@ -78,7 +82,8 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
     int year = 0;
     bool crlf = false;
     CLI::App* preview = app.add_subcommand(
-        "preview", "Print the editor's preview of a year: the date as \"%d %b\" in your locale, a tab, the display text");
+        "preview",
+        "Print the editor's preview of a year: the date as \"%d %b\" in your locale, a tab, the display text");
     preview->add_option("FILE", file, "Holiday file (.hol or .json)")->required();
     preview->add_option("YEAR", year, "Year (1 to 9999)")->required();
     preview->add_flag("--crlf", crlf, "End lines with CR LF, as the editor's preview text does (default: LF)");

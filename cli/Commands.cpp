@@ -44,8 +44,8 @@ int ReportingErrors(std::ostream& errors, Command command) {
 
 void CheckYear(int year, const char* what) {
     if (year < kFirstListedYear || year > kLastListedYear) {
-        throw CCliError(fmt::format("the {} {} is outside the years {} to {}", what, year, kFirstListedYear,
-                                    kLastListedYear));
+        throw CCliError(
+            fmt::format("the {} {} is outside the years {} to {}", what, year, kFirstListedYear, kLastListedYear));
     }
 }
 
@@ -83,8 +83,7 @@ int RunConvert(const std::filesystem::path& in, const std::filesystem::path& out
     });
 }
 
-int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std::ostream& out,
-             std::ostream& errors) {
+int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         CheckYearRange(firstYear, lastYear);
         CHolidays document = LoadDocument(file, errors);
@@ -121,15 +120,16 @@ int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
     });
 }
 
-int RunDiff(const std::filesystem::path& oldFile, const std::filesystem::path& newFile, int firstYear,
-            int lastYear, std::ostream& out, std::ostream& errors) {
+int RunDiff(const std::filesystem::path& oldFile, const std::filesystem::path& newFile, int firstYear, int lastYear,
+            std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         CheckYearRange(firstYear, lastYear);
         CHolidays before = LoadDocument(oldFile, errors);
         CHolidays after = LoadDocument(newFile, errors);
         bool differ = false;
         for (int year = firstYear; year <= lastYear; ++year) {
-            for (const CListingChange& change : CompareListings(ListHolidays(before, year), ListHolidays(after, year))) {
+            for (const CListingChange& change :
+                 CompareListings(ListHolidays(before, year), ListHolidays(after, year))) {
                 out << change.sign << ' ' << ListingLine(change.holiday) << '\n';
                 differ = true;
             }

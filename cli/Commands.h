@@ -27,8 +27,7 @@ int RunConvert(const std::filesystem::path& in, const std::filesystem::path& out
 // line each: "YYYY-MM-DD<TAB>ID<TAB>DISPLAY\n", the texts as UTF-8 (with a
 // tab, carriage return, line feed or backslash in them written as \t, \r, \n
 // or \\, so each line keeps its three fields).
-int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std::ostream& out,
-             std::ostream& errors);
+int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std::ostream& out, std::ostream& errors);
 
 // The holidays of the years as an iCalendar file (HolidayCalendar.h), written
 // to `outFile` when given, else to `out`.
@@ -40,8 +39,8 @@ int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
 // only the new file has, then the line of RunDates (the day's order and what
 // counts as the same holiday: HolidayDiff.h). Exit code 0 when the files give
 // the same holidays (nothing is written), 1 when they differ, 2 on an error.
-int RunDiff(const std::filesystem::path& oldFile, const std::filesystem::path& newFile, int firstYear,
-            int lastYear, std::ostream& out, std::ostream& errors);
+int RunDiff(const std::filesystem::path& oldFile, const std::filesystem::path& newFile, int firstYear, int lastYear,
+            std::ostream& out, std::ostream& errors);
 
 // The preview report of the year as the editor builds it, with `lineEnd`
 // ending each line.

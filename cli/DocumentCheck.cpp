@@ -138,11 +138,11 @@ private:
 
 // What the calculation made of one holiday over the checked years.
 struct CHolidayYears {
-    int resolved = 0;        // years in which it holds its ID
-    bool dated = false;      // it has a date in one of them
-    int displaced = 0;       // years in which another holiday holds its ID
-    std::set<int> holders;   // those other holidays
-    bool waited = false;     // in some year it waits for a reference that does not resolve
+    int resolved = 0;       // years in which it holds its ID
+    bool dated = false;     // it has a date in one of them
+    int displaced = 0;      // years in which another holiday holds its ID
+    std::set<int> holders;  // those other holidays
+    bool waited = false;    // in some year it waits for a reference that does not resolve
 };
 
 constexpr int kCheckedYears = kCheckLastYear - kCheckFirstYear + 1;
@@ -179,8 +179,7 @@ public:
 private:
     void Add(std::size_t holiday, std::string message) {
         const std::string& id = holidays[holiday].id;
-        findings.push_back(CFinding{static_cast<int>(holiday),
-                                    id.empty() ? fmt::format("#{}", holiday + 1) : Text(id),
+        findings.push_back(CFinding{static_cast<int>(holiday), id.empty() ? fmt::format("#{}", holiday + 1) : Text(id),
                                     std::move(message)});
     }
 
@@ -198,20 +197,20 @@ private:
             for (std::size_t i = 0; i < holidays.size(); ++i) {
                 CHolidayYears& record = years[i];
                 switch (outcomes[i].state) {
-                    case State::Resolved:
-                        ++record.resolved;
-                        record.dated = record.dated || HasDateIn(*calculation.Occurrences(holidays[i].id), year);
-                        break;
-                    case State::Displaced:
-                        if (outcomes[i].holder >= 0) {
-                            ++record.displaced;
-                            record.holders.insert(outcomes[i].holder);
-                        }
-                        break;
-                    case State::Waiting:
-                        record.waited = true;
-                        anyWaiting = true;
-                        break;
+                case State::Resolved:
+                    ++record.resolved;
+                    record.dated = record.dated || HasDateIn(*calculation.Occurrences(holidays[i].id), year);
+                    break;
+                case State::Displaced:
+                    if (outcomes[i].holder >= 0) {
+                        ++record.displaced;
+                        record.holders.insert(outcomes[i].holder);
+                    }
+                    break;
+                case State::Waiting:
+                    record.waited = true;
+                    anyWaiting = true;
+                    break;
                 }
             }
             if (anyWaiting) {
@@ -245,8 +244,8 @@ private:
         }
         const std::size_t characters = CharacterCount(Text(id));
         if (characters > kMaxIdLength) {
-            Add(holiday, fmt::format("the ID has {} characters, more than the {} the editor accepts", characters,
-                                     kMaxIdLength));
+            Add(holiday,
+                fmt::format("the ID has {} characters, more than the {} the editor accepts", characters, kMaxIdLength));
         }
         CheckDisplaced(holiday);
     }
@@ -268,23 +267,25 @@ private:
         if (record.displaced == kCheckedYears) {
             Add(holiday, who + ", so this one is never calculated");
         } else {
-            Add(holiday, fmt::format("{} in {} of the years from {} to {}, so this one is not calculated in those years",
-                                     who, record.displaced, kCheckFirstYear, kCheckLastYear));
+            Add(holiday,
+                fmt::format("{} in {} of the years from {} to {}, so this one is not calculated in those years", who,
+                            record.displaced, kCheckFirstYear, kCheckLastYear));
         }
     }
 
     static const char* IdProblemMessage(EIdProblem problem) {
         switch (problem) {
         case EIdProblem::Empty: return "the ID is empty";
-        case EIdProblem::Reserved: return "the ID is reserved for a reference feast, so the holiday is never calculated";
+        case EIdProblem::Reserved:
+            return "the ID is reserved for a reference feast, so the holiday is never calculated";
         case EIdProblem::Comma: return "the ID contains a comma";
         }
         return "";
     }
 
     static std::size_t CharacterCount(const std::string& utf8) {
-        return static_cast<std::size_t>(
-            std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+        return static_cast<std::size_t>(std::count_if(
+            utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
     }
 
     void CheckValues(std::size_t holiday) {
@@ -329,12 +330,14 @@ private:
                 others += fmt::format(" and {} more", cycle.size() - 1 - named);
                 break;
             }
-            others += fmt::format("{}\"{}\"", named == 0 ? "" : ", ", Text(holidays[static_cast<std::size_t>(other)].id));
+            others +=
+                fmt::format("{}\"{}\"", named == 0 ? "" : ", ", Text(holidays[static_cast<std::size_t>(other)].id));
             ++named;
         }
-        return fmt::format("the holiday is in a cycle of references with {}, so none of them resolves in a year "
-                           "where those rules apply",
-                           others);
+        return fmt::format(
+            "the holiday is in a cycle of references with {}, so none of them resolves in a year "
+            "where those rules apply",
+            others);
     }
 
     void CheckYears() {
@@ -342,8 +345,8 @@ private:
             if (years[i].resolved == 0 && years[i].waited) {
                 Add(i, fmt::format("the holiday resolves in no year from {} to {}", kCheckFirstYear, kCheckLastYear));
             } else if (years[i].resolved > 0 && !years[i].dated) {
-                Add(i, fmt::format("the holiday has no date in any year from {} to {}", kCheckFirstYear,
-                                   kCheckLastYear));
+                Add(i,
+                    fmt::format("the holiday has no date in any year from {} to {}", kCheckFirstYear, kCheckLastYear));
             }
         }
     }

@@ -34,8 +34,7 @@ EDocumentForm DocumentFormOf(const std::filesystem::path& path) {
     throw CCliError(fmt::format("\"{}\": the file name must end in .hol or .json", path.string()));
 }
 
-CHolidays DocumentFromHolBytes(std::vector<std::uint8_t> bytes, const std::string& name,
-                               std::size_t& ignoredBytes) {
+CHolidays DocumentFromHolBytes(std::vector<std::uint8_t> bytes, const std::string& name, std::size_t& ignoredBytes) {
     CHolidays document;
     CArchive archive = CArchive::ForLoading(std::move(bytes));
     try {
@@ -66,15 +65,16 @@ CHolidays LoadDocument(const std::filesystem::path& path, std::ostream& warnings
     std::size_t ignoredBytes = 0;
     CHolidays document = DocumentFromHolBytes(std::move(bytes), path.string(), ignoredBytes);
     if (ignoredBytes > 0) {
-        warnings << fmt::format("tavrin-cli: note: \"{}\": the {} bytes after the last holiday are not part "
-                                "of the document and are ignored\n",
-                                path.string(), ignoredBytes);
+        warnings << fmt::format(
+            "tavrin-cli: note: \"{}\": the {} bytes after the last holiday are not part "
+            "of the document and are ignored\n",
+            path.string(), ignoredBytes);
     }
     return document;
 }
 
 void SaveDocument(const CHolidays& document, const std::filesystem::path& path) {
-    const std::string bytes = DocumentFormOf(path) == EDocumentForm::Json ? DocumentToJsonText(document)
-                                                                          : DocumentToHolBytes(document);
+    const std::string bytes =
+        DocumentFormOf(path) == EDocumentForm::Json ? DocumentToJsonText(document) : DocumentToHolBytes(document);
     WriteFileAtomically(path, bytes);
 }

@@ -17,8 +17,7 @@ EDocumentForm DocumentFormOf(const std::filesystem::path& path);
 // The document of a .hol file's bytes. Throws CCliError naming `name` when the
 // bytes are not a complete document. Bytes after the last holiday are not part
 // of the document; their number goes to `ignoredBytes`.
-CHolidays DocumentFromHolBytes(std::vector<std::uint8_t> bytes, const std::string& name,
-                               std::size_t& ignoredBytes);
+CHolidays DocumentFromHolBytes(std::vector<std::uint8_t> bytes, const std::string& name, std::size_t& ignoredBytes);
 // The .hol bytes of the document.
 std::string DocumentToHolBytes(const CHolidays& document);
 

@@ -91,9 +91,10 @@ bool IsWritable(const icaltimetype& date) {
 ComponentPtr MakeEvent(const CListedHoliday& holiday, const icaltimetype& stamp) {
     const icaltimetype start = DateValue(holiday.date);
     if (!IsWritable(start)) {
-        throw CCliError(fmt::format("the holiday \"{}\" on {:04}-{:02}-{:02} cannot be written into an iCalendar "
-                                    "file: libical writes the days from 0001-01-02 to 3000-12-31",
-                                    holiday.id, start.year, start.month, start.day));
+        throw CCliError(
+            fmt::format("the holiday \"{}\" on {:04}-{:02}-{:02} cannot be written into an iCalendar "
+                        "file: libical writes the days from 0001-01-02 to 3000-12-31",
+                        holiday.id, start.year, start.month, start.day));
     }
     icaltimetype end = start;
     icaltime_adjust(&end, 1, 0, 0, 0);
@@ -117,7 +118,9 @@ ComponentPtr MakeEvent(const CListedHoliday& holiday, const icaltimetype& stamp)
 }
 
 // The program that wrote the calendar, with its version.
-std::string ProductId() { return std::string("-//Tavrin//Tavrin ") + kProgramVersion + "//EN"; }
+std::string ProductId() {
+    return std::string("-//Tavrin//Tavrin ") + kProgramVersion + "//EN";
+}
 
 }  // namespace
 
@@ -145,8 +148,8 @@ std::int64_t CalendarStampSeconds() {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() || seconds < 0 ||
         seconds > kLastStampSeconds) {
-        throw CCliError(fmt::format("SOURCE_DATE_EPOCH \"{}\" is not a number of seconds from 0 to {}", text,
-                                    kLastStampSeconds));
+        throw CCliError(
+            fmt::format("SOURCE_DATE_EPOCH \"{}\" is not a number of seconds from 0 to {}", text, kLastStampSeconds));
     }
     return seconds;
 }

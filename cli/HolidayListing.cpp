@@ -15,11 +15,11 @@ std::string EscapeForListing(const std::string& text) {
     escaped.reserve(text.size());
     for (const char c : text) {
         switch (c) {
-            case '\t': escaped += "\\t"; break;
-            case '\r': escaped += "\\r"; break;
-            case '\n': escaped += "\\n"; break;
-            case '\\': escaped += "\\\\"; break;
-            default: escaped += c;
+        case '\t': escaped += "\\t"; break;
+        case '\r': escaped += "\\r"; break;
+        case '\n': escaped += "\\n"; break;
+        case '\\': escaped += "\\\\"; break;
+        default: escaped += c;
         }
     }
     return escaped;

@@ -92,7 +92,8 @@ public:
             return;
         }
         if (!value->is_array()) {
-            throw CCliError(fmt::format("{}: expected an array, found {}", FieldPlace(name), DescribeJsonValue(*value)));
+            throw CCliError(
+                fmt::format("{}: expected an array, found {}", FieldPlace(name), DescribeJsonValue(*value)));
         }
         records.clear();
         records.reserve(value->size());
@@ -122,14 +123,15 @@ private:
 
     std::int64_t Integer(const json& value, const char* name, std::int64_t low, std::int64_t high) const {
         if (!value.is_number_integer()) {
-            throw CCliError(fmt::format("{}: expected an integer, found {}", FieldPlace(name), DescribeJsonValue(value)));
+            throw CCliError(
+                fmt::format("{}: expected an integer, found {}", FieldPlace(name), DescribeJsonValue(value)));
         }
         const bool inRange = value.is_number_unsigned()
                                  ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(high)
                                  : value.get<std::int64_t>() >= low && value.get<std::int64_t>() <= high;
         if (!inRange) {
-            throw CCliError(fmt::format("{}: {} is outside the range {} to {}", FieldPlace(name), value.dump(),
-                                        low, high));
+            throw CCliError(
+                fmt::format("{}: {} is outside the range {} to {}", FieldPlace(name), value.dump(), low, high));
         }
         return value.is_number_unsigned() ? static_cast<std::int64_t>(value.get<std::uint64_t>())
                                           : value.get<std::int64_t>();

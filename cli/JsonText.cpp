@@ -18,23 +18,15 @@ class CPlaceTracker {
 public:
     bool OnEvent(json::parse_event_t event, const json& parsed) {
         switch (event) {
-            case json::parse_event_t::object_start:
-                frames.push_back(Frame{false, 0, {}, {}});
-                break;
-            case json::parse_event_t::array_start:
-                frames.push_back(Frame{true, 0, {}, {}});
-                break;
-            case json::parse_event_t::key:
-                OnKey(parsed.get<std::string>());
-                break;
-            case json::parse_event_t::object_end:
-            case json::parse_event_t::array_end:
-                frames.pop_back();
-                OnValueDone();
-                break;
-            case json::parse_event_t::value:
-                OnValueDone();
-                break;
+        case json::parse_event_t::object_start: frames.push_back(Frame{false, 0, {}, {}}); break;
+        case json::parse_event_t::array_start: frames.push_back(Frame{true, 0, {}, {}}); break;
+        case json::parse_event_t::key: OnKey(parsed.get<std::string>()); break;
+        case json::parse_event_t::object_end:
+        case json::parse_event_t::array_end:
+            frames.pop_back();
+            OnValueDone();
+            break;
+        case json::parse_event_t::value: OnValueDone(); break;
         }
         return true;
     }
@@ -42,8 +34,8 @@ public:
 private:
     struct Frame {
         bool isArray;
-        std::size_t index;   // arrays: position of the element being read
-        std::string key;     // objects: field being read
+        std::size_t index;  // arrays: position of the element being read
+        std::string key;    // objects: field being read
         std::set<std::string> keys;
     };
 
@@ -80,9 +72,7 @@ private:
 // nlohmann's messages start with "[json.exception.parse_error.101] ".
 std::string WithoutExceptionTag(const std::string& message) {
     const std::size_t end = message.find("] ");
-    return message.starts_with("[json.exception.") && end != std::string::npos
-               ? message.substr(end + 2)
-               : message;
+    return message.starts_with("[json.exception.") && end != std::string::npos ? message.substr(end + 2) : message;
 }
 
 }  // namespace

@@ -35,8 +35,7 @@ int HexValue(char c) {
 
 std::string FromHex(const std::string& hex, const std::string& place) {
     if (hex.size() % 2 != 0) {
-        throw CCliError(fmt::format("{}.bytes: the hex text has an odd number of digits ({})",
-                                    place, hex.size()));
+        throw CCliError(fmt::format("{}.bytes: the hex text has an odd number of digits ({})", place, hex.size()));
     }
     std::string bytes;
     bytes.reserve(hex.size() / 2);
@@ -44,8 +43,8 @@ std::string FromHex(const std::string& hex, const std::string& place) {
         const int high = HexValue(hex[i]);
         const int low = HexValue(hex[i + 1]);
         if (high < 0 || low < 0) {
-            throw CCliError(fmt::format("{}.bytes: \"{}\" at position {} is not a hex byte", place,
-                                        hex.substr(i, 2), i));
+            throw CCliError(
+                fmt::format("{}.bytes: \"{}\" at position {} is not a hex byte", place, hex.substr(i, 2), i));
         }
         bytes.push_back(static_cast<char>(high * 16 + low));
     }
@@ -55,8 +54,8 @@ std::string FromHex(const std::string& hex, const std::string& place) {
 std::string BytesFromObject(const nlohmann::ordered_json& value, const std::string& place) {
     for (const auto& item : value.items()) {
         if (item.key() != "bytes") {
-            throw CCliError(fmt::format("{}.{}: unknown field (a text object holds only \"bytes\")",
-                                        place, item.key()));
+            throw CCliError(
+                fmt::format("{}.{}: unknown field (a text object holds only \"bytes\")", place, item.key()));
         }
     }
     const auto found = value.find("bytes");
@@ -64,15 +63,14 @@ std::string BytesFromObject(const nlohmann::ordered_json& value, const std::stri
         throw CCliError(fmt::format("{}: a text object needs the field \"bytes\"", place));
     }
     if (!found->is_string()) {
-        throw CCliError(fmt::format("{}.bytes: expected a string of hex digits, found {}", place,
-                                    DescribeJsonValue(*found)));
+        throw CCliError(
+            fmt::format("{}.bytes: expected a string of hex digits, found {}", place, DescribeJsonValue(*found)));
     }
     return FromHex(found->get<std::string>(), place);
 }
 
 std::string CodePageName(const CCodePage& codePage) {
-    return codePage.Number() == 0 ? std::string("UTF-8")
-                                  : fmt::format("code page {}", codePage.Number());
+    return codePage.Number() == 0 ? std::string("UTF-8") : fmt::format("code page {}", codePage.Number());
 }
 
 }  // namespace
@@ -88,14 +86,13 @@ nlohmann::ordered_json TextToJson(const std::string& bytes, const CCodePage& cod
     return nlohmann::ordered_json{{"bytes", ToHex(bytes)}};
 }
 
-std::string TextFromJson(const nlohmann::ordered_json& value, const CCodePage& codePage,
-                         const std::string& place) {
+std::string TextFromJson(const nlohmann::ordered_json& value, const CCodePage& codePage, const std::string& place) {
     if (value.is_object()) {
         return BytesFromObject(value, place);
     }
     if (!value.is_string()) {
-        throw CCliError(fmt::format("{}: expected a text (a string or {{\"bytes\": \"<hex>\"}}), found {}",
-                                    place, DescribeJsonValue(value)));
+        throw CCliError(fmt::format("{}: expected a text (a string or {{\"bytes\": \"<hex>\"}}), found {}", place,
+                                    DescribeJsonValue(value)));
     }
     const std::string& text = value.get_ref<const std::string&>();
     if (std::optional<std::string> bytes = codePage.FromUtf8(text)) {

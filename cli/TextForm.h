@@ -15,6 +15,4 @@ nlohmann::ordered_json TextToJson(const std::string& bytes, const CCodePage& cod
 
 // The bytes of a JSON text (either form). Throws CCliError naming `place` when
 // the value is neither form or a character has no encoding in the code page.
-std::string TextFromJson(const nlohmann::ordered_json& value, const CCodePage& codePage,
-                         const std::string& place);
-
+std::string TextFromJson(const nlohmann::ordered_json& value, const CCodePage& codePage, const std::string& place);

@@ -12,8 +12,7 @@ CArchive CArchive::ForStoring() {
     return CArchive(false, {});
 }
 
-CArchive::CArchive(bool isLoading, std::vector<std::uint8_t> bytes)
-    : loading(isLoading), buffer(std::move(bytes)) {}
+CArchive::CArchive(bool isLoading, std::vector<std::uint8_t> bytes) : loading(isLoading), buffer(std::move(bytes)) {}
 
 std::size_t CArchive::Remaining() const {
     return loading ? buffer.size() - position : 0;
@@ -92,8 +91,8 @@ std::string CArchive::ReadBytes(std::size_t count) {
 }
 
 CArchiveEndOfData::CArchiveEndOfData(std::size_t at, std::size_t wanted, std::size_t available)
-    : std::runtime_error(fmt::format("unexpected end of data at byte {}: {} bytes wanted, {} left",
-                                     at, wanted, available)),
+    : std::runtime_error(
+          fmt::format("unexpected end of data at byte {}: {} bytes wanted, {} left", at, wanted, available)),
       position(at) {}
 
 CArchiveBadValue::CArchiveBadValue(std::size_t at, const std::string& problem)

@@ -21,8 +21,7 @@ constexpr std::int64_t kDaysPerYear = 365;
 // Indexed by month 1..12; index 0 holds 0.
 constexpr std::array<int, 13> kDaysInMonth = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 // Days before the month in a common year, indexed by month 1..13.
-constexpr std::array<int, 14> kDaysBeforeMonth = {0,   0,   31,  59,  90,  120, 151,
-                                                  181, 212, 243, 273, 304, 334, 365};
+constexpr std::array<int, 14> kDaysBeforeMonth = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
 
 // The double nearest to 1/30.5. It lies slightly above 1/30.5, so the month
 // estimate reaches the whole numbers exactly at the boundaries e = 61, 122, ...
@@ -71,8 +70,7 @@ int IsoWeek(std::int64_t year, std::int64_t dayOfYear, int weekday) {
         // Before the first Monday of week 1: the last week of the previous year.
         // 31 December always lands in week 52 or 53, so this recurses once only.
         const std::int64_t previous = year - 1;
-        return IsoWeek(previous, DayOfYear64(previous, 12, 31),
-                       WeekdayOfDayNumber(DayNumber64(previous, 12, 31)));
+        return IsoWeek(previous, DayOfYear64(previous, 12, 31), WeekdayOfDayNumber(DayNumber64(previous, 12, 31)));
     }
     if (week == 53 && WeekdayOfDayNumber(DayNumber64(year, 12, 28)) >= 3) {
         // The year has only 52 weeks: these days open week 1 of the next year.
@@ -82,8 +80,8 @@ int IsoWeek(std::int64_t year, std::int64_t dayOfYear, int weekday) {
 }
 
 int ClampToInt(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace
@@ -193,8 +191,7 @@ bool CDateTime::operator==(const CDateTime& other) const {
 }
 
 bool CDateTime::operator>(const CDateTime& other) const {
-    return dayNumber > other.dayNumber ||
-           (dayNumber == other.dayNumber && secondsOfDay > other.secondsOfDay);
+    return dayNumber > other.dayNumber || (dayNumber == other.dayNumber && secondsOfDay > other.secondsOfDay);
 }
 
 CDateTimeSpan CDateTime::operator-(const CDateTime& other) const {
@@ -245,8 +242,7 @@ void CDateTime::Serialize(CArchive& archive) {
     const std::int32_t loadedDayNumber = archive.ReadInt32();
     const std::int32_t loadedSeconds = archive.ReadInt32();
     if (loadedSeconds < 0 || loadedSeconds >= kSecondsPerDay) {
-        throw CArchiveBadValue(start + 4, fmt::format("time of day {} seconds is outside 0..86399",
-                                                      loadedSeconds));
+        throw CArchiveBadValue(start + 4, fmt::format("time of day {} seconds is outside 0..86399", loadedSeconds));
     }
     dayNumber = loadedDayNumber;
     secondsOfDay = loadedSeconds;
@@ -278,7 +274,7 @@ void CDateTime::SettleDate() {
     const std::int64_t q100 = r / kDaysPer100Years;  // [0, 4]
     r %= kDaysPer100Years;
     const std::int64_t q4 = r / kDaysPer4Years;  // [0, 24]
-    r %= kDaysPer4Years;                          // [0, 1460]
+    r %= kDaysPer4Years;                         // [0, 1460]
     const bool lastDayOf4 = r == kDaysPer4Years - 1;
     const std::int64_t q1 = r / kDaysPerYear;  // [0, 4]
     std::int64_t d = r % kDaysPerYear;

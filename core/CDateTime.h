@@ -24,7 +24,7 @@ public:
     static constexpr int kFirstDayNumber = 1;
     static constexpr int kLastDayNumber = 3652059;  // 31 December 9999
 
-    CDateTime() = default;  // 1 January of year 1, 00:00:00
+    CDateTime() = default;                    // 1 January of year 1, 00:00:00
     CDateTime(int year, int month, int day);  // callers pass a valid date
 
     // Pure calendar functions. Weekdays: 0 = Monday ... 6 = Sunday.

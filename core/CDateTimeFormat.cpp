@@ -56,25 +56,23 @@ std::string CDateTime::Format(std::string_view format) const {
         }
         pending = false;
         switch (c) {
-            case 'a': text += names.AbbreviatedDayName(GetDayOfWeek()); break;
-            case 'A': text += names.DayName(GetDayOfWeek()); break;
-            case 'b': text += names.AbbreviatedMonthName(month); break;
-            case 'B': text += names.MonthName(month); break;
-            case 'd': AppendNumber(text, day, widths.two); break;
-            case 'H': AppendNumber(text, hour, widths.two); break;
-            case 'I': AppendNumber(text, TwelveHour(hour), widths.two); break;
-            case 'j': AppendNumber(text, GetDayOfYear(), widths.three); break;
-            case 'm': AppendNumber(text, month, widths.two); break;
-            case 'M': AppendNumber(text, minute, widths.two); break;
-            case 'p':
-                text += hour < 12 ? names.MorningDesignator() : names.AfternoonDesignator();
-                break;
-            case 'S': AppendNumber(text, second, widths.two); break;
-            case 'w': AppendNumber(text, GetDayOfWeek(), 0); break;
-            case 'W': AppendNumber(text, GetWeekOfYear(), widths.two); break;
-            case 'y': AppendNumber(text, year % 100, widths.two); break;
-            case 'Y': AppendNumber(text, year, widths.four); break;
-            default: text += c; break;  // "%%" gives '%', "%Q" gives 'Q'
+        case 'a': text += names.AbbreviatedDayName(GetDayOfWeek()); break;
+        case 'A': text += names.DayName(GetDayOfWeek()); break;
+        case 'b': text += names.AbbreviatedMonthName(month); break;
+        case 'B': text += names.MonthName(month); break;
+        case 'd': AppendNumber(text, day, widths.two); break;
+        case 'H': AppendNumber(text, hour, widths.two); break;
+        case 'I': AppendNumber(text, TwelveHour(hour), widths.two); break;
+        case 'j': AppendNumber(text, GetDayOfYear(), widths.three); break;
+        case 'm': AppendNumber(text, month, widths.two); break;
+        case 'M': AppendNumber(text, minute, widths.two); break;
+        case 'p': text += hour < 12 ? names.MorningDesignator() : names.AfternoonDesignator(); break;
+        case 'S': AppendNumber(text, second, widths.two); break;
+        case 'w': AppendNumber(text, GetDayOfWeek(), 0); break;
+        case 'W': AppendNumber(text, GetWeekOfYear(), widths.two); break;
+        case 'y': AppendNumber(text, year % 100, widths.two); break;
+        case 'Y': AppendNumber(text, year, widths.four); break;
+        default: text += c; break;  // "%%" gives '%', "%Q" gives 'Q'
         }
     }
     // A '%' at the very end adds nothing.

@@ -33,8 +33,8 @@ CDateTimeSpan& CDateTimeSpan::operator-=(const CDateTimeSpan& other) {
     std::int64_t difference = 0;
     if (__builtin_sub_overflow(seconds, other.seconds, &difference)) {
         // Only spans built from raw seconds can get here; saturate instead of wrapping.
-        difference = other.seconds < 0 ? std::numeric_limits<std::int64_t>::max()
-                                       : std::numeric_limits<std::int64_t>::min();
+        difference =
+            other.seconds < 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
     }
     seconds = difference;
     return *this;

@@ -52,7 +52,9 @@ Converter OpenStrictConverter(int codePage) {
 }
 
 // The bytes 0x00..0x1F and 0x7F, and the characters of the same numbers.
-constexpr bool IsControl(char32_t c) { return c < 0x20 || c == 0x7F; }
+constexpr bool IsControl(char32_t c) {
+    return c < 0x20 || c == 0x7F;
+}
 
 constexpr char32_t kLastAscii = 0x7F;
 
@@ -148,7 +150,9 @@ bool EncodesTo(UConverter* encoder, char32_t character, std::string_view bytes) 
 
 CCodePage::CCodePage(int number) : codePage(number) {}
 
-bool CCodePage::IsSupported() const { return OpenStrictConverter(codePage) != nullptr; }
+bool CCodePage::IsSupported() const {
+    return OpenStrictConverter(codePage) != nullptr;
+}
 
 std::vector<CCodePage::CPiece> CCodePage::Split(std::string_view bytes) const {
     std::vector<CPiece> pieces;

@@ -2,14 +2,14 @@
 
 #include <fmt/format.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
-#include <fcntl.h>
 #include <optional>
 #include <random>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 #include <utility>
 
 namespace fs = std::filesystem;
@@ -171,10 +171,9 @@ int SyncFolder(const fs::path& folder) {
 
 }  // namespace
 
-CFileAccessError::CFileAccessError(Access access, const fs::path& file, std::string why, int error,
-                                   bool isReplaced)
-    : std::runtime_error(fmt::format("cannot {} \"{}\": {}", access == Access::Read ? "read" : "write",
-                                     file.string(), why)),
+CFileAccessError::CFileAccessError(Access access, const fs::path& file, std::string why, int error, bool isReplaced)
+    : std::runtime_error(
+          fmt::format("cannot {} \"{}\": {}", access == Access::Read ? "read" : "write", file.string(), why)),
       path(file.string()),
       reason(std::move(why)),
       code(error),
@@ -187,8 +186,7 @@ std::vector<std::uint8_t> ReadFileBytes(const fs::path& path, std::uintmax_t lim
         }
         if (static_cast<std::uintmax_t>(status.st_size) > limit) {
             Fail(CFileAccessError::Access::Read, path,
-                 fmt::format("it has {} bytes, more than the {} bytes a holiday file may have", status.st_size,
-                             limit),
+                 fmt::format("it has {} bytes, more than the {} bytes a holiday file may have", status.st_size, limit),
                  0);
         }
     };
@@ -256,7 +254,7 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     if (const int code = SyncFolder(FolderOf(target))) {
         throw CFileAccessError(
             CFileAccessError::Access::Write, path,
-            fmt::format("it was replaced, but its folder could not be synced to disk ({})", SystemMessage(code)),
-            code, true);
+            fmt::format("it was replaced, but its folder could not be synced to disk ({})", SystemMessage(code)), code,
+            true);
     }
 }

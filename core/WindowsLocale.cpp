@@ -43,8 +43,7 @@ std::string LikelyFullLocale(const char* locale) {
 
 // One part of a locale name through ICU's getter of that part; "" when absent.
 template <std::size_t Capacity>
-std::string LocalePart(const char* locale,
-                       int32_t (*getPart)(const char*, char*, int32_t, UErrorCode*)) {
+std::string LocalePart(const char* locale, int32_t (*getPart)(const char*, char*, int32_t, UErrorCode*)) {
     std::array<char, Capacity> part{};
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length = getPart(locale, part.data(), static_cast<int32_t>(part.size()), &status);
@@ -65,8 +64,8 @@ std::string LanguageOf(const char* locale) {
 std::string DisplayName(const char* locale) {
     std::array<UChar, 256> name{};
     UErrorCode status = U_ZERO_ERROR;
-    const int32_t length = uloc_getDisplayName(locale, nullptr, name.data(),
-                                               static_cast<int32_t>(name.size()), &status);
+    const int32_t length =
+        uloc_getDisplayName(locale, nullptr, name.data(), static_cast<int32_t>(name.size()), &status);
     if (U_FAILURE(status) || length <= 0 || length > static_cast<int32_t>(name.size())) {
         return locale;
     }
@@ -182,8 +181,12 @@ int SerbianCroatianBosnianCodePage(int subLanguage) {
     // The Cyrillic forms: Serbian (Yugoslavia, Bosnia, Serbia, Montenegro) and
     // Bosnian; all others are Latin.
     switch (subLanguage) {
-        case 0x03: case 0x07: case 0x08: case 0x0A: case 0x0C: return 1251;
-        default: return 1250;
+    case 0x03:
+    case 0x07:
+    case 0x08:
+    case 0x0A:
+    case 0x0C: return 1251;
+    default: return 1250;
     }
 }
 
@@ -201,8 +204,7 @@ LCID GetUserDefaultLCID() {
         if (!expanded.empty()) {
             lcid = LcidOfLocale(expanded.c_str());
             if (!NamesCountryLocale(lcid)) {
-                const std::string withoutScript =
-                    LanguageOf(expanded.c_str()) + "_" + CountryOf(expanded.c_str());
+                const std::string withoutScript = LanguageOf(expanded.c_str()) + "_" + CountryOf(expanded.c_str());
                 lcid = LcidOfLocale(withoutScript.c_str());
             }
         }
@@ -220,14 +222,14 @@ int GetDefaultAnsiCodePage(LCID lcid) {
     const int language = PrimaryLanguage(lcid);
     const int subLanguage = SubLanguage(lcid);
     switch (language) {
-        case kChinese: return ChineseCodePage(subLanguage);
-        case kSerbianCroatianBosnian: return SerbianCroatianBosnianCodePage(subLanguage);
-        case kAzeri:
-        case kUzbek: return subLanguage == 0x02 ? 1251 : 1254;  // 0x02 Cyrillic, else Latin
-        case kMongolian: return subLanguage == 0x01 ? 1251 : 0;  // Cyrillic; Mongolian script none
-        case kPunjabi:
-        case kSindhi: return subLanguage == 0x02 ? 1256 : 0;  // Arabic script (Pakistan); Indic none
-        default: break;
+    case kChinese: return ChineseCodePage(subLanguage);
+    case kSerbianCroatianBosnian: return SerbianCroatianBosnianCodePage(subLanguage);
+    case kAzeri:
+    case kUzbek: return subLanguage == 0x02 ? 1251 : 1254;   // 0x02 Cyrillic, else Latin
+    case kMongolian: return subLanguage == 0x01 ? 1251 : 0;  // Cyrillic; Mongolian script none
+    case kPunjabi:
+    case kSindhi: return subLanguage == 0x02 ? 1256 : 0;  // Arabic script (Pakistan); Indic none
+    default: break;
     }
     for (const LanguageCodePage& entry : kCodePageByLanguage) {
         if (entry.language == language) {

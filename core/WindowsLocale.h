@@ -31,4 +31,5 @@ const std::vector<CLocaleInfo>& SupportedLocales();
 int GetDefaultAnsiCodePage(LCID lcid);
 
 // Every code page that GetDefaultAnsiCodePage gives.
-inline constexpr int kAnsiCodePages[] = {0, 874, 932, 936, 949, 950, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258};
+inline constexpr int kAnsiCodePages[] = {0,    874,  932,  936,  949,  950,  1250, 1251,
+                                         1252, 1253, 1254, 1255, 1256, 1257, 1258};

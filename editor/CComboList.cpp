@@ -14,10 +14,13 @@
 
 namespace {
 
-bool IsId(const QVariant& data) { return data.typeId() == QMetaType::QByteArray; }
+bool IsId(const QVariant& data) {
+    return data.typeId() == QMetaType::QByteArray;
+}
 
 QString ShownId(const QByteArray& id, const CCodePage& codePage) {
-    return QString::fromStdString(ShowText(codePage, std::string_view(id.constData(), static_cast<std::size_t>(id.size()))));
+    return QString::fromStdString(
+        ShowText(codePage, std::string_view(id.constData(), static_cast<std::size_t>(id.size()))));
 }
 
 // The application's style, except that a list opens below its field as a
@@ -114,13 +117,21 @@ void CComboList::RemoveItem(int position) {
     }
 }
 
-void CComboList::RemoveAll() { clear(); }
+void CComboList::RemoveAll() {
+    clear();
+}
 
-void CComboList::Select(int position) { setCurrentIndex(position >= 0 && position < count() ? position : -1); }
+void CComboList::Select(int position) {
+    setCurrentIndex(position >= 0 && position < count() ? position : -1);
+}
 
-QString CComboList::SelectedText() const { return Text(Selection()); }
+QString CComboList::SelectedText() const {
+    return Text(Selection());
+}
 
-QString CComboList::Text(int position) const { return position >= 0 && position < count() ? itemText(position) : QString(); }
+QString CComboList::Text(int position) const {
+    return position >= 0 && position < count() ? itemText(position) : QString();
+}
 
 QVariant CComboList::Data(int position) const {
     return position >= 0 && position < count() ? itemData(position) : QVariant();

@@ -28,14 +28,18 @@ CDialogUnits::CDialogUnits(const QFont& font) {
     baseHeight = metrics.height();
 }
 
-int CDialogUnits::X(int units) const { return (units * baseWidth + 2) / 4; }
+int CDialogUnits::X(int units) const {
+    return (units * baseWidth + 2) / 4;
+}
 
 void CDialogUnits::FitWidth(int pixels, int units) {
     if (units > 0) {
         baseWidth = std::max(baseWidth, (pixels * 4 + units - 1) / units);
     }
 }
-int CDialogUnits::Y(int units) const { return (units * baseHeight + 4) / 8; }
+int CDialogUnits::Y(int units) const {
+    return (units * baseHeight + 4) / 8;
+}
 
 namespace {
 
@@ -53,8 +57,7 @@ bool HasDefaultButton(const CDialogTemplate& dialogTemplate) {
 QWidget* CreateWidget(QDialog& dialog, const CControlTemplate& control, bool buttonsTakeEnter) {
     const QString text = QString::fromUtf8(control.text);
     switch (control.kind) {
-    case ControlKind::GroupBox:
-        return new QGroupBox(text, &dialog);
+    case ControlKind::GroupBox: return new QGroupBox(text, &dialog);
     case ControlKind::Label: {
         auto* label = new QLabel(&dialog);
         label->setTextFormat(Qt::PlainText);
@@ -73,8 +76,7 @@ QWidget* CreateWidget(QDialog& dialog, const CControlTemplate& control, bool but
         button->setDefault(control.Has(kDefaultButton));
         return button;
     }
-    case ControlKind::CheckBox:
-        return new QCheckBox(text, &dialog);
+    case ControlKind::CheckBox: return new QCheckBox(text, &dialog);
     case ControlKind::RadioButton: {
         auto* radio = new QRadioButton(text, &dialog);
         radio->setAutoExclusive(false);  // the button groups decide

@@ -51,9 +51,15 @@ CEditorWindow::CEditorWindow(IEditorDialogs* editorDialogs, QWidget* parent)
 
 CEditorWindow::~CEditorWindow() = default;
 
-CComboList* CEditorWindow::List(int id) const { return controls.Get<CComboList>(id); }
-QLineEdit* CEditorWindow::Edit(int id) const { return controls.Get<QLineEdit>(id); }
-QAbstractButton* CEditorWindow::Button(int id) const { return controls.Get<QAbstractButton>(id); }
+CComboList* CEditorWindow::List(int id) const {
+    return controls.Get<CComboList>(id);
+}
+QLineEdit* CEditorWindow::Edit(int id) const {
+    return controls.Get<QLineEdit>(id);
+}
+QAbstractButton* CEditorWindow::Button(int id) const {
+    return controls.Get<QAbstractButton>(id);
+}
 
 QAction* CEditorWindow::MenuAction(int commandId) const {
     const auto found = menuActions.find(commandId);
@@ -133,7 +139,8 @@ void CEditorWindow::FillMonthAndWeekdayLists() {
     }
     for (int weekday = 0; weekday <= 6; ++weekday) {  // Monday ... Sunday
         const QString name = QString::fromStdString(GetDayName(weekday));
-        for (int id : {ids::kMonthWeekdayList, ids::kRelativeWeekdayList, ids::kShiftWeekdayList, ids::kConditionList}) {
+        for (int id :
+             {ids::kMonthWeekdayList, ids::kRelativeWeekdayList, ids::kShiftWeekdayList, ids::kConditionList}) {
             List(id)->AddItem(name);
         }
     }
@@ -151,14 +158,22 @@ void CEditorWindow::FillYearList() {
     years->Select(years->FindText(QString::number(CDateTime::Now().GetYear())));
 }
 
-void CEditorWindow::OnAboutBox() { dialogs->ShowAbout(); }
+void CEditorWindow::OnAboutBox() {
+    dialogs->ShowAbout();
+}
 
 void CEditorWindow::OnOK() {
     // Enter never closes the window.
 }
 
-void CEditorWindow::accept() { OnOK(); }
+void CEditorWindow::accept() {
+    OnOK();
+}
 
-void CEditorWindow::reject() { OnCancel(); }
+void CEditorWindow::reject() {
+    OnCancel();
+}
 
-void CEditorWindow::EndWindow() { QDialog::done(QDialog::Rejected); }
+void CEditorWindow::EndWindow() {
+    QDialog::done(QDialog::Rejected);
+}

@@ -65,7 +65,9 @@ CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, const
     }
 }
 
-QLineEdit* CHolidayIdDialog::IdEdit() const { return controls.Get<QLineEdit>(ids::kHolidayIdEdit); }
+QLineEdit* CHolidayIdDialog::IdEdit() const {
+    return controls.Get<QLineEdit>(ids::kHolidayIdEdit);
+}
 
 void CHolidayIdDialog::accept() {
     const std::string text = IdEdit()->text().toStdString();

@@ -11,16 +11,16 @@ namespace {
 
 // The conditions of the enabling table.
 enum class When {
-    HolidayShown,            // H: the document has a holiday with the ID currentId
-    RulesetSelected,         // R: H and the ruleset list has a selection
-    FixedDate,               // R and "Fixed date" checked
-    WeekdayOfMonth,          // R and "Fixed weekday of month" checked
-    RelativeDate,            // R and "Relative date" checked
-    RelativeFixedDays,       // ... and "Fixed number of days" checked
-    RelativeFixedWeekday,    // ... and "Fixed weekday" checked
-    ShiftRuleSelected,       // S: R and the shift rule list has a selection
-    ShiftToWeekday,          // S and the first "Shift to" checked
-    ShiftToHoliday,          // S and the second "Shift to" checked
+    HolidayShown,          // H: the document has a holiday with the ID currentId
+    RulesetSelected,       // R: H and the ruleset list has a selection
+    FixedDate,             // R and "Fixed date" checked
+    WeekdayOfMonth,        // R and "Fixed weekday of month" checked
+    RelativeDate,          // R and "Relative date" checked
+    RelativeFixedDays,     // ... and "Fixed number of days" checked
+    RelativeFixedWeekday,  // ... and "Fixed weekday" checked
+    ShiftRuleSelected,     // S: R and the shift rule list has a selection
+    ShiftToWeekday,        // S and the first "Shift to" checked
+    ShiftToHoliday,        // S and the second "Shift to" checked
 };
 
 // Applied top to bottom; the controls not listed are never disabled.

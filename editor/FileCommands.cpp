@@ -17,7 +17,9 @@ namespace {
 const QString kSaveQuestion = QStringLiteral("Do you want to save your work?");
 const QString kUntitledTitle = QStringLiteral("Tavrin");
 
-QString TitledCaption(const QString& path) { return kUntitledTitle + QStringLiteral(" - ") + path; }
+QString TitledCaption(const QString& path) {
+    return kUntitledTitle + QStringLiteral(" - ") + path;
+}
 
 std::filesystem::path NativePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -65,10 +67,8 @@ bool CEditorWindow::AskToSaveWork() {
         // Without a saved file the work would be lost: a failed or cancelled
         // save ends the command that asked.
         return SaveDocument();
-    case IEditorDialogs::Answer::No:
-        return true;
-    case IEditorDialogs::Answer::Cancel:
-        break;
+    case IEditorDialogs::Answer::No: return true;
+    case IEditorDialogs::Answer::Cancel: break;
     }
     return false;
 }
@@ -140,11 +140,17 @@ void CEditorWindow::OpenDocument(const QString& path) {
     setWindowTitle(TitledCaption(filePath));
 }
 
-void CEditorWindow::OnFileSave() { SaveDocument(); }
+void CEditorWindow::OnFileSave() {
+    SaveDocument();
+}
 
-void CEditorWindow::OnFileSaveAs() { SaveDocumentAs(); }
+void CEditorWindow::OnFileSaveAs() {
+    SaveDocumentAs();
+}
 
-void CEditorWindow::OnFileExit() { OnCancel(); }
+void CEditorWindow::OnFileExit() {
+    OnCancel();
+}
 
 void CEditorWindow::OnCancel() {
     if (AskToSaveWork()) {

@@ -42,7 +42,9 @@ std::int32_t TextToNumber(const QString& text) {
     return static_cast<std::int32_t>(value);
 }
 
-void ShowNumber(QLineEdit* edit, std::int32_t value) { shown::ShowText(edit, QString::number(value)); }
+void ShowNumber(QLineEdit* edit, std::int32_t value) {
+    shown::ShowText(edit, QString::number(value));
+}
 
 void StoreNumber(QLineEdit* edit, std::int32_t& field) {
     if (const auto text = shown::TextToStore(edit)) {
@@ -71,9 +73,7 @@ constexpr int kOffsetBeforeItem = 0;
 constexpr int kOffsetAfterItem = 1;
 
 void ShowOffsetDirection(CComboList* list, std::int32_t direction) {
-    shown::ShowSelection(list, direction == kBefore  ? kOffsetBeforeItem
-                               : direction == kAfter ? kOffsetAfterItem
-                                                     : -1);
+    shown::ShowSelection(list, direction == kBefore ? kOffsetBeforeItem : direction == kAfter ? kOffsetAfterItem : -1);
 }
 
 void StoreOffsetDirection(CComboList* list, std::int32_t& direction) {

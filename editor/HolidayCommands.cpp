@@ -16,7 +16,9 @@
 namespace {
 
 // The ID as the lists show it.
-QString IdText(const std::string& id, const CCodePage& codePage) { return QString::fromStdString(ShowText(codePage, id)); }
+QString IdText(const std::string& id, const CCodePage& codePage) {
+    return QString::fromStdString(ShowText(codePage, id));
+}
 
 // Why an ID entered for Add or Rename cannot be used, or nothing. The checks
 // run in this order and only the first failure is reported.
@@ -83,7 +85,8 @@ void CEditorWindow::OnDeleteHoliday() {
         return;
     }
     const std::string id = idList->SelectedId();
-    if (!Dialogs().AskOkCancel(QStringLiteral("Do you really want to remove ") + IdText(id, TextCodePage()) + QStringLiteral(" ?"))) {
+    if (!Dialogs().AskOkCancel(QStringLiteral("Do you really want to remove ") + IdText(id, TextCodePage()) +
+                               QStringLiteral(" ?"))) {
         return;
     }
     document.RemoveHoliday(id);

@@ -6,8 +6,8 @@
 #include "resources/ControlIds.h"
 
 #include <QApplication>
-#include <QPlainTextEdit>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -65,7 +65,9 @@ LCID CEditorWindow::SelectedLanguage() const {
     return selected == -1 ? document.GetLanguage() : languages->Data(selected).toUInt();
 }
 
-void CEditorWindow::OnLanguageSelected() { ApplyLanguageFont(); }
+void CEditorWindow::OnLanguageSelected() {
+    ApplyLanguageFont();
+}
 
 void CEditorWindow::ApplyLanguageFont() {
     // The IDs, the display text and the preview show the bytes of the texts

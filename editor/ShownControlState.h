@@ -21,10 +21,14 @@ namespace shown {
 
 inline constexpr char kShownStateProperty[] = "tavrinShownState";
 
-inline void Remember(QWidget* control, const QVariant& state) { control->setProperty(kShownStateProperty, state); }
+inline void Remember(QWidget* control, const QVariant& state) {
+    control->setProperty(kShownStateProperty, state);
+}
 
 // Storing will read the control whatever its state.
-inline void Forget(QWidget* control) { control->setProperty(kShownStateProperty, QVariant()); }
+inline void Forget(QWidget* control) {
+    control->setProperty(kShownStateProperty, QVariant());
+}
 
 inline bool Unchanged(const QWidget* control, const QVariant& state) {
     return control->property(kShownStateProperty) == state;
@@ -61,7 +65,9 @@ inline void ShowSelection(CComboList* list, int position) {
 
 // Whether the user left the list's selection as the program showed or last
 // stored it.
-inline bool SelectionUnchanged(const CComboList* list) { return Unchanged(list, list->Selection()); }
+inline bool SelectionUnchanged(const CComboList* list) {
+    return Unchanged(list, list->Selection());
+}
 
 // The selected position (-1 for none) to store, when the user changed it.
 inline std::optional<int> SelectionToStore(CComboList* list) {

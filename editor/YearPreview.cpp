@@ -34,7 +34,9 @@ void CEditorWindow::OnRefresh() {
     ShowPreview();
 }
 
-void CEditorWindow::OnYearSelected() { OnRefresh(); }
+void CEditorWindow::OnYearSelected() {
+    OnRefresh();
+}
 
 void CEditorWindow::ShowPreview() {
     // The report is Unicode: the dates keep the characters of the user's

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "records/Holiday.h"
 #include "calc/YearCalculation.h"
 #include "core/WindowsLocale.h"
+#include "records/Holiday.h"
 
 #include <string>
 #include <vector>

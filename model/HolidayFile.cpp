@@ -62,9 +62,8 @@ void WriteText(CArchive& archive, const std::string& text) {
         archive.WriteUInt16(kFourByteLength);
         archive.WriteUInt32(static_cast<std::uint32_t>(length));
     } else {
-        throw CHolidayFileError(
-            fmt::format("a text of {} bytes is too long to store in a holiday file", length),
-            archive.Position());
+        throw CHolidayFileError(fmt::format("a text of {} bytes is too long to store in a holiday file", length),
+                                archive.Position());
     }
     archive.WriteBytes(text);
 }
@@ -81,9 +80,9 @@ public:
     template <class Record>
     void List(const char*, const std::vector<Record>& records) {
         if (records.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
-            throw CHolidayFileError(fmt::format("{} {} are too many to store in a holiday file", records.size(),
-                                                Plural<Record>()),
-                                    archive.Position());
+            throw CHolidayFileError(
+                fmt::format("{} {} are too many to store in a holiday file", records.size(), Plural<Record>()),
+                archive.Position());
         }
         archive.WriteInt32(static_cast<std::int32_t>(records.size()));
         for (const Record& record : records) {
@@ -118,8 +117,7 @@ public:
     void List(const char*, std::vector<Record>& records) {
         const std::int32_t count = ReadCount(MinimumSize<Record>(), Plural<Record>());
         for (std::int32_t index = 0; index < count; ++index) {
-            records.push_back(
-                Read<Record>(archive, fmt::format("{} {} of {}", kRecordNoun<Record>, index + 1, place)));
+            records.push_back(Read<Record>(archive, fmt::format("{} {} of {}", kRecordNoun<Record>, index + 1, place)));
         }
     }
 
@@ -152,8 +150,7 @@ private:
             length = archive.ReadUInt16();
             if (length == kUnicodeMarker) {
                 throw CHolidayFileError(
-                    fmt::format("{} has a text in an unsupported text encoding at byte {}", place, offset),
-                    offset);
+                    fmt::format("{} has a text in an unsupported text encoding at byte {}", place, offset), offset);
             }
             if (length == kFourByteLength) {
                 length = archive.ReadUInt32();
@@ -161,8 +158,8 @@ private:
         }
         if (length > archive.Remaining()) {
             throw CHolidayFileError(
-                fmt::format("{} has a text of {} bytes at byte {}, but only {} bytes of the file remain",
-                            place, length, offset, archive.Remaining()),
+                fmt::format("{} has a text of {} bytes at byte {}, but only {} bytes of the file remain", place, length,
+                            offset, archive.Remaining()),
                 offset);
         }
         return archive.ReadBytes(length);
@@ -179,15 +176,13 @@ std::size_t EndOf(const CArchive& archive) {
 
 }  // namespace
 
-void WriteHolidayData(CArchive& archive, LCID language, int version,
-                      const std::vector<CHoliday>& holidays) {
+void WriteHolidayData(CArchive& archive, LCID language, int version, const std::vector<CHoliday>& holidays) {
     archive.WriteInt32(static_cast<std::int32_t>(language));
     archive.WriteInt32(version);
     CRecordWriter(archive).List("holidays", holidays);
 }
 
-void ReadHolidayData(CArchive& archive, LCID& language, int& version,
-                     std::vector<CHoliday>& holidays) {
+void ReadHolidayData(CArchive& archive, LCID& language, int& version, std::vector<CHoliday>& holidays) {
     std::int32_t count = 0;
     try {
         language = static_cast<LCID>(archive.ReadInt32());

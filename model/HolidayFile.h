@@ -2,8 +2,8 @@
 
 #include "core/FileAccess.h"
 #include "core/WindowsLocale.h"
-#include "records/Holiday.h"
 #include "model/HolidayFileError.h"
+#include "records/Holiday.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,16 +21,14 @@ class CHolidays;
 
 // Writes the document's data. Throws CHolidayFileError for a text or list too
 // long for the format (4 GiB texts, more than 2^31 - 1 elements).
-void WriteHolidayData(CArchive& archive, LCID language, int version,
-                      const std::vector<CHoliday>& holidays);
+void WriteHolidayData(CArchive& archive, LCID language, int version, const std::vector<CHoliday>& holidays);
 
 // Reads into the given fields: language and version as soon as each is read,
 // and each holiday appended once its record is complete. Throws
 // CHolidayFileError when the data ends early, a count or text length claims
 // more than the remaining bytes can hold, or a text uses an unsupported
 // encoding; nothing is allocated beyond what the remaining bytes can hold.
-void ReadHolidayData(CArchive& archive, LCID& language, int& version,
-                     std::vector<CHoliday>& holidays);
+void ReadHolidayData(CArchive& archive, LCID& language, int& version, std::vector<CHoliday>& holidays);
 
 // The whole file in memory, as the document's Serialize writes and reads it.
 std::vector<std::uint8_t> SaveHolidayBytes(const CHolidays& document);

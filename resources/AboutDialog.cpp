@@ -7,7 +7,10 @@
 const CDialogTemplate& AboutDialogTemplate() {
     using K = ControlKind;
     static const CDialogTemplate dialog{
-        ids::kAboutDialog, "About Tavrin", 235, 55,
+        ids::kAboutDialog,
+        "About Tavrin",
+        235,
+        55,
         {
             {kNoControlId, K::Icon, "", 11, 17, 20, 20},
             {kNoControlId, K::Label, std::string("Tavrin Version ") + kProgramVersion, 40, 12, 119, 8, kNoPrefix},

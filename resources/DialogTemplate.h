@@ -11,7 +11,7 @@
 enum class ControlKind {
     GroupBox,
     Label,
-    Icon,          // the program icon
+    Icon,  // the program icon
     PushButton,
     CheckBox,      // automatic
     RadioButton,   // automatic
@@ -39,13 +39,20 @@ struct CControlTemplate {
     CControlTemplate() = default;
     CControlTemplate(int controlId, ControlKind controlKind, std::string controlText, int left, int top, int w, int h,
                      unsigned controlStyles = kNoStyle, std::vector<std::string> fixedItems = {})
-        : id(controlId), kind(controlKind), text(std::move(controlText)), x(left), y(top), width(w), height(h),
-          styles(controlStyles), items(std::move(fixedItems)) {}
+        : id(controlId),
+          kind(controlKind),
+          text(std::move(controlText)),
+          x(left),
+          y(top),
+          width(w),
+          height(h),
+          styles(controlStyles),
+          items(std::move(fixedItems)) {}
 
     int id = kNoControlId;
     ControlKind kind = ControlKind::Label;
     std::string text;
-    int x = 0;       // dialog units
+    int x = 0;  // dialog units
     int y = 0;
     int width = 0;
     int height = 0;  // drop-down lists: the height with the list open
@@ -58,7 +65,7 @@ struct CControlTemplate {
 struct CDialogTemplate {
     int id = 0;
     std::string caption;
-    int width = 0;   // dialog units
+    int width = 0;  // dialog units
     int height = 0;
     std::vector<CControlTemplate> controls;  // layout and tab order
 };

@@ -7,23 +7,37 @@ namespace {
 
 using K = ControlKind;
 
-CControlTemplate IdLabel(const char* text) { return {kNoControlId, K::Label, text, 7, 7, 144, 8}; }
-CControlTemplate IdEdit() { return {ids::kHolidayIdEdit, K::Edit, "", 7, 18, 144, 14}; }
-CControlTemplate OkButton() { return {ids::kOk, K::PushButton, "OK", 47, 39, 50, 14, kDefaultButton}; }
-CControlTemplate CancelButton() { return {ids::kCancel, K::PushButton, "Abbrechen", 101, 39, 50, 14}; }
+CControlTemplate IdLabel(const char* text) {
+    return {kNoControlId, K::Label, text, 7, 7, 144, 8};
+}
+CControlTemplate IdEdit() {
+    return {ids::kHolidayIdEdit, K::Edit, "", 7, 18, 144, 14};
+}
+CControlTemplate OkButton() {
+    return {ids::kOk, K::PushButton, "OK", 47, 39, 50, 14, kDefaultButton};
+}
+CControlTemplate CancelButton() {
+    return {ids::kCancel, K::PushButton, "Abbrechen", 101, 39, 50, 14};
+}
 
 }  // namespace
 
 const CDialogTemplate& AddHolidayDialogTemplate() {
     static const CDialogTemplate dialog{
-        ids::kAddHolidayDialog, "Add Holiday", 158, 60,
+        ids::kAddHolidayDialog,
+        "Add Holiday",
+        158,
+        60,
         {IdLabel("Enter a unique ID for the new holiday:"), IdEdit(), OkButton(), CancelButton()}};
     return dialog;
 }
 
 const CDialogTemplate& RenameHolidayDialogTemplate() {
     static const CDialogTemplate dialog{
-        ids::kRenameHolidayDialog, "Rename Holiday", 158, 60,
+        ids::kRenameHolidayDialog,
+        "Rename Holiday",
+        158,
+        60,
         {OkButton(), CancelButton(), IdLabel("Enter a new ID for the holiday:"), IdEdit()}};
     return dialog;
 }

@@ -6,13 +6,13 @@
 #include <vector>
 
 // The dialogs, menus and strings of the user interface.
-const CDialogTemplate& MainDialogTemplate();          // dialog 102
-const CDialogTemplate& AddHolidayDialogTemplate();    // dialog 130
-const CDialogTemplate& RenameHolidayDialogTemplate(); // dialog 131
-const CDialogTemplate& AboutDialogTemplate();         // dialog 100
+const CDialogTemplate& MainDialogTemplate();           // dialog 102
+const CDialogTemplate& AddHolidayDialogTemplate();     // dialog 130
+const CDialogTemplate& RenameHolidayDialogTemplate();  // dialog 131
+const CDialogTemplate& AboutDialogTemplate();          // dialog 100
 // Menu 131 ("&File") followed by the Help menu that holds string 101.
 const std::vector<CMenuTemplate>& MainMenuTemplate();
-const std::string& AboutMenuText();                   // string 101
+const std::string& AboutMenuText();  // string 101
 
 // The program icon (icon 128) as a Qt resource path.
 constexpr const char* kProgramIconPath = ":/tavrin/tavrin.svg";

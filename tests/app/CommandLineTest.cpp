@@ -45,7 +45,8 @@ TEST(CommandLine, HelpVersionAndUsageErrorsNameTheProgram) {
     EXPECT_TRUE(help.contains("--version")) << help.toStdString();
     EXPECT_EQ(ParseCommandLine({"/usr/bin/tavrin", "--version"}).text, QString("tavrin %1\n").arg(kProgramVersion));
     EXPECT_EQ(ParseCommandLine({"/usr/bin/tavrin", "--open"}).text, "tavrin: Unknown option 'open'.\n" + help);
-    EXPECT_TRUE(ParseCommandLine({"/usr/bin/tavrin", "a.hol", "b.hol"}).text.startsWith("tavrin: Unexpected argument 'b.hol'"));
+    EXPECT_TRUE(
+        ParseCommandLine({"/usr/bin/tavrin", "a.hol", "b.hol"}).text.startsWith("tavrin: Unexpected argument 'b.hol'"));
 }
 
 }  // namespace

@@ -47,8 +47,7 @@ TEST_F(StartFileTest, ShowsTheFileAsFileOpenDoes) {
 
 TEST_F(StartFileTest, FileThatCannotBeOpenedIsReportedAsByFileOpenAndTheEditorStartsUntitled) {
     const std::pair<const char*, std::vector<std::uint8_t>> kUnreadable[] = {
-        {"missing.hol", {}},
-        {"short.hol", {0x09, 0x04}},  // ends inside the language field
+        {"missing.hol", {}}, {"short.hol", {0x09, 0x04}},  // ends inside the language field
     };
     const files::EditorSnapshot untitled = Snapshot(window);
     for (const auto& [name, bytes] : kUnreadable) {

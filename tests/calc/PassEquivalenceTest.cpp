@@ -329,9 +329,10 @@ TEST(PassEquivalence, ShuffledChainsGiveThePlainResults) {
         for (int i = 0; i < count; ++i) {
             const std::string id = "C" + std::to_string(i);
             const int parent = i == 0 ? -1 : static_cast<int>(random() % static_cast<unsigned>(i));
-            holidays.push_back(parent < 0 ? rules::Holiday(id, {rules::Fixed(1, 3)})
-                                          : rules::Holiday(id, {rules::DaysFrom(static_cast<int>(random() % 3), rules::kAfter,
-                                                                                "C" + std::to_string(parent))}));
+            holidays.push_back(parent < 0
+                                   ? rules::Holiday(id, {rules::Fixed(1, 3)})
+                                   : rules::Holiday(id, {rules::DaysFrom(static_cast<int>(random() % 3), rules::kAfter,
+                                                                         "C" + std::to_string(parent))}));
         }
         std::shuffle(holidays.begin(), holidays.end(), random);
         const CPlainCalculation plain(holidays, 2024);

@@ -84,15 +84,12 @@ TEST(ReferenceFeasts, KnownYearsIncludingBothEasterExceptions) {
         MonthDay advent;
     };
     const Case cases[] = {
-        {1954, {4, 18}, {4, 25}, {11, 28}},  // d = 28, e = 6: moved
-        {1981, {4, 19}, {4, 26}, {11, 29}},  // d = 29, e = 6: moved
-        {2000, {4, 23}, {4, 30}, {12, 3}},
-        {2005, {3, 27}, {5, 1}, {11, 27}},   // Christmas on a Sunday
-        {2006, {4, 16}, {4, 23}, {12, 3}},   // Christmas on a Monday
-        {2007, {4, 8}, {4, 8}, {12, 2}},
-        {2008, {3, 23}, {4, 27}, {11, 30}},
-        {2024, {3, 31}, {5, 5}, {12, 1}},
-        {2038, {4, 25}, {4, 25}, {11, 28}},  // d = 29, e = 5: not moved
+        {1954, {4, 18}, {4, 25}, {11, 28}},                                     // d = 28, e = 6: moved
+        {1981, {4, 19}, {4, 26}, {11, 29}},                                     // d = 29, e = 6: moved
+        {2000, {4, 23}, {4, 30}, {12, 3}},  {2005, {3, 27}, {5, 1}, {11, 27}},  // Christmas on a Sunday
+        {2006, {4, 16}, {4, 23}, {12, 3}},                                      // Christmas on a Monday
+        {2007, {4, 8}, {4, 8}, {12, 2}},    {2008, {3, 23}, {4, 27}, {11, 30}},
+        {2024, {3, 31}, {5, 5}, {12, 1}},   {2038, {4, 25}, {4, 25}, {11, 28}},  // d = 29, e = 5: not moved
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(GetEasterDate(c.year) == Date(c.year, c.easter)) << c.year;

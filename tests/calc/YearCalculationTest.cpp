@@ -221,11 +221,11 @@ Texts Listed(CHolidays& document, int year, int month, int day) {
 
 TEST(DayTables, HolidaysEnterInTheOrderTheyResolve) {
     CHolidays document = MakeDocument(0x0409, {
-        Holiday("A", {DaysFrom(0, kAfter, "B")}),
-        Holiday("C", {Fixed(1, 5)}),
-        Holiday("B", {Fixed(1, 5)}),
-        Holiday("D", {DaysFrom(0, kAfter, "A")}),
-    });
+                                                  Holiday("A", {DaysFrom(0, kAfter, "B")}),
+                                                  Holiday("C", {Fixed(1, 5)}),
+                                                  Holiday("B", {Fixed(1, 5)}),
+                                                  Holiday("D", {DaysFrom(0, kAfter, "A")}),
+                                              });
     // Pass 1 resolves C and B (A and D wait for B and A); pass 2 resolves A,
     // then D after it in the same pass.
     EXPECT_EQ(Listed(document, 2007, 5, 1), (Texts{"C", "B", "A", "D"}));
@@ -238,18 +238,18 @@ TEST(DayTables, TwoDatesOnOneDayGiveTwoEntries) {
 
 TEST(DayTables, ReferenceOnlyHolidaysAreNotListedButUsable) {
     CHolidays document = MakeDocument(0x0409, {
-        Holiday("R", {Fixed(1, 5)}, true),
-        Holiday("T", {DaysFrom(1, kAfter, "R")}),
-    });
+                                                  Holiday("R", {Fixed(1, 5)}, true),
+                                                  Holiday("T", {DaysFrom(1, kAfter, "R")}),
+                                              });
     EXPECT_EQ(Listed(document, 2007, 5, 1), Texts{});
     EXPECT_EQ(Listed(document, 2007, 5, 2), Texts{"T"});
 }
 
 TEST(DayTables, OnlyDatesOfTheYearAreListed) {
     CHolidays document = MakeDocument(0x0409, {
-        Holiday("A", {Fixed(31, 12)}),
-        Holiday("T", {DaysFrom(1, kAfter, "A")}),
-    });
+                                                  Holiday("A", {Fixed(31, 12)}),
+                                                  Holiday("T", {DaysFrom(1, kAfter, "A")}),
+                                              });
     EXPECT_EQ(Listed(document, 2007, 12, 31), Texts{"A"});
     EXPECT_EQ(Listed(document, 2007, 1, 1), Texts{});
 }
@@ -278,11 +278,11 @@ TEST(DayTables, IndexOutsideTheDayLeavesBothTextsEmpty) {
 
 TEST(DayTables, CycleIsListedNowhereAndCausesNoError) {
     CHolidays document = MakeDocument(0x0409, {
-        Holiday("A", {DaysFrom(1, kAfter, "B")}),
-        Holiday("B", {DaysFrom(1, kAfter, "A")}),
-        Holiday("C", {DaysFrom(1, kAfter, "A")}),
-        Holiday("D", {Fixed(1, 1)}),
-    });
+                                                  Holiday("A", {DaysFrom(1, kAfter, "B")}),
+                                                  Holiday("B", {DaysFrom(1, kAfter, "A")}),
+                                                  Holiday("C", {DaysFrom(1, kAfter, "A")}),
+                                                  Holiday("D", {Fixed(1, 1)}),
+                                              });
     for (int day = 1; day <= 365; ++day) {
         CDateTime date(2007, 1, 1);
         date += CDateTimeSpan(day - 1, 0, 0, 0);
@@ -302,11 +302,23 @@ TEST(DayTables, GermanHolidaysOf2024) {
         date += CDateTimeSpan(1, 0, 0, 0);
     }
     EXPECT_EQ(lines, (Texts{
-                         "01-01 NEUJAHR", "03-29 KARFREITAG", "03-31 OSTERSONNTAG", "04-01 OSTERMONTAG",
-                         "05-01 TAG_DER_ARBEIT", "05-09 CHRISTI_HIMMELFAHRT", "05-19 PFINGSTSONNTAG",
-                         "05-20 PFINGSTMONTAG", "05-30 FRONLEICHNAM", "10-03 TAG_DER_DEUTSCHEN_EINHEIT",
-                         "10-31 REFORMATIONSTAG", "11-01 ALLERHEILIGEN", "11-20 BUSS_UND_BETTAG",
-                         "12-24 HEILIGABEND", "12-25 WEIHNACHTSTAG_1", "12-26 WEIHNACHTSTAG_2", "12-31 SILVESTER",
+                         "01-01 NEUJAHR",
+                         "03-29 KARFREITAG",
+                         "03-31 OSTERSONNTAG",
+                         "04-01 OSTERMONTAG",
+                         "05-01 TAG_DER_ARBEIT",
+                         "05-09 CHRISTI_HIMMELFAHRT",
+                         "05-19 PFINGSTSONNTAG",
+                         "05-20 PFINGSTMONTAG",
+                         "05-30 FRONLEICHNAM",
+                         "10-03 TAG_DER_DEUTSCHEN_EINHEIT",
+                         "10-31 REFORMATIONSTAG",
+                         "11-01 ALLERHEILIGEN",
+                         "11-20 BUSS_UND_BETTAG",
+                         "12-24 HEILIGABEND",
+                         "12-25 WEIHNACHTSTAG_1",
+                         "12-26 WEIHNACHTSTAG_2",
+                         "12-31 SILVESTER",
                      }));
     EXPECT_EQ(Listed(document, 1989, 10, 3), Texts{});
     EXPECT_EQ(Listed(document, 2023, 11, 22), Texts{"BUSS_UND_BETTAG"});  // 23 November 2023 is a Thursday
@@ -318,7 +330,8 @@ TEST(DateLimit, DoublingChainStopsAtTheLimit) {
     std::vector<CHoliday> levels = {Holiday("L0", {Fixed(1, 1)})};
     for (int level = 1; level <= 24; ++level) {
         const std::string below = "L" + std::to_string(level - 1);
-        levels.push_back(Holiday("L" + std::to_string(level), {DaysFrom(0, kAfter, below), DaysFrom(0, kAfter, below)}));
+        levels.push_back(
+            Holiday("L" + std::to_string(level), {DaysFrom(0, kAfter, below), DaysFrom(0, kAfter, below)}));
     }
     CYearCalculation calculation;
     calculation.Run(levels, 2007);
@@ -327,7 +340,7 @@ TEST(DateLimit, DoublingChainStopsAtTheLimit) {
     EXPECT_EQ(static_cast<std::size_t>(calculation.DayEntryCount(1)), CYearCalculation::kMaxDates - 3);
     EXPECT_EQ(calculation.Occurrences("L18")->size(), 1u << 18);  // complete
     EXPECT_LT(calculation.Occurrences("L19")->size(), 1u << 19);  // cut at the limit
-    ASSERT_NE(calculation.Occurrences("L24"), nullptr);            // still resolved
+    ASSERT_NE(calculation.Occurrences("L24"), nullptr);           // still resolved
     EXPECT_TRUE(calculation.Occurrences("L24")->empty());
 }
 

@@ -48,7 +48,8 @@ TEST(Check, FindsIdProblems) {
         {"ADVENT_REF", {"ADVENT_REF: the ID is reserved for a reference feast, so the holiday is never calculated"}},
         {"A,B", {"A,B: the ID contains a comma"}},
         {std::string(64, 'x'), {}},
-        {std::string(65, 'x'), {std::string(65, 'x') + ": the ID has 65 characters, more than the 64 the editor accepts"}},
+        {std::string(65, 'x'),
+         {std::string(65, 'x') + ": the ID has 65 characters, more than the 64 the editor accepts"}},
         {std::string(64, '\xE4'), {}},  // 64 characters in 1252, 128 bytes as UTF-8
     };
     for (const auto& c : cases) {
@@ -76,23 +77,46 @@ TEST(Check, FindsValuesOutsideTheEditorsChoices) {
     } cases[] = {
         {[](CRuleset& r) { r.ruleKind = 3; }, "X: ruleset 1: ruleKind 3 is not one of the editor's choices (0 to 2)"},
         {[](CRuleset& r) { r.fixedDay = 0; }, "X: ruleset 1: fixedDay 0 is not one of the editor's choices (1 to 31)"},
-        {[](CRuleset& r) { r.fixedMonth = 13; }, "X: ruleset 1: fixedMonth 13 is not one of the editor's choices (1 to 12)"},
-        {[](CRuleset& r) { r.weekdayOrdinal = 6; }, "X: ruleset 1: weekdayOrdinal 6 is not one of the editor's choices (0 to 5)"},
-        {[](CRuleset& r) { r.monthWeekday = 7; }, "X: ruleset 1: monthWeekday 7 is not one of the editor's choices (0 to 6)"},
-        {[](CRuleset& r) { r.weekdayMonth = 0; }, "X: ruleset 1: weekdayMonth 0 is not one of the editor's choices (1 to 12)"},
-        {[](CRuleset& r) { r.relativeKind = -1; }, "X: ruleset 1: relativeKind -1 is not one of the editor's choices (0 to 1)"},
-        {[](CRuleset& r) { r.offsetDirection = 1; }, "X: ruleset 1: offsetDirection 1 is not one of the editor's choices (0 or 3)"},
-        {[](CRuleset& r) { r.relativeWeekday = 9; }, "X: ruleset 1: relativeWeekday 9 is not one of the editor's choices (0 to 6)"},
-        {[](CRuleset& r) { r.weekdayDirection = 4; }, "X: ruleset 1: weekdayDirection 4 is not one of the editor's choices (0 to 3)"},
-        {[](CRuleset& r) { r.shiftRules.resize(2); r.shiftRules[1].conditionKind = 2; },
+        {[](CRuleset& r) { r.fixedMonth = 13; },
+         "X: ruleset 1: fixedMonth 13 is not one of the editor's choices (1 to 12)"},
+        {[](CRuleset& r) { r.weekdayOrdinal = 6; },
+         "X: ruleset 1: weekdayOrdinal 6 is not one of the editor's choices (0 to 5)"},
+        {[](CRuleset& r) { r.monthWeekday = 7; },
+         "X: ruleset 1: monthWeekday 7 is not one of the editor's choices (0 to 6)"},
+        {[](CRuleset& r) { r.weekdayMonth = 0; },
+         "X: ruleset 1: weekdayMonth 0 is not one of the editor's choices (1 to 12)"},
+        {[](CRuleset& r) { r.relativeKind = -1; },
+         "X: ruleset 1: relativeKind -1 is not one of the editor's choices (0 to 1)"},
+        {[](CRuleset& r) { r.offsetDirection = 1; },
+         "X: ruleset 1: offsetDirection 1 is not one of the editor's choices (0 or 3)"},
+        {[](CRuleset& r) { r.relativeWeekday = 9; },
+         "X: ruleset 1: relativeWeekday 9 is not one of the editor's choices (0 to 6)"},
+        {[](CRuleset& r) { r.weekdayDirection = 4; },
+         "X: ruleset 1: weekdayDirection 4 is not one of the editor's choices (0 to 3)"},
+        {[](CRuleset& r) {
+             r.shiftRules.resize(2);
+             r.shiftRules[1].conditionKind = 2;
+         },
          "X: ruleset 1, shift rule 2: conditionKind 2 is not one of the editor's choices (0 to 1)"},
-        {[](CRuleset& r) { r.shiftRules.resize(1); r.shiftRules[0].conditionWeekday = 7; },
+        {[](CRuleset& r) {
+             r.shiftRules.resize(1);
+             r.shiftRules[0].conditionWeekday = 7;
+         },
          "X: ruleset 1, shift rule 1: conditionWeekday 7 is not one of the editor's choices (0 to 6)"},
-        {[](CRuleset& r) { r.shiftRules.resize(1); r.shiftRules[0].action = 3; },
+        {[](CRuleset& r) {
+             r.shiftRules.resize(1);
+             r.shiftRules[0].action = 3;
+         },
          "X: ruleset 1, shift rule 1: action 3 is not one of the editor's choices (0 to 2)"},
-        {[](CRuleset& r) { r.shiftRules.resize(1); r.shiftRules[0].shiftWeekday = -1; },
+        {[](CRuleset& r) {
+             r.shiftRules.resize(1);
+             r.shiftRules[0].shiftWeekday = -1;
+         },
          "X: ruleset 1, shift rule 1: shiftWeekday -1 is not one of the editor's choices (0 to 6)"},
-        {[](CRuleset& r) { r.shiftRules.resize(1); r.shiftRules[0].shiftDirection = 5; },
+        {[](CRuleset& r) {
+             r.shiftRules.resize(1);
+             r.shiftRules[0].shiftDirection = 5;
+         },
          "X: ruleset 1, shift rule 1: shiftDirection 5 is not one of the editor's choices (0 to 3)"},
     };
     for (const auto& c : cases) {
@@ -130,10 +154,12 @@ TEST(Check, FindsCyclesOfReferences) {
               (Lines_t{"SELF: the holiday refers to itself, so it never resolves in a year where that rule applies",
                        "SELF: the holiday resolves in no year from 1900 to 2100"}));
     const Lines_t lines = Lines({DaysAfter("A", "B"), Fixed("FREE"), DaysAfter("B", "A")});
-    EXPECT_EQ(lines.at(0), "A: the holiday is in a cycle of references with \"B\", so none of them resolves in a year "
-                           "where those rules apply");
-    EXPECT_EQ(lines.at(2), "B: the holiday is in a cycle of references with \"A\", so none of them resolves in a year "
-                           "where those rules apply");
+    EXPECT_EQ(lines.at(0),
+              "A: the holiday is in a cycle of references with \"B\", so none of them resolves in a year "
+              "where those rules apply");
+    EXPECT_EQ(lines.at(2),
+              "B: the holiday is in a cycle of references with \"A\", so none of them resolves in a year "
+              "where those rules apply");
 }
 
 TEST(Check, FindsRulesetsThatNeverApplyAndHolidaysWithoutDates) {

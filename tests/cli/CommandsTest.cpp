@@ -162,8 +162,9 @@ TEST(Dates, ListsEachYearsHolidaysInPreviewOrder) {
     WriteTextFile(folder / "de.hol", HolBytes(MakeGermanHolidays()));
     const CRun run = RunCli({"dates", (folder / "de.hol").string(), "2023", "2024"});
     ASSERT_EQ(run.exitCode, 0) << run.errors;
-    EXPECT_TRUE(run.out.starts_with("2023-01-01\tNEUJAHR\tNeujahr\n"
-                                    "2023-04-07\tKARFREITAG\tKarfreitag\n"))
+    EXPECT_TRUE(
+        run.out.starts_with("2023-01-01\tNEUJAHR\tNeujahr\n"
+                            "2023-04-07\tKARFREITAG\tKarfreitag\n"))
         << run.out;
     EXPECT_NE(run.out.find("2023-11-22\tBUSS_UND_BETTAG\tBu\xC3\x9F- und Bettag\n"), std::string::npos);
     EXPECT_NE(run.out.find("2024-12-31\tSILVESTER\tSilvester\n"), std::string::npos);
@@ -215,7 +216,8 @@ TEST(Dates, RefusesAbsurdYearRanges) {
 
 TEST(Dates, ReachesTheLastYearOfTheDateRange) {
     const CTemporaryFolder folder;
-    WriteTextFile(folder / "n.json", R"({"holidays": [{"id": "E", "rulesets": [{"validTo": 9999, "fixedDay": 31, "fixedMonth": 12}]}]})");
+    WriteTextFile(folder / "n.json",
+                  R"({"holidays": [{"id": "E", "rulesets": [{"validTo": 9999, "fixedDay": 31, "fixedMonth": 12}]}]})");
     const CRun run = RunCli({"dates", (folder / "n.json").string(), "9999"});
     EXPECT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_EQ(run.out, "9999-12-31\tE\t\n");

@@ -1,8 +1,8 @@
 #include "cli/DocumentFiles.h"
 #include "core/ProgramInfo.h"
 #include "tests/cli/CliTestSupport.h"
-#include "tests/support/ScopedEnvironmentVariable.h"
 #include "tests/support/SampleDocuments.h"
+#include "tests/support/ScopedEnvironmentVariable.h"
 
 #include <gtest/gtest.h>
 
@@ -32,20 +32,20 @@ std::vector<CEvent> ReadEvents(const std::string& text) {
         return events;
     }
     EXPECT_EQ(icalcomponent_count_errors(calendar), 0);
-    for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
-         event != nullptr; event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+    for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event != nullptr;
+         event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
         const icaltimetype start = icalcomponent_get_dtstart(event);
         const icaltimetype end = icalcomponent_get_dtend(event);  // from DURATION when there is no DTEND
         icaltimetype nextDay = start;
         icaltime_adjust(&nextDay, 1, 0, 0, 0);
         icalproperty* transp = icalcomponent_get_first_property(event, ICAL_TRANSP_PROPERTY);
         icalproperty* categories = icalcomponent_get_first_property(event, ICAL_CATEGORIES_PROPERTY);
-        events.push_back({fmt::format("{:04}-{:02}-{:02}\t{}", start.year, start.month, start.day,
-                                      icalcomponent_get_summary(event)),
-                          icalcomponent_get_uid(event),
-                          start.is_date == 1 && end.is_date == 1 && icaltime_compare(end, nextDay) == 0 &&
-                              transp != nullptr && icalproperty_get_transp(transp) == ICAL_TRANSP_TRANSPARENT &&
-                              categories != nullptr && icalproperty_get_categories(categories) == std::string("Holidays")});
+        events.push_back(
+            {fmt::format("{:04}-{:02}-{:02}\t{}", start.year, start.month, start.day, icalcomponent_get_summary(event)),
+             icalcomponent_get_uid(event),
+             start.is_date == 1 && end.is_date == 1 && icaltime_compare(end, nextDay) == 0 && transp != nullptr &&
+                 icalproperty_get_transp(transp) == ICAL_TRANSP_TRANSPARENT && categories != nullptr &&
+                 icalproperty_get_categories(categories) == std::string("Holidays")});
     }
     icalcomponent_free(calendar);
     return events;
@@ -143,7 +143,8 @@ TEST(Ics, StampComesFromSourceDateEpochAndProductNamesTheVersion) {
     const std::string file = ExamplePath("usa.hol").string();
     const CRun run = RunCli({"ics", file, "2024"});
     EXPECT_EQ(RunCli({"ics", file, "2024"}).out, run.out);
-    EXPECT_NE(run.out.find(std::string("\r\nPRODID:-//Tavrin//Tavrin ") + kProgramVersion + "//EN\r\n"), std::string::npos);
+    EXPECT_NE(run.out.find(std::string("\r\nPRODID:-//Tavrin//Tavrin ") + kProgramVersion + "//EN\r\n"),
+              std::string::npos);
     EXPECT_NE(run.out.find("\r\nDTSTAMP:20231114T221320Z\r\n"), std::string::npos);
 }
 

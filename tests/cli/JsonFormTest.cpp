@@ -26,8 +26,8 @@ std::string ErrorOf(const std::string& text) {
 
 // One holiday with one ruleset and one shift rule, in a document of the language.
 std::string OneHolidayJson(LCID language, const std::string& displayJson) {
-    return R"({"language": )" + std::to_string(language) + R"(, "holidays": [{"id": "X", "display": )" +
-           displayJson + "}]}";
+    return R"({"language": )" + std::to_string(language) + R"(, "holidays": [{"id": "X", "display": )" + displayJson +
+           "}]}";
 }
 
 std::string DisplayOf(const CHolidays& document) {
@@ -65,10 +65,12 @@ TEST(JsonForm, RefusesUnknownFieldsNamingTheirPlace) {
     } cases[] = {
         {R"({"langauge": 1031})", "langauge: unknown field"},
         {R"({"holidays": [{}, {"ID": "x"}]})", "holidays[1].ID: unknown field"},
-        {R"({"holidays": [{"rulesets": [{}, {}, {"fixedMonht": 3}]}]})", "holidays[0].rulesets[2].fixedMonht: unknown field"},
+        {R"({"holidays": [{"rulesets": [{}, {}, {"fixedMonht": 3}]}]})",
+         "holidays[0].rulesets[2].fixedMonht: unknown field"},
         {R"({"holidays": [{"rulesets": [{"shiftRules": [{"shift": 1}]}]}]})",
          "holidays[0].rulesets[0].shiftRules[0].shift: unknown field"},
-        {R"({"holidays": [{"display": {"bytes": "41", "text": "A"}}]})", R"(holidays[0].display.text: unknown field (a text object holds only "bytes"))"},
+        {R"({"holidays": [{"display": {"bytes": "41", "text": "A"}}]})",
+         R"(holidays[0].display.text: unknown field (a text object holds only "bytes"))"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ErrorOf(c.text), c.message) << c.text;
@@ -88,11 +90,13 @@ TEST(JsonForm, RefusesWrongTypesNamingTheirPlace) {
         {R"({"holidays": [3]})", "holidays[0]: expected an object, found a number"},
         {R"({"holidays": [{}, {}, {"rulesets": [{"fixedMonth": null}]}]})",
          "holidays[2].rulesets[0].fixedMonth: expected an integer, found a null"},
-        {R"({"holidays": [{"id": 5}]})", R"(holidays[0].id: expected a text (a string or {"bytes": "<hex>"}), found a number)"},
+        {R"({"holidays": [{"id": 5}]})",
+         R"(holidays[0].id: expected a text (a string or {"bytes": "<hex>"}), found a number)"},
         {R"({"holidays": [{"rulesets": [{"shiftRules": [{"shiftTarget": ["A"]}]}]}]})",
          R"(holidays[0].rulesets[0].shiftRules[0].shiftTarget: expected a text (a string or {"bytes": "<hex>"}), found an array)"},
         {R"({"holidays": [{"id": {}}]})", R"(holidays[0].id: a text object needs the field "bytes")"},
-        {R"({"holidays": [{"id": {"bytes": "abc"}}]})", "holidays[0].id.bytes: the hex text has an odd number of digits (3)"},
+        {R"({"holidays": [{"id": {"bytes": "abc"}}]})",
+         "holidays[0].id.bytes: the hex text has an odd number of digits (3)"},
         {R"({"holidays": [{"id": {"bytes": "4g"}}]})", R"(holidays[0].id.bytes: "4g" at position 0 is not a hex byte)"},
     };
     for (const auto& c : cases) {
@@ -123,14 +127,14 @@ TEST(JsonForm, IntegersMustFitTheirFields) {
             EXPECT_NE(error.find("is outside the range"), std::string::npos) << c.text << ": " << error;
         }
     }
-    EXPECT_EQ(ErrorOf(R"({"version": 2147483648})"), "version: 2147483648 is outside the range -2147483648 to 2147483647");
+    EXPECT_EQ(ErrorOf(R"({"version": 2147483648})"),
+              "version: 2147483648 is outside the range -2147483648 to 2147483647");
 }
 
 TEST(JsonForm, RefusesAFieldGivenTwice) {
     EXPECT_EQ(ErrorOf(R"({"holidays": [{}, {"rulesets": [{"fixedMonth": 3, "fixedMonth": 4}]}]})"),
               "holidays[1].rulesets[0].fixedMonth: the field is given twice");
-    EXPECT_EQ(ErrorOf(R"({"version": 1, "holidays": [], "version": 2})"),
-              "version: the field is given twice");
+    EXPECT_EQ(ErrorOf(R"({"version": 1, "holidays": [], "version": 2})"), "version: the field is given twice");
 }
 
 TEST(JsonForm, ReportsSyntaxErrorsWithTheirPosition) {
@@ -144,11 +148,11 @@ TEST(JsonForm, TextsUseTheCodePageOfTheLanguage) {
         const char* utf8;
         std::string bytes;
     } cases[] = {
-        {0x0407, "Buß- und Bettag", "Bu\xDF- und Bettag"},     // 1252
+        {0x0407, "Buß- und Bettag", "Bu\xDF- und Bettag"},              // 1252
         {0x0419, "Рождество", "\xD0\xEE\xE6\xE4\xE5\xF1\xF2\xE2\xEE"},  // 1251
-        {0x0411, "元日", "\x8C\xB3\x93\xFA"},                  // 932
-        {0x0409, "\xE2\x82\xAC", "\x80"},                      // the euro sign in 1252
-        {0x0000, "€", "\xE2\x82\xAC"},                         // no code page: UTF-8
+        {0x0411, "元日", "\x8C\xB3\x93\xFA"},                           // 932
+        {0x0409, "\xE2\x82\xAC", "\x80"},                               // the euro sign in 1252
+        {0x0000, "€", "\xE2\x82\xAC"},                                  // no code page: UTF-8
     };
     for (const auto& c : cases) {
         const std::string jsonString = json(c.utf8).dump();
@@ -164,10 +168,10 @@ TEST(JsonForm, TextsThatDoNotDecodeExactlyAreWrittenAsBytes) {
         std::string bytes;
         const char* hex;
     } cases[] = {
-        {0x0000, "\xFF\xFE", "fffe"},        // not UTF-8
-        {0x0411, "\x82", "82"},              // a lead byte without its trail byte in 932
-        {0x0411, "A\xA0", "41a0"},          // unassigned in 932
-        {0x040D, "\xD9", "d9"},              // unassigned in 1255
+        {0x0000, "\xFF\xFE", "fffe"},  // not UTF-8
+        {0x0411, "\x82", "82"},        // a lead byte without its trail byte in 932
+        {0x0411, "A\xA0", "41a0"},     // unassigned in 932
+        {0x040D, "\xD9", "d9"},        // unassigned in 1255
     };
     for (const auto& c : cases) {
         CHoliday holiday;
@@ -198,8 +202,9 @@ TEST(JsonForm, RefusesCharactersTheCodePageCannotHold) {
         {0x0411, R"("a\u00adb")", "code page 932 cannot hold the character \"\u00AD\" (U+00AD)"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ErrorOf(OneHolidayJson(c.language, c.text)),
-                  std::string("holidays[0].display: ") + c.error + R"( (write the text's bytes as {"bytes": "<hex>"}))");
+        EXPECT_EQ(
+            ErrorOf(OneHolidayJson(c.language, c.text)),
+            std::string("holidays[0].display: ") + c.error + R"( (write the text's bytes as {"bytes": "<hex>"}))");
     }
 }
 
@@ -210,8 +215,8 @@ public:
     explicit CRandomDocuments(unsigned seed) : random(seed) {}
 
     CHolidays Next() {
-        static const LCID kLanguages[] = {0x0407, 0x0419, 0x0411, 0x0804, 0x0404, 0x0412, 0x041E, 0x0409,
-                                          0x040D, 0x0401, 0x0000, 0xFFFFFFFF, 0x7FFF};
+        static const LCID kLanguages[] = {0x0407, 0x0419, 0x0411, 0x0804, 0x0404,     0x0412, 0x041E,
+                                          0x0409, 0x040D, 0x0401, 0x0000, 0xFFFFFFFF, 0x7FFF};
         std::vector<CHoliday> holidays(Count(4));
         for (CHoliday& holiday : holidays) {
             holiday.id = Text();
@@ -222,8 +227,8 @@ public:
                 FillRuleset(ruleset);
             }
         }
-        const LCID language = Count(3) == 0 ? static_cast<LCID>(random())
-                                            : kLanguages[Count(std::size(kLanguages) - 1)];
+        const LCID language =
+            Count(3) == 0 ? static_cast<LCID>(random()) : kLanguages[Count(std::size(kLanguages) - 1)];
         return CHolidays(language, Int(), holidays);
     }
 
@@ -232,9 +237,9 @@ private:
 
     std::int32_t Int() {
         switch (Count(3)) {
-            case 0: return std::numeric_limits<std::int32_t>::min();
-            case 1: return static_cast<std::int32_t>(Count(12));
-            default: return static_cast<std::int32_t>(random());
+        case 0: return std::numeric_limits<std::int32_t>::min();
+        case 1: return static_cast<std::int32_t>(Count(12));
+        default: return static_cast<std::int32_t>(random());
         }
     }
 
@@ -248,11 +253,11 @@ private:
     }
 
     void FillRuleset(CRuleset& ruleset) {
-        for (std::int32_t* field : {&ruleset.validFrom, &ruleset.validTo, &ruleset.interval, &ruleset.ruleKind,
-                                    &ruleset.fixedDay, &ruleset.fixedMonth, &ruleset.weekdayOrdinal,
-                                    &ruleset.monthWeekday, &ruleset.weekdayMonth, &ruleset.relativeKind,
-                                    &ruleset.offsetDays, &ruleset.offsetDirection, &ruleset.weekdayCount,
-                                    &ruleset.relativeWeekday, &ruleset.weekdayDirection}) {
+        for (std::int32_t* field :
+             {&ruleset.validFrom, &ruleset.validTo, &ruleset.interval, &ruleset.ruleKind, &ruleset.fixedDay,
+              &ruleset.fixedMonth, &ruleset.weekdayOrdinal, &ruleset.monthWeekday, &ruleset.weekdayMonth,
+              &ruleset.relativeKind, &ruleset.offsetDays, &ruleset.offsetDirection, &ruleset.weekdayCount,
+              &ruleset.relativeWeekday, &ruleset.weekdayDirection}) {
             *field = Int();
         }
         ruleset.offsetReference = Text();
@@ -335,7 +340,7 @@ TEST(JsonForm, NonCanonicalHolBytesComeBackInTheCanonicalForm) {
 TEST(JsonForm, LongTextsSurviveTheRoundTrip) {
     CHoliday holiday;
     holiday.id = std::string(70000, 'a') + "\x81";  // a 4-byte length prefix, not valid in 1252
-    holiday.display = std::string(300, '\xE4');      // a 2-byte length prefix, valid in 1252
+    holiday.display = std::string(300, '\xE4');     // a 2-byte length prefix, valid in 1252
     CHolidays document;
     document.SetLanguage(0x0407);
     document.SetHoliday(holiday);

@@ -22,8 +22,8 @@ TEST(PreviewReport, WalksEveryDayOfTheYear) {
         {2024, "01 Jan\tfirst\r\n29 Feb\tleap\r\n31 Dec\tlast\r\n"},
         {2023, "01 Jan\tfirst\r\n31 Dec\tlast\r\n"},
     };
-    CHolidays document = MakeDocument(0x0409, {Fixed("L", "last", 31, 12), Fixed("F", "first", 1, 1),
-                                               Fixed("P", "leap", 29, 2)});
+    CHolidays document =
+        MakeDocument(0x0409, {Fixed("L", "last", 31, 12), Fixed("F", "first", 1, 1), Fixed("P", "leap", 29, 2)});
     for (const auto& c : cases) {
         EXPECT_EQ(BuildPreviewReport(document, c.year, "\r\n"), c.report) << c.year;
     }
@@ -44,8 +44,13 @@ TEST(PreviewReport, SameDayHolidaysFollowThePerDayList) {
 }
 
 TEST(PreviewReport, DecodesDisplayTextsWithTheLanguagesCodePage) {
-    CHolidays german = MakeDocument(0x0407, {Fixed("X", "Gr\xFC\xDF" "e \x81", 3, 3)});
-    EXPECT_EQ(BuildPreviewReport(german, 2024, "\n"), "03 Mar\tGr\xC3\xBC\xC3\x9F" "e \xC2\x81\n");
+    CHolidays german = MakeDocument(0x0407, {Fixed("X",
+                                                   "Gr\xFC\xDF"
+                                                   "e \x81",
+                                                   3, 3)});
+    EXPECT_EQ(BuildPreviewReport(german, 2024, "\n"),
+              "03 Mar\tGr\xC3\xBC\xC3\x9F"
+              "e \xC2\x81\n");
     CHolidays utf8 = MakeDocument(0x0000, {Fixed("X", "bad \xFF", 3, 3)});
     EXPECT_EQ(BuildPreviewReport(utf8, 2024, "\n"), "03 Mar\tbad \\xFF\n");
 }

@@ -30,14 +30,14 @@ TEST(DateFormat, DirectivesFlagsAndLiterals) {
         {april5, "%#d.%#m.%#Y", "5.4.2007"},
         {april5, "%j", "095"},
         {april5, "%#j", "95"},
-        {april5, "%#d.%m", "5.04"},      // the flag belongs to its directive only
-        {april5, "%##d", "5"},           // repeated flags stay inside the directive
+        {april5, "%#d.%m", "5.04"},  // the flag belongs to its directive only
+        {april5, "%##d", "5"},       // repeated flags stay inside the directive
         {april5, "%a %A %b %B", "Thu Thursday Apr April"},
         {april5, "%d %b\t", "05 Apr\t"},
         {april5, "%W %#W", "14 14"},
         {At(2007, 1, 1), "%W %#W", "01 1"},
         {At(7, 1, 1), "%Y %y", "0007 07"},
-        {At(2007, 4, 8), "%w", "6"},     // Sunday
+        {At(2007, 4, 8), "%w", "6"},  // Sunday
         {At(2007, 4, 2), "%w %#w", "0 0"},
         {At(2007, 4, 5, 0, 5, 9), "%H:%M:%S %I %p", "00:05:09 12 AM"},
         {At(2007, 4, 5, 12, 0, 0), "%I %p", "12 PM"},
@@ -49,7 +49,7 @@ TEST(DateFormat, DirectivesFlagsAndLiterals) {
         {april5, "%%d", "%d"},
         {april5, "%Q %c %x %U %Z", "Q c x U Z"},
         {april5, "%#Q%d", "Q05"},
-        {april5, "50%", "50"},            // a trailing '%' adds nothing
+        {april5, "50%", "50"},  // a trailing '%' adds nothing
         {april5, "%#", ""},
         {april5, "", ""},
         {april5, "plain text", "plain text"},

@@ -58,9 +58,17 @@ TEST(DateValue, DayNumbersAndDatesAgreeWithACalendarWalkFromYear1To9999) {
 
 TEST(DateValue, InvalidDatesHaveDayNumberZero) {
     const std::vector<Ymd> invalid = {
-        {2007, 13, 1}, {2007, 0, 1},   {2007, 4, 31},  {-1, 1, 1},     {2007, 1, 0},
-        {1900, 2, 29}, {2007, 2, 29},  {2007, 1, -5},  {std::numeric_limits<int>::max(), 1, 1},
-        {5879611, 12, 31}, {std::numeric_limits<int>::min(), 1, 1},
+        {2007, 13, 1},
+        {2007, 0, 1},
+        {2007, 4, 31},
+        {-1, 1, 1},
+        {2007, 1, 0},
+        {1900, 2, 29},
+        {2007, 2, 29},
+        {2007, 1, -5},
+        {std::numeric_limits<int>::max(), 1, 1},
+        {5879611, 12, 31},
+        {std::numeric_limits<int>::min(), 1, 1},
     };
     for (const Ymd& date : invalid) {
         EXPECT_EQ(CDateTime::GetDayNumber(date.year, date.month, date.day), 0)
@@ -75,9 +83,7 @@ TEST(DateValue, KnownDayNumbersAndWeekdays) {
         int weekday;
     };
     const std::vector<Case> cases = {
-        {{1, 1, 1}, 1, 0},
-        {{2007, 1, 1}, 732677, 0},
-        {{9999, 12, 31}, 3652059, 4},
+        {{1, 1, 1}, 1, 0},         {{2007, 1, 1}, 732677, 0}, {{9999, 12, 31}, 3652059, 4},
         {{0, 1, 1}, 1, 0},      // year 0 counts from 1 like year 1
         {{0, 12, 31}, 366, 1},  // and is a leap year
         {{2024, 6, 9}, 739046, 6},
@@ -103,8 +109,7 @@ TEST(DateValue, LeapYearsAndMonthLengths) {
     EXPECT_EQ(CDateTime::GetDayOfYear(2007, 3, 1), 60);
     EXPECT_EQ(CDateTime::GetDayOfYear(2007, 12, 31), 365);
     EXPECT_EQ(CDateTime::GetDayOfYear(2007, 13, 1), 0);
-    EXPECT_EQ(CDateTime::GetDayOfYear(2007, 12, std::numeric_limits<int>::max()),
-              std::numeric_limits<int>::max());
+    EXPECT_EQ(CDateTime::GetDayOfYear(2007, 12, std::numeric_limits<int>::max()), std::numeric_limits<int>::max());
 }
 
 TEST(DateValue, SettersRefuseInvalidValuesAndChangeNothing) {
@@ -137,9 +142,9 @@ TEST(DateValue, IsoWeekNumbers) {
         int week;
     };
     const std::vector<Case> cases = {
-        {{2007, 12, 31}, 1},  {{2008, 12, 29}, 1},  {{2010, 1, 1}, 53}, {{2010, 1, 3}, 53},
-        {{2010, 1, 4}, 1},    {{2004, 12, 31}, 53}, {{2009, 12, 31}, 53}, {{2005, 1, 2}, 53},
-        {{2005, 1, 3}, 1},    {{2023, 12, 31}, 52}, {{2021, 1, 3}, 53},  {{2007, 4, 5}, 14},
+        {{2007, 12, 31}, 1}, {{2008, 12, 29}, 1},  {{2010, 1, 1}, 53},   {{2010, 1, 3}, 53},
+        {{2010, 1, 4}, 1},   {{2004, 12, 31}, 53}, {{2009, 12, 31}, 53}, {{2005, 1, 2}, 53},
+        {{2005, 1, 3}, 1},   {{2023, 12, 31}, 52}, {{2021, 1, 3}, 53},   {{2007, 4, 5}, 14},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CDateTime::GetWeekOfYear(c.date.year, c.date.month, c.date.day), c.week)
@@ -159,12 +164,10 @@ TEST(DateValue, IsoWeeksMatchTheThursdayRuleFrom1600To2400) {
                 const int thursday = number - (number + 6) % 7 + 3;
                 const CDateTime thursdayDate = Loaded(thursday, 0);
                 const int weekYear = thursdayDate.GetYear();
-                const int weekYearJan4 =
-                    weekYear == year ? jan4 : CDateTime::GetDayNumber(weekYear, 1, 4);
+                const int weekYearJan4 = weekYear == year ? jan4 : CDateTime::GetDayNumber(weekYear, 1, 4);
                 const int firstMonday = weekYearJan4 - (weekYearJan4 + 6) % 7;
                 const int expected = (thursday - firstMonday) / 7 + 1;
-                ASSERT_EQ(CDateTime::GetWeekOfYear(year, m, d), expected)
-                    << year << "-" << m << "-" << d;
+                ASSERT_EQ(CDateTime::GetWeekOfYear(year, m, d), expected) << year << "-" << m << "-" << d;
             }
         }
     }
@@ -194,8 +197,7 @@ TEST(DateValue, WholeDaySpansMoveAcrossMonthAndYearEnds) {
         } else {
             value -= c.span;
         }
-        EXPECT_TRUE(value == CDateTime(c.expected.year, c.expected.month, c.expected.day))
-            << value.Dump();
+        EXPECT_TRUE(value == CDateTime(c.expected.year, c.expected.month, c.expected.day)) << value.Dump();
     }
     EXPECT_EQ(CDateTimeSpan(-3, 0, 0, 0).GetDays(), -3);
 }

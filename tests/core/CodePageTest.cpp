@@ -41,21 +41,21 @@ TEST(CodePage, KnownCharactersInEachCodePage) {
         std::string utf8;
     };
     const Case cases[] = {
-        {1252, "\x80 \xE9", "\xE2\x82\xAC \xC3\xA9"},          // euro sign, e acute
-        {1250, "\x8A", "\xC5\xA0"},                           // S caron
-        {1251, "\xC4\xE0", "\xD0\x94\xD0\xB0"},               // Cyrillic De, a
-        {1253, "\xC1", "\xCE\x91"},                           // Greek Alpha
-        {1254, "\xD0", "\xC4\x9E"},                           // G breve
-        {1255, "\xE0", "\xD7\x90"},                           // Alef
-        {1256, "\xC7", "\xD8\xA7"},                           // Alef
-        {1257, "\xC0", "\xC4\x84"},                           // A ogonek
-        {1258, "\xD5", "\xC6\xA0"},                           // O horn
-        {874, "\xA1", "\xE0\xB8\x81"},                        // Ko kai
-        {932, "\x82\xA0", "\xE3\x81\x82"},                    // Hiragana a
-        {936, "\xD6\xD0", "\xE4\xB8\xAD"},                    // zhong
-        {949, "\xB0\xA1", "\xEA\xB0\x80"},                    // ga
-        {950, "\xA4\xA4", "\xE4\xB8\xAD"},                    // zhong
-        {0, "caf\xC3\xA9", "caf\xC3\xA9"},                    // UTF-8 as is
+        {1252, "\x80 \xE9", "\xE2\x82\xAC \xC3\xA9"},  // euro sign, e acute
+        {1250, "\x8A", "\xC5\xA0"},                    // S caron
+        {1251, "\xC4\xE0", "\xD0\x94\xD0\xB0"},        // Cyrillic De, a
+        {1253, "\xC1", "\xCE\x91"},                    // Greek Alpha
+        {1254, "\xD0", "\xC4\x9E"},                    // G breve
+        {1255, "\xE0", "\xD7\x90"},                    // Alef
+        {1256, "\xC7", "\xD8\xA7"},                    // Alef
+        {1257, "\xC0", "\xC4\x84"},                    // A ogonek
+        {1258, "\xD5", "\xC6\xA0"},                    // O horn
+        {874, "\xA1", "\xE0\xB8\x81"},                 // Ko kai
+        {932, "\x82\xA0", "\xE3\x81\x82"},             // Hiragana a
+        {936, "\xD6\xD0", "\xE4\xB8\xAD"},             // zhong
+        {949, "\xB0\xA1", "\xEA\xB0\x80"},             // ga
+        {950, "\xA4\xA4", "\xE4\xB8\xAD"},             // zhong
+        {0, "caf\xC3\xA9", "caf\xC3\xA9"},             // UTF-8 as is
     };
     for (const Case& c : cases) {
         const CCodePage codePage(c.codePage);

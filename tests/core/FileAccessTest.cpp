@@ -58,7 +58,9 @@ protected:
     fs::path folder;
 };
 
-std::string Quoted(const fs::path& path) { return "\"" + path.string() + "\""; }
+std::string Quoted(const fs::path& path) {
+    return "\"" + path.string() + "\"";
+}
 
 TEST_F(FileAccess, ReadRefusesWhatIsNotARegularFileBeforeReadingAByte) {
     const CHangGuard guard(10);  // a named pipe must not wait for a writer
@@ -83,8 +85,9 @@ TEST_F(FileAccess, ReadHoldsTheSizeLimitWhateverTheFileClaims) {
     const fs::path big = Write("big", "");
     fs::resize_file(big, kMaxFileBytes + 1);  // sparse: nothing is written
     EXPECT_EQ(ErrorOf([&] { ReadFileBytes(big); }),
-              "cannot read " + Quoted(big) + ": it has 268435457 bytes, more than the 268435456 bytes a holiday "
-                                             "file may have");
+              "cannot read " + Quoted(big) +
+                  ": it has 268435457 bytes, more than the 268435456 bytes a holiday "
+                  "file may have");
     // A regular file that claims 0 bytes but holds more.
     ASSERT_EQ(fs::file_size("/proc/self/status"), 0u);
     EXPECT_EQ(ErrorOf([&] { ReadFileBytes("/proc/self/status", 64); }),
@@ -149,8 +152,8 @@ TEST_F(FileAccess, FailedWriteKeepsTheFileAndLeavesNothingBehind) {
     fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     CWithoutRootRights::Own(writable);
     fs::permissions(folder, fs::perms::owner_all | fs::perms::others_exec);
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
-                                fs::perms::others_exec);
+    fs::permissions(locked,
+                    fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
     {
         const CWithoutRootRights nobody;
         expectFailure(readOnly, "Permission denied", [&] { WriteFileAtomically(readOnly, content); });

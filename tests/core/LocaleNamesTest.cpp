@@ -35,15 +35,13 @@ NameSet Collect(const ILocaleNames& names) {
 }
 
 void ExpectUsEnglish(const NameSet& set) {
-    const std::vector<std::string> months = {"January", "February", "March",     "April",
-                                             "May",     "June",     "July",      "August",
-                                             "September", "October", "November", "December"};
+    const std::vector<std::string> months = {"January", "February", "March",     "April",   "May",      "June",
+                                             "July",    "August",   "September", "October", "November", "December"};
     const std::vector<std::string> abbreviatedMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     const std::vector<std::string> days = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                            "Friday", "Saturday", "Sunday"};
-    const std::vector<std::string> abbreviatedDays = {"Mon", "Tue", "Wed", "Thu",
-                                                      "Fri", "Sat", "Sun"};
+    const std::vector<std::string> abbreviatedDays = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
     EXPECT_EQ(set.months, months);
     EXPECT_EQ(set.abbreviatedMonths, abbreviatedMonths);
     EXPECT_EQ(set.days, days);
@@ -119,8 +117,8 @@ TEST(LocaleNames, RegionalFormatIsLcAllThenLcTimeThenLang) {
     };
     for (const auto& c : cases) {
         const CScopedLocaleEnvironment environment(c.lcAll, c.lcTime, c.lang);
-        const std::string where = std::string(c.lcAll ? c.lcAll : "-") + " " + (c.lcTime ? c.lcTime : "-") + " " +
-                                  (c.lang ? c.lang : "-");
+        const std::string where =
+            std::string(c.lcAll ? c.lcAll : "-") + " " + (c.lcTime ? c.lcTime : "-") + " " + (c.lang ? c.lang : "-");
         EXPECT_EQ(GetUserDefaultLCID(), c.lcid) << where;
         EXPECT_EQ(MakeUserLocaleNames()->MonthName(1), c.january) << where;
     }

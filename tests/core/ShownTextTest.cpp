@@ -33,7 +33,8 @@ TEST(ShownText, EveryByteOfEverySingleByteCodePageReadsBackUnchanged) {
 // Random texts, rich in backslashes, "x", hex digits, lead bytes and bytes
 // that stand for no character, so that escapes and text meet in every order.
 TEST(ShownText, RandomBytesReadBackUnchangedInEveryCodePage) {
-    const char kLikely[] = {'\\', 'x', 'X', '8', '1', 'A', 'f', 'g', '\x81', '\x82', '\xA0', '\xE4', '\xED', '\xFF', '\x1A', '\0'};
+    const char kLikely[] = {'\\',   'x',    'X',    '8',    '1',    'A',    'f',    'g',
+                            '\x81', '\x82', '\xA0', '\xE4', '\xED', '\xFF', '\x1A', '\0'};
     std::mt19937 random(20240515);
     for (const int number : kAnsiCodePages) {
         const CCodePage codePage(number);
@@ -53,16 +54,15 @@ TEST(ShownText, ShowsCharactersAsThemselvesAndOtherBytesAsEscapes) {
         std::string bytes;
         const char* shown;
     } cases[] = {
-        {1252, "Mari\xE4", "Mari\xC3\xA4"},
-        {1252, "Mari\xF6", "Mari\xC3\xB6"},
-        {1253, "a\xD2z", "a\\xD2z"},                 // unassigned in 1253
-        {932, "a\x82", "a\\x82"},                    // a lead byte without its trail byte
-        {932, "\xED\x40", "\\xED\\x40"},             // decodes, but encodes back as FA 5C
-        {0, "Mari\xE4", "Mari\\xE4"},                // not UTF-8
-        {1252, "C:\\temp", "C:\\temp"},              // an ordinary backslash
-        {1252, "\\x81", "\\\\x81"},                  // the text "\x81", not the byte
-        {1252, "a\\\\", "a\\\\\\"},                  // two backslashes
-        {1253, "\\\xD2", "\\\\\\xD2"},               // a backslash before an escape
+        {1252, "Mari\xE4", "Mari\xC3\xA4"}, {1252, "Mari\xF6", "Mari\xC3\xB6"},
+        {1253, "a\xD2z", "a\\xD2z"},      // unassigned in 1253
+        {932, "a\x82", "a\\x82"},         // a lead byte without its trail byte
+        {932, "\xED\x40", "\\xED\\x40"},  // decodes, but encodes back as FA 5C
+        {0, "Mari\xE4", "Mari\\xE4"},     // not UTF-8
+        {1252, "C:\\temp", "C:\\temp"},   // an ordinary backslash
+        {1252, "\\x81", "\\\\x81"},       // the text "\x81", not the byte
+        {1252, "a\\\\", "a\\\\\\"},       // two backslashes
+        {1253, "\\\xD2", "\\\\\\xD2"},    // a backslash before an escape
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ShowText(CCodePage(c.codePage), c.bytes), c.shown) << c.codePage << " " << c.shown;
@@ -75,13 +75,11 @@ TEST(ShownText, TypedTextIsEncodedAndRefusedWhereTheCodePageHasNoCharacter) {
         const char* typed;
         std::optional<std::string> bytes;
     } cases[] = {
-        {1252, "Mari\xC3\xBC", "Mari\xFC"},
-        {1251, "\xD0\x94", "\xC4"},
-        {932, "\xE5\x85\x83", "\x8C\xB3"},
-        {1252, "a\\xe4\\X41\\", "a\xE4\\X41\\"},     // escapes in either case; others are text
-        {1252, "\xD0\x94", std::nullopt},           // Cyrillic De
-        {1252, "a\xE2\x80\x8B", std::nullopt},      // zero-width space
-        {932, "\xC2\xAD", std::nullopt},            // soft hyphen
+        {1252, "Mari\xC3\xBC", "Mari\xFC"},      {1251, "\xD0\x94", "\xC4"}, {932, "\xE5\x85\x83", "\x8C\xB3"},
+        {1252, "a\\xe4\\X41\\", "a\xE4\\X41\\"},  // escapes in either case; others are text
+        {1252, "\xD0\x94", std::nullopt},         // Cyrillic De
+        {1252, "a\xE2\x80\x8B", std::nullopt},    // zero-width space
+        {932, "\xC2\xAD", std::nullopt},          // soft hyphen
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReadShownText(CCodePage(c.codePage), c.typed), c.bytes) << c.codePage << " " << c.typed;

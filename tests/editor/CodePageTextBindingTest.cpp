@@ -51,8 +51,12 @@ TEST(CodePageTextBinding, EditedTextIsEncodedInTheCodePage) {
     CCodePageTextBinding binding(&edit);
     binding.SetCodePage(kWesternEurope);
     binding.SetBytes("x");
-    edit.setText(QString::fromUtf8("Gr\xC3\xBC\xC3\x9F" "e"));  // Grüße
-    EXPECT_EQ(binding.Bytes(), "Gr\xFC\xDF" "e");
+    edit.setText(
+        QString::fromUtf8("Gr\xC3\xBC\xC3\x9F"
+                          "e"));  // Grüße
+    EXPECT_EQ(binding.Bytes(),
+              "Gr\xFC\xDF"
+              "e");
 }
 
 TEST(CodePageTextBinding, EditedBackToTheShownTextGivesTheOriginalBytes) {
@@ -75,7 +79,7 @@ TEST(CodePageTextBinding, TypingACharacterTheCodePageCannotEncodeIsRefused) {
     edit.end(false);
     gui::TypeMore(&edit, QString::fromUtf8("\xD0\x94"));      // Д has no byte in 1252
     gui::TypeMore(&edit, QString::fromUtf8("\xE2\x80\x8B"));  // nor has the zero-width space
-    gui::TypeMore(&edit, QString::fromUtf8("\xC3\xA9"));  // é has
+    gui::TypeMore(&edit, QString::fromUtf8("\xC3\xA9"));      // é has
     EXPECT_EQ(edit.text(), QString::fromUtf8("ab\xC3\xA9"));
     EXPECT_EQ(binding.Bytes(), "ab\xE9");
 }

@@ -31,7 +31,9 @@ TEST(ComboList, SortedListInsertsAtTheCaseInsensitivePlaceAndReportsIt) {
         {{"b", "a", "c"}, {"a", "b", "c"}, {0, 0, 2}},
         {{"Xmas", "apple", "Easter"}, {"apple", "Easter", "Xmas"}, {0, 0, 1}},
         {{"XMAS", "xmas", "Xmas"}, {"XMAS", "xmas", "Xmas"}, {0, 1, 2}},  // equal ignoring case: insertion order
-        {{"EASTER_REF", "ORTHODOX_EASTER_REF", "ADVENT_REF"}, {"ADVENT_REF", "EASTER_REF", "ORTHODOX_EASTER_REF"}, {0, 1, 0}},
+        {{"EASTER_REF", "ORTHODOX_EASTER_REF", "ADVENT_REF"},
+         {"ADVENT_REF", "EASTER_REF", "ORTHODOX_EASTER_REF"},
+         {0, 1, 0}},
     };
     for (const Case& c : cases) {
         CComboList list(true);
@@ -86,12 +88,10 @@ TEST(ComboList, FindTextStartsAfterThePositionAndWraps) {
         int expected;
     };
     const std::vector<Case> cases = {
-        {"xmas", -1, Qt::CaseInsensitive, 0},
-        {"xmas", 0, Qt::CaseInsensitive, 2},
-        {"xmas", 3, Qt::CaseInsensitive, 0},   // wraps to the start
-        {"xmas", -1, Qt::CaseSensitive, 3},
-        {"XMAS", 2, Qt::CaseSensitive, 2},     // the start itself comes last
-        {"Xma", -1, Qt::CaseInsensitive, -1},  // whole texts only
+        {"xmas", -1, Qt::CaseInsensitive, 0},   {"xmas", 0, Qt::CaseInsensitive, 2},
+        {"xmas", 3, Qt::CaseInsensitive, 0},                                        // wraps to the start
+        {"xmas", -1, Qt::CaseSensitive, 3},     {"XMAS", 2, Qt::CaseSensitive, 2},  // the start itself comes last
+        {"Xma", -1, Qt::CaseInsensitive, -1},                                       // whole texts only
         {"Easter", 99, Qt::CaseInsensitive, 1},
     };
     for (const Case& c : cases) {

@@ -13,22 +13,22 @@ using namespace ids;
 
 namespace {
 
-const std::set<int> kAlwaysEnabled = {kLanguageList, kVersionEdit, kIdList, kAddHoliday,
+const std::set<int> kAlwaysEnabled = {kLanguageList, kVersionEdit, kIdList,     kAddHoliday,
                                       kYearList,     kRefresh,     kPreviewEdit};
 
 const std::set<int> kHolidayControls = {kRenameHoliday,      kDeleteHoliday, kDisplayEdit,
                                         kReferenceOnlyCheck, kRulesetList,   kAddRuleset};
-const std::set<int> kRulesetControls = {kDeleteRuleset,       kValidFromEdit,      kValidToEdit,  kIntervalEdit,
-                                        kFixedDateRadio,      kWeekdayOfMonthRadio, kRelativeDateRadio,
-                                        kShiftRuleList,       kAddShiftRule};
+const std::set<int> kRulesetControls = {kDeleteRuleset,     kValidFromEdit,  kValidToEdit,
+                                        kIntervalEdit,      kFixedDateRadio, kWeekdayOfMonthRadio,
+                                        kRelativeDateRadio, kShiftRuleList,  kAddShiftRule};
 const std::set<int> kFixedDateControls = {kFixedDayEdit, kFixedMonthList};
 const std::set<int> kWeekdayOfMonthControls = {kWeekdayOrdinalList, kMonthWeekdayList, kWeekdayMonthList};
 const std::set<int> kRelativeControls = {kFixedDaysRadio, kRelativeWeekdayRadio};
 const std::set<int> kFixedDaysControls = {kOffsetDaysEdit, kOffsetDirectionList, kOffsetReferenceList};
 const std::set<int> kRelativeWeekdayControls = {kWeekdayCountEdit, kRelativeWeekdayList, kWeekdayDirectionList,
                                                 kWeekdayReferenceList};
-const std::set<int> kShiftRuleControls = {kDeleteShiftRule, kConditionList, kShiftToWeekdayRadio,
-                                          kShiftToHolidayRadio, kDropRadio};
+const std::set<int> kShiftRuleControls = {kDeleteShiftRule, kConditionList, kShiftToWeekdayRadio, kShiftToHolidayRadio,
+                                          kDropRadio};
 const std::set<int> kShiftToWeekdayControls = {kShiftCountEdit, kShiftWeekdayList, kShiftDirectionList};
 const std::set<int> kShiftToHolidayControls = {kShiftTargetList};
 
@@ -42,8 +42,8 @@ std::set<int> Union(std::initializer_list<std::set<int>> sets) {
 
 const std::set<int> kEveryControl =
     Union({kAlwaysEnabled, kHolidayControls, kRulesetControls, kFixedDateControls, kWeekdayOfMonthControls,
-           kRelativeControls, kFixedDaysControls, kRelativeWeekdayControls, kShiftRuleControls,
-           kShiftToWeekdayControls, kShiftToHolidayControls});
+           kRelativeControls, kFixedDaysControls, kRelativeWeekdayControls, kShiftRuleControls, kShiftToWeekdayControls,
+           kShiftToHolidayControls});
 
 class ControlStatesTest : public EditorWindowTest {
 protected:
@@ -58,9 +58,7 @@ protected:
         ASSERT_NE(window.List(kShiftRuleList)->Selection(), -1);
     }
 
-    void Check(int radio, bool checked) {
-        window.Button(radio)->setChecked(checked);
-    }
+    void Check(int radio, bool checked) { window.Button(radio)->setChecked(checked); }
 
     void ExpectEnabledExactly(const std::set<int>& enabled, const std::string& context) {
         for (int id : kEveryControl) {
@@ -105,8 +103,8 @@ TEST_F(ControlStatesTest, EnablingFollowsEveryCombinationOfTheCheckedRadioButton
                 // The relative kind's fields count only under "Relative date".
                 const std::set<int> relative = ruleKind == kRelativeDateRadio ? relativeKindControls : std::set<int>();
                 ExpectEnabledExactly(Union({base, ruleKindControls, relative, actionControls}),
-                                     "radios " + std::to_string(ruleKind) + "/" + std::to_string(relativeKind) +
-                                         "/" + std::to_string(action));
+                                     "radios " + std::to_string(ruleKind) + "/" + std::to_string(relativeKind) + "/" +
+                                         std::to_string(action));
             }
         }
     }

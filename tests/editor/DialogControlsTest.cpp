@@ -24,7 +24,8 @@ TEST(DialogUnits, AreAQuarterOfTheAverageWidthAndAnEighthOfTheHeight) {
     const QFont font;
     const CDialogUnits units(font);
     const QFontMetrics metrics(font);
-    EXPECT_NEAR(units.X(400), 100 * metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52, 100);
+    EXPECT_NEAR(units.X(400),
+                100 * metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52, 100);
     EXPECT_EQ(units.Y(800), 100 * metrics.height());
     EXPECT_EQ(units.X(0), 0);
 }
@@ -66,8 +67,8 @@ TEST(DialogControls, DigitsOnlyEditsRefuseOtherCharacters) {
     QDialog dialog;
     CDialogControls controls;
     controls.Build(dialog, MainDialogTemplate());
-    for (int id : {ids::kVersionEdit, ids::kFixedDayEdit, ids::kOffsetDaysEdit, ids::kWeekdayCountEdit,
-                   ids::kShiftCountEdit}) {
+    for (int id :
+         {ids::kVersionEdit, ids::kFixedDayEdit, ids::kOffsetDaysEdit, ids::kWeekdayCountEdit, ids::kShiftCountEdit}) {
         const QValidator* validator = controls.Get<QLineEdit>(id)->validator();
         ASSERT_NE(validator, nullptr) << id;
         for (QString input : {QString("12a"), QString("-1"), QString(" 1")}) {
@@ -96,9 +97,11 @@ TEST(DialogControls, RadioButtonsFormAGroupFromEachGroupStart) {
         }
         return result;
     };
-    EXPECT_EQ(members(groups[0]), std::set<int>({ids::kFixedDateRadio, ids::kWeekdayOfMonthRadio, ids::kRelativeDateRadio}));
+    EXPECT_EQ(members(groups[0]),
+              std::set<int>({ids::kFixedDateRadio, ids::kWeekdayOfMonthRadio, ids::kRelativeDateRadio}));
     EXPECT_EQ(members(groups[1]), std::set<int>({ids::kFixedDaysRadio, ids::kRelativeWeekdayRadio}));
-    EXPECT_EQ(members(groups[2]), std::set<int>({ids::kShiftToWeekdayRadio, ids::kShiftToHolidayRadio, ids::kDropRadio}));
+    EXPECT_EQ(members(groups[2]),
+              std::set<int>({ids::kShiftToWeekdayRadio, ids::kShiftToHolidayRadio, ids::kDropRadio}));
     // Checking a button of one group leaves the other groups alone.
     controls.Get<QRadioButton>(ids::kRelativeDateRadio)->click();
     controls.Get<QRadioButton>(ids::kFixedDaysRadio)->click();
@@ -155,11 +158,8 @@ TEST_F(EditorWindowTest, DropDownListsOpenAsScrollingListsOfTheTablesHeight) {
         int id;
         bool itemsFit;
     } cases[] = {
-        {ids::kYearList, false},
-        {ids::kLanguageList, false},
-        {ids::kIdList, false},
-        {ids::kOffsetDirectionList, true},
-        {ids::kWeekdayOrdinalList, true},  // with an edit field
+        {ids::kYearList, false},           {ids::kLanguageList, false},      {ids::kIdList, false},
+        {ids::kOffsetDirectionList, true}, {ids::kWeekdayOrdinalList, true},  // with an edit field
     };
     for (const auto& c : cases) {
         const auto& table = MainDialogTemplate().controls;

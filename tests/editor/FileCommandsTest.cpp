@@ -56,12 +56,9 @@ protected:
     // window.
     bool WentOn(const AskingCommand& asking) const {
         switch (asking.command) {
-        case kFileNew:
-            return window.Document().GetHolidayCount() == 0;
-        case kFileOpen:
-            return !dialogs.openPaths.isEmpty();
-        default:
-            return !window.isVisible();
+        case kFileNew: return window.Document().GetHolidayCount() == 0;
+        case kFileOpen: return !dialogs.openPaths.isEmpty();
+        default: return !window.isVisible();
         }
     }
 
@@ -283,8 +280,8 @@ TEST_F(FileCommandsTest, FailedSaveAsSaysWhyAndChangesNothing) {
 TEST_F(FileCommandsTest, SaveInAFolderWithoutWriteRightsIsRefusedWithAHintToSaveAs) {
     const QString path = OpenExampleCopy("usa.hol");
     CWithoutRootRights::Own(QFile::encodeName(path).toStdString());  // the file stays writable
-    ASSERT_TRUE(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                                         QFile::ExeOther));
+    ASSERT_TRUE(
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
     gui::Type(window.Edit(kDisplayEdit), "Xmas");
     {
         const CWithoutRootRights nobody;
@@ -293,8 +290,9 @@ TEST_F(FileCommandsTest, SaveInAFolderWithoutWriteRightsIsRefusedWithAHintToSave
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     ASSERT_EQ(dialogs.errors.size(), 1);
     EXPECT_TRUE(dialogs.errors[0].startsWith("Cannot save \"" + path + "\": ")) << dialogs.errors[0].toStdString();
-    EXPECT_TRUE(dialogs.errors[0].endsWith("The file on disk is unchanged.\nUse Save as to save the document "
-                                           "somewhere else."))
+    EXPECT_TRUE(
+        dialogs.errors[0].endsWith("The file on disk is unchanged.\nUse Save as to save the document "
+                                   "somewhere else."))
         << dialogs.errors[0].toStdString();
     EXPECT_EQ(ReadBytes(path), ReadBytes(files::ExamplePath("usa.hol")));
     EXPECT_EQ(FolderEntries(), QStringList{"usa.hol"});
@@ -360,7 +358,9 @@ std::vector<std::uint8_t> RandomBytes() {
     return bytes;
 }
 
-std::vector<std::uint8_t> ShortHeader() { return {0x07, 0x04, 0x00}; }
+std::vector<std::uint8_t> ShortHeader() {
+    return {0x07, 0x04, 0x00};
+}
 
 template <std::vector<std::uint8_t> (*content)()>
 QString WithContent(const QString& path) {

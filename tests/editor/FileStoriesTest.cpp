@@ -19,7 +19,9 @@ class FileStoriesTest : public files::FileWindowTest {};
 // Another fixed day while it lives; then the clock the test started with.
 class CClockOnDay {
 public:
-    explicit CClockOnDay(CLocalTime day) { SetClockSource([day] { return day; }); }
+    explicit CClockOnDay(CLocalTime day) {
+        SetClockSource([day] { return day; });
+    }
     ~CClockOnDay() {
         SetClockSource([previous = previous] { return previous; });
     }

@@ -38,7 +38,8 @@ protected:
     }
 
     CRuleset ShownRuleset() const {
-        return gui::HolidayById(window, window.CurrentId()).rulesets.at(static_cast<std::size_t>(window.CurrentRuleset()));
+        return gui::HolidayById(window, window.CurrentId())
+            .rulesets.at(static_cast<std::size_t>(window.CurrentRuleset()));
     }
 };
 
@@ -48,8 +49,14 @@ TEST_F(FormBindingTest, NumbersAreReadAsAtoiReadsThemAndSaturateBeyond32Bits) {
         std::int32_t stored;
     };
     const Case cases[] = {
-        {"1999abc", 1999},      {"abc", 0},  {"", 0},   {"  -12", -12},
-        {"+7", 7},              {"1 2", 1},  {"-", 0},  {"2147483647", std::numeric_limits<std::int32_t>::max()},
+        {"1999abc", 1999},
+        {"abc", 0},
+        {"", 0},
+        {"  -12", -12},
+        {"+7", 7},
+        {"1 2", 1},
+        {"-", 0},
+        {"2147483647", std::numeric_limits<std::int32_t>::max()},
         {"99999999999", std::numeric_limits<std::int32_t>::max()},
         {"-99999999999", std::numeric_limits<std::int32_t>::min()},
     };
@@ -76,8 +83,8 @@ TEST_F(FormBindingTest, TypedOccurrenceSelectsTheItemItNamesOrIsPutBack) {
         QString shown;  // and selected, after the focus left or the form was stored
     };
     const Case cases[] = {
-        {"Fourth", "Fourth"}, {"fifth", "Fifth"},   {"LA", "Last"},      {"fo", "Fourth"},  {"T", "Third"},
-        {"F", "Second"},      {"Fi", "Second"},     {"4", "Second"},     {"", "Second"},    {"Seconds", "Second"},
+        {"Fourth", "Fourth"}, {"fifth", "Fifth"}, {"LA", "Last"},  {"fo", "Fourth"}, {"T", "Third"},
+        {"F", "Second"},      {"Fi", "Second"},   {"4", "Second"}, {"", "Second"},   {"Seconds", "Second"},
     };
     CRuleset ruleset;
     ruleset.ruleKind = 1;
@@ -265,8 +272,8 @@ TEST_F(FormBindingTest, UnshowableValuesShowNoChoiceAndAreKeptWhileTheirControls
     holiday.referenceOnly = 2;
     Open({holiday});
 
-    for (int radio : {kFixedDateRadio, kWeekdayOfMonthRadio, kRelativeDateRadio, kFixedDaysRadio,
-                      kRelativeWeekdayRadio, kShiftToWeekdayRadio, kShiftToHolidayRadio, kDropRadio}) {
+    for (int radio : {kFixedDateRadio, kWeekdayOfMonthRadio, kRelativeDateRadio, kFixedDaysRadio, kRelativeWeekdayRadio,
+                      kShiftToWeekdayRadio, kShiftToHolidayRadio, kDropRadio}) {
         EXPECT_FALSE(window.Button(radio)->isChecked()) << radio;
     }
     for (int list : {kFixedMonthList, kWeekdayOrdinalList, kMonthWeekdayList, kOffsetDirectionList,

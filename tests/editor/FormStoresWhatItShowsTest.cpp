@@ -59,8 +59,12 @@ std::int32_t Number(Window window, int id) {
     constexpr qlonglong kMax = std::numeric_limits<std::int32_t>::max();
     return text.isEmpty() ? 0 : static_cast<std::int32_t>(std::clamp(text.toLongLong(), kMin, kMax));
 }
-int Position(Window window, int id) { return window.List(id)->Selection(); }
-std::string Item(Window window, int id) { return window.List(id)->SelectedId(); }
+int Position(Window window, int id) {
+    return window.List(id)->Selection();
+}
+std::string Item(Window window, int id) {
+    return window.List(id)->SelectedId();
+}
 int Radio(Window window, int firstButton) {
     const QList<QAbstractButton*> buttons = window.Button(firstButton)->group()->buttons();
     return static_cast<int>(std::find_if(buttons.begin(), buttons.end(), [](auto* b) { return b->isChecked(); }) -
@@ -279,8 +283,8 @@ private:
     // was last shown or stored.
     std::vector<int> UntouchedTextControls() const {
         std::vector<int> untouched;
-        for (const int control : {kDisplayEdit, kOffsetReferenceList, kWeekdayReferenceList, kConditionList,
-                                  kShiftTargetList}) {
+        for (const int control :
+             {kDisplayEdit, kOffsetReferenceList, kWeekdayReferenceList, kConditionList, kShiftTargetList}) {
             if (storedStates.contains(control) && State(control) == storedStates.at(control)) {
                 untouched.push_back(control);
             }
@@ -332,7 +336,8 @@ private:
             gui::Type(edit, state.toString());
         } else if (auto* list = qobject_cast<CComboList*>(widget)) {
             if (position != -1) {
-                const std::vector<int> untouched = control == kLanguageList ? UntouchedTextControls() : std::vector<int>();
+                const std::vector<int> untouched =
+                    control == kLanguageList ? UntouchedTextControls() : std::vector<int>();
                 gui::Pick(list, position);
                 // The program shows the texts and IDs again in the language's
                 // code page; what the user had not touched stays untouched.

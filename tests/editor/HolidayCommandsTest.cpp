@@ -50,14 +50,10 @@ TEST_F(HolidayCommandsTest, RefusedIdsAreReportedByTheFirstFailingCheckAndChange
         const char* message;
     };
     const Case cases[] = {
-        {"Xmas", "ID Xmas already exist!"},
-        {"a,b", "ID a,b already exist!"},
-        {"EASTER_REF", "ID EASTER_REF is reserved!"},
-        {"ORTHODOX_EASTER_REF", "ID ORTHODOX_EASTER_REF is reserved!"},
-        {"ADVENT_REF", "ID ADVENT_REF is reserved!"},
-        {",Easter", "ID must not contain commas!"},
-        {"Eas,ter", "ID must not contain commas!"},
-        {"Easter,", "ID must not contain commas!"},
+        {"Xmas", "ID Xmas already exist!"},           {"a,b", "ID a,b already exist!"},
+        {"EASTER_REF", "ID EASTER_REF is reserved!"}, {"ORTHODOX_EASTER_REF", "ID ORTHODOX_EASTER_REF is reserved!"},
+        {"ADVENT_REF", "ID ADVENT_REF is reserved!"}, {",Easter", "ID must not contain commas!"},
+        {"Eas,ter", "ID must not contain commas!"},   {"Easter,", "ID must not contain commas!"},
     };
     for (const Case& c : cases) {
         dialogs.errors.clear();

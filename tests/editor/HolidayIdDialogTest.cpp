@@ -107,8 +107,10 @@ TEST(HolidayIdDialog, EnteredIdIsEncodedAndACharacterTheCodePageLacksIsRefused) 
          "Mari\xC3\xBC", "Mari\xFC"},
         {1252, "Neujahr\xE2\x80\x8B", "ID must not contain \"\xE2\x80\x8B\" (U+200B): code page 1252 cannot hold it!",
          "Neujahr", "Neujahr"},
-        {932, "a\xC2\xAD" "b", "ID must not contain \"\xC2\xAD\" (U+00AD): code page 932 cannot hold it!",
-         "\xE5\x85\x83", "\x8C\xB3"},
+        {932,
+         "a\xC2\xAD"
+         "b",
+         "ID must not contain \"\xC2\xAD\" (U+00AD): code page 932 cannot hold it!", "\xE5\x85\x83", "\x8C\xB3"},
     };
     for (const auto& c : cases) {
         CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Add, "", CCodePage(c.codePage));

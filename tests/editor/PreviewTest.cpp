@@ -47,43 +47,49 @@ struct ExampleYear {
 // the files' Windows-1252.
 const std::vector<ExampleYear>& ExampleYears() {
     static const std::vector<ExampleYear> years = {
-        {"germany.hol", 2024, {"01 Jan\tNeujahr", "29 Mar\tKarfreitag", "31 Mar\tOstersonntag",
-                               "01 Apr\tOstermontag", "01 May\tTag der Arbeit", "09 May\tChristi Himmelfahrt",
-                               "19 May\tPfingstsonntag", "20 May\tPfingstmontag", "30 May\tFronleichnam",
-                               "03 Oct\tTag der Deutschen Einheit", "31 Oct\tReformationstag",
-                               "01 Nov\tAllerheiligen", "20 Nov\tBu\xC3\x9F- und Bettag", "24 Dec\tHeiligabend",
-                               "25 Dec\t1. Weihnachtstag", "26 Dec\t2. Weihnachtstag", "31 Dec\tSilvester"}},
+        {"germany.hol",
+         2024,
+         {"01 Jan\tNeujahr", "29 Mar\tKarfreitag", "31 Mar\tOstersonntag", "01 Apr\tOstermontag",
+          "01 May\tTag der Arbeit", "09 May\tChristi Himmelfahrt", "19 May\tPfingstsonntag", "20 May\tPfingstmontag",
+          "30 May\tFronleichnam", "03 Oct\tTag der Deutschen Einheit", "31 Oct\tReformationstag",
+          "01 Nov\tAllerheiligen", "20 Nov\tBu\xC3\x9F- und Bettag", "24 Dec\tHeiligabend", "25 Dec\t1. Weihnachtstag",
+          "26 Dec\t2. Weihnachtstag", "31 Dec\tSilvester"}},
         // Before 1990 there is no Tag der Deutschen Einheit.
-        {"germany.hol", 1989, {"01 Jan\tNeujahr", "24 Mar\tKarfreitag", "26 Mar\tOstersonntag",
-                               "27 Mar\tOstermontag", "01 May\tTag der Arbeit", "04 May\tChristi Himmelfahrt",
-                               "14 May\tPfingstsonntag", "15 May\tPfingstmontag", "25 May\tFronleichnam",
-                               "31 Oct\tReformationstag", "01 Nov\tAllerheiligen", "22 Nov\tBu\xC3\x9F- und Bettag",
-                               "24 Dec\tHeiligabend", "25 Dec\t1. Weihnachtstag", "26 Dec\t2. Weihnachtstag",
-                               "31 Dec\tSilvester"}},
+        {"germany.hol",
+         1989,
+         {"01 Jan\tNeujahr", "24 Mar\tKarfreitag", "26 Mar\tOstersonntag", "27 Mar\tOstermontag",
+          "01 May\tTag der Arbeit", "04 May\tChristi Himmelfahrt", "14 May\tPfingstsonntag", "15 May\tPfingstmontag",
+          "25 May\tFronleichnam", "31 Oct\tReformationstag", "01 Nov\tAllerheiligen", "22 Nov\tBu\xC3\x9F- und Bettag",
+          "24 Dec\tHeiligabend", "25 Dec\t1. Weihnachtstag", "26 Dec\t2. Weihnachtstag", "31 Dec\tSilvester"}},
         // Ascension falls on 1 May: two lines with the same date, in the
         // order of the day's list.
-        {"germany.hol", 2008, {"01 Jan\tNeujahr", "21 Mar\tKarfreitag", "23 Mar\tOstersonntag",
-                               "24 Mar\tOstermontag", "01 May\tTag der Arbeit", "01 May\tChristi Himmelfahrt",
-                               "11 May\tPfingstsonntag", "12 May\tPfingstmontag", "22 May\tFronleichnam",
-                               "03 Oct\tTag der Deutschen Einheit", "31 Oct\tReformationstag",
-                               "01 Nov\tAllerheiligen", "19 Nov\tBu\xC3\x9F- und Bettag", "24 Dec\tHeiligabend",
-                               "25 Dec\t1. Weihnachtstag", "26 Dec\t2. Weihnachtstag", "31 Dec\tSilvester"}},
-        {"usa.hol", 2024, {"01 Jan\tNew Year's Day", "15 Jan\tBirthday of Martin Luther King, Jr.",
-                           "19 Feb\tWashington's Birthday", "27 May\tMemorial Day",
-                           "19 Jun\tJuneteenth National Independence Day", "04 Jul\tIndependence Day",
-                           "02 Sep\tLabor Day", "14 Oct\tColumbus Day", "11 Nov\tVeterans Day",
-                           "28 Nov\tThanksgiving Day", "25 Dec\tChristmas Day"}},
+        {"germany.hol",
+         2008,
+         {"01 Jan\tNeujahr", "21 Mar\tKarfreitag", "23 Mar\tOstersonntag", "24 Mar\tOstermontag",
+          "01 May\tTag der Arbeit", "01 May\tChristi Himmelfahrt", "11 May\tPfingstsonntag", "12 May\tPfingstmontag",
+          "22 May\tFronleichnam", "03 Oct\tTag der Deutschen Einheit", "31 Oct\tReformationstag",
+          "01 Nov\tAllerheiligen", "19 Nov\tBu\xC3\x9F- und Bettag", "24 Dec\tHeiligabend", "25 Dec\t1. Weihnachtstag",
+          "26 Dec\t2. Weihnachtstag", "31 Dec\tSilvester"}},
+        {"usa.hol",
+         2024,
+         {"01 Jan\tNew Year's Day", "15 Jan\tBirthday of Martin Luther King, Jr.", "19 Feb\tWashington's Birthday",
+          "27 May\tMemorial Day", "19 Jun\tJuneteenth National Independence Day", "04 Jul\tIndependence Day",
+          "02 Sep\tLabor Day", "14 Oct\tColumbus Day", "11 Nov\tVeterans Day", "28 Nov\tThanksgiving Day",
+          "25 Dec\tChristmas Day"}},
         // 1 January 2022 is a Saturday: observed on 31 December 2021.
-        {"usa.hol", 2021, {"01 Jan\tNew Year's Day", "18 Jan\tBirthday of Martin Luther King, Jr.",
-                           "15 Feb\tWashington's Birthday", "31 May\tMemorial Day",
-                           "18 Jun\tJuneteenth National Independence Day", "05 Jul\tIndependence Day",
-                           "06 Sep\tLabor Day", "11 Oct\tColumbus Day", "11 Nov\tVeterans Day",
-                           "25 Nov\tThanksgiving Day", "24 Dec\tChristmas Day", "31 Dec\tNew Year's Day"}},
+        {"usa.hol",
+         2021,
+         {"01 Jan\tNew Year's Day", "18 Jan\tBirthday of Martin Luther King, Jr.", "15 Feb\tWashington's Birthday",
+          "31 May\tMemorial Day", "18 Jun\tJuneteenth National Independence Day", "05 Jul\tIndependence Day",
+          "06 Sep\tLabor Day", "11 Oct\tColumbus Day", "11 Nov\tVeterans Day", "25 Nov\tThanksgiving Day",
+          "24 Dec\tChristmas Day", "31 Dec\tNew Year's Day"}},
         // Veterans Day on the fourth Monday of October until 1977; no
         // holiday of Dr. King nor Juneteenth yet.
-        {"usa.hol", 1975, {"01 Jan\tNew Year's Day", "17 Feb\tWashington's Birthday", "26 May\tMemorial Day",
-                           "04 Jul\tIndependence Day", "01 Sep\tLabor Day", "13 Oct\tColumbus Day",
-                           "27 Oct\tVeterans Day", "27 Nov\tThanksgiving Day", "25 Dec\tChristmas Day"}},
+        {"usa.hol",
+         1975,
+         {"01 Jan\tNew Year's Day", "17 Feb\tWashington's Birthday", "26 May\tMemorial Day", "04 Jul\tIndependence Day",
+          "01 Sep\tLabor Day", "13 Oct\tColumbus Day", "27 Oct\tVeterans Day", "27 Nov\tThanksgiving Day",
+          "25 Dec\tChristmas Day"}},
     };
     return years;
 }
@@ -102,8 +108,9 @@ TEST_F(PreviewTest, ExampleFilesGiveTheHandCheckedDatesOfEachYear) {
 TEST_F(PreviewTest, DisplayTextsShowInTheCodePageOfTheFilesLanguage) {
     OpenExampleCopy("germany.hol");
     PreviewOf(2024);
-    EXPECT_TRUE(window.Control<QPlainTextEdit>(kPreviewEdit)->toPlainText().contains(
-        QStringLiteral("20 Nov\tBu\u00DF- und Bettag\n")));
+    EXPECT_TRUE(window.Control<QPlainTextEdit>(kPreviewEdit)
+                    ->toPlainText()
+                    .contains(QStringLiteral("20 Nov\tBu\u00DF- und Bettag\n")));
 }
 
 TEST_F(PreviewTest, YearWithoutHolidaysAndEmptyDocumentGiveAnEmptyPreview) {
@@ -144,7 +151,8 @@ TEST_F(PreviewTest, RefreshShowsTheFormAsEditedWithTwoDigitDays) {
 }
 
 TEST_F(PreviewTest, LeapYearsReach29FebruaryAndTheWalkEndsOn31December) {
-    gui::OpenHolidays(window, dialogs, {FixedHoliday("LEAP", "Leap day", 29, 2), FixedHoliday("LAST", "Last day", 31, 12)});
+    gui::OpenHolidays(window, dialogs,
+                      {FixedHoliday("LEAP", "Leap day", 29, 2), FixedHoliday("LAST", "Last day", 31, 12)});
     EXPECT_EQ(PreviewOf(2024), PreviewLines({"29 Feb\tLeap day", "31 Dec\tLast day"}));
     EXPECT_EQ(PreviewOf(2000), PreviewLines({"29 Feb\tLeap day", "31 Dec\tLast day"}));
 }
@@ -162,7 +170,7 @@ TEST_F(PreviewTest, DatesInTheUserLocaleAndDisplayTextsInTheFilesCodePage) {
     SetLocaleNames(MakeEnglishLocaleNames());
     EXPECT_TRUE(preview.starts_with("01 \xD1\x8F\xD0\xBD\xD0\xB2.\tNeujahr\r\n")) << preview;  // "01 янв."
     EXPECT_NE(preview.find("20 \xD0\xBD\xD0\xBE\xD1\x8F\xD0\xB1.\tBu\xC3\x9F- und Bettag\r\n"), std::string::npos)
-        << preview;  // "20 нояб.", "Buß"
+        << preview;                  // "20 нояб.", "Buß"
     EXPECT_EQ(preview, cliPreview);  // as tavrin-cli preview --crlf prints it
 }
 

@@ -91,7 +91,9 @@ QStringList FileTypes(QFileDialog* dialog) {
     return texts;
 }
 
-QLineEdit* FileNameEdit(QFileDialog* dialog) { return dialog->findChild<QLineEdit*>("fileNameEdit"); }
+QLineEdit* FileNameEdit(QFileDialog* dialog) {
+    return dialog->findChild<QLineEdit*>("fileNameEdit");
+}
 
 // Types a file name over the one shown, as a user does.
 void TypeName(QFileDialog* dialog, const QString& name) {
@@ -283,7 +285,8 @@ TEST(RealDialogs, IdDialogsAnswerEachKeyAsTheFocusedControlDoes) {
                 gui::TypeMore(dialog.IdEdit(), "Easter");
             }
             for (const QString& name : c.focusPath) {
-                QWidget* control = name == "edit" ? static_cast<QWidget*>(dialog.IdEdit()) : ButtonWithText(modal, name);
+                QWidget* control =
+                    name == "edit" ? static_cast<QWidget*>(dialog.IdEdit()) : ButtonWithText(modal, name);
                 control->setFocus(Qt::TabFocusReason);
                 ASSERT_EQ(QApplication::focusWidget(), control) << name.toStdString();
             }
@@ -300,9 +303,9 @@ TEST(RealDialogs, IdDialogsAnswerEachKeyAsTheFocusedControlDoes) {
                 dialog.done(QDialog::Rejected);
             }
         });
-        EXPECT_EQ(dialog.Ask(), c.answer) << (add ? "Add" : "Rename") << ", focus "
-                                          << c.focusPath.join(", ").toStdString() << ", route "
-                                          << kRouteNames[static_cast<int>(c.route)];
+        EXPECT_EQ(dialog.Ask(), c.answer)
+            << (add ? "Add" : "Rename") << ", focus " << c.focusPath.join(", ").toStdString() << ", route "
+            << kRouteNames[static_cast<int>(c.route)];
     }
 }
 

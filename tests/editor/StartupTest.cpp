@@ -1,6 +1,6 @@
 #include "core/WindowsLocale.h"
-#include "resources/ControlIds.h"
 #include "editor/CCodePageTextBinding.h"
+#include "resources/ControlIds.h"
 #include "tests/editor/support/EditorDriver.h"
 
 #include <QAbstractButton>
@@ -84,15 +84,15 @@ TEST_F(EditorWindowTest, LanguageListShowsTheUserDefaultLanguage) {
 
 TEST_F(EditorWindowTest, OnlyTheAlwaysEnabledControlsAreEnabledAfterStart) {
     gui::RunIdle(window);
-    const std::vector<int> alwaysEnabled = {kLanguageList, kVersionEdit, kIdList, kAddHoliday,
+    const std::vector<int> alwaysEnabled = {kLanguageList, kVersionEdit, kIdList,     kAddHoliday,
                                             kYearList,     kRefresh,     kPreviewEdit};
     for (int id : alwaysEnabled) {
         EXPECT_TRUE(window.Control(id)->isEnabled()) << id;
     }
-    for (int id : {kRenameHoliday, kDeleteHoliday, kDisplayEdit, kReferenceOnlyCheck, kRulesetList, kAddRuleset,
-                   kDeleteRuleset, kValidFromEdit, kFixedDateRadio, kFixedDayEdit, kWeekdayOrdinalList,
-                   kFixedDaysRadio, kOffsetReferenceList, kShiftRuleList, kAddShiftRule, kDeleteShiftRule,
-                   kConditionList, kShiftToWeekdayRadio, kShiftTargetList}) {
+    for (int id :
+         {kRenameHoliday, kDeleteHoliday, kDisplayEdit, kReferenceOnlyCheck, kRulesetList, kAddRuleset, kDeleteRuleset,
+          kValidFromEdit, kFixedDateRadio, kFixedDayEdit, kWeekdayOrdinalList, kFixedDaysRadio, kOffsetReferenceList,
+          kShiftRuleList, kAddShiftRule, kDeleteShiftRule, kConditionList, kShiftToWeekdayRadio, kShiftTargetList}) {
         EXPECT_FALSE(window.Control(id)->isEnabled()) << id;
     }
 }

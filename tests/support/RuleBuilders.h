@@ -45,8 +45,7 @@ inline CRuleset DaysFrom(std::int32_t days, std::int32_t direction, std::string 
     return ruleset;
 }
 
-inline CRuleset WeekdayFrom(std::int32_t count, std::int32_t weekday, std::int32_t direction,
-                            std::string reference) {
+inline CRuleset WeekdayFrom(std::int32_t count, std::int32_t weekday, std::int32_t direction, std::string reference) {
     CRuleset ruleset = MakeFixedRuleset();
     ruleset.ruleKind = CRuleset::kRelativeDate;
     ruleset.relativeKind = CRuleset::kFixedWeekday;

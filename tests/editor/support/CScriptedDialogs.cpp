@@ -32,7 +32,9 @@ bool CScriptedDialogs::AskOkCancel(const QString& text) {
     return Next(okCancelAnswers, "OK/Cancel question");
 }
 
-void CScriptedDialogs::ShowError(const QString& text) { errors << text; }
+void CScriptedDialogs::ShowError(const QString& text) {
+    errors << text;
+}
 
 std::optional<QString> CScriptedDialogs::ChooseOpenFile(const QString& initialPath) {
     openPaths << initialPath;
@@ -56,7 +58,9 @@ std::optional<std::string> CScriptedDialogs::AskRenamedHolidayId(const std::stri
     return Next(renamedIds, "Rename Holiday dialog");
 }
 
-void CScriptedDialogs::ShowAbout() { ++aboutBoxes; }
+void CScriptedDialogs::ShowAbout() {
+    ++aboutBoxes;
+}
 
 bool CScriptedDialogs::AllAnswersUsed() const {
     return yesNoCancelAnswers.empty() && okCancelAnswers.empty() && openFiles.empty() && saveFiles.empty() &&

@@ -24,10 +24,10 @@ public:
     std::deque<std::optional<std::string>> renamedIds;
 
     // What was asked or shown, in order.
-    QStringList questions;   // texts of AskYesNoCancel and AskOkCancel
-    QStringList errors;      // texts of ShowError
-    QStringList openPaths;   // initial paths of ChooseOpenFile
-    QStringList savePaths;   // initial paths of ChooseSaveFile
+    QStringList questions;                 // texts of AskYesNoCancel and AskOkCancel
+    QStringList errors;                    // texts of ShowError
+    QStringList openPaths;                 // initial paths of ChooseOpenFile
+    QStringList savePaths;                 // initial paths of ChooseSaveFile
     std::deque<std::string> renameOffers;  // old IDs offered for renaming
     std::vector<int> idCodePages;          // code pages the ID dialogs were given
     int newIdRequests = 0;

@@ -13,7 +13,9 @@
 #include <string>
 
 // Readable QStrings in test failures.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 class QAbstractButton;
 class QTimer;
