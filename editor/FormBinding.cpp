@@ -124,10 +124,9 @@ CItemMatch FindReference(const CComboList& list, const std::string& id, const CC
 
 // A reference that matches an item only up to letter case is shown on that
 // item and stored with the item's spelling; an unknown one shows no
-// selection and is kept.
-void ShowReference(CComboList* list, const std::string& id, const CCodePage& codePage, int first, bool wrap) {
-    const CItemMatch match = FindReference(*list, id, codePage, first, wrap);
-    shown::ShowSelection(list, match.position);
+// selection and is kept. Items before `firstId` are not IDs.
+void ShowReference(CComboList* list, const CItemMatch& match, int firstId) {
+    shown::ShowIdSelection(list, match.position, firstId);
     if (match.position != -1 && !match.exact) {
         shown::Forget(list);
     }
@@ -136,11 +135,11 @@ void ShowReference(CComboList* list, const std::string& id, const CCodePage& cod
 // The reference lists other than the condition list: the search starts
 // after the first item and wraps.
 void ShowReference(CComboList* list, const std::string& id, const CCodePage& codePage) {
-    ShowReference(list, id, codePage, 1, true);
+    ShowReference(list, FindReference(*list, id, codePage, 1, true), 0);
 }
 
 void StoreReference(CComboList* list, std::string& id) {
-    if (const auto position = shown::SelectionToStore(list)) {
+    if (const auto position = shown::IdSelectionToStore(list)) {
         id = list->Id(*position);
     }
 }
@@ -150,15 +149,16 @@ void StoreReference(CComboList* list, std::string& id) {
 // kind, or a weekday outside Monday..Sunday, shows no selection.
 void ShowCondition(CComboList* list, const CShiftRule& shiftRule, const CCodePage& codePage) {
     if (shiftRule.conditionKind == CShiftRule::kOnHoliday) {
-        ShowReference(list, shiftRule.conditionHoliday, codePage, kFirstConditionId, false);
+        const CItemMatch match = FindReference(*list, shiftRule.conditionHoliday, codePage, kFirstConditionId, false);
+        ShowReference(list, match, kFirstConditionId);
         return;
     }
     const bool weekday = shiftRule.conditionKind == CShiftRule::kOnWeekday && IsWeekday(shiftRule.conditionWeekday);
-    shown::ShowSelection(list, weekday ? shiftRule.conditionWeekday : -1);
+    shown::ShowIdSelection(list, weekday ? shiftRule.conditionWeekday : -1, kFirstConditionId);
 }
 
 void StoreCondition(CComboList* list, CShiftRule& shiftRule) {
-    const auto position = shown::SelectionToStore(list);
+    const auto position = shown::IdSelectionToStore(list, kFirstConditionId);
     if (!position.has_value()) {
         return;
     }

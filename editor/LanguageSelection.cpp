@@ -2,7 +2,6 @@
 #include "editor/CCodePageTextBinding.h"
 #include "editor/CComboList.h"
 #include "editor/CEditorWindow.h"
-#include "editor/ShownControlState.h"
 #include "resources/ControlIds.h"
 
 #include <QApplication>
@@ -84,15 +83,10 @@ void CEditorWindow::ApplyLanguageFont() {
 }
 
 void CEditorWindow::ShowIdsInTextCodePage() {
-    List(ids::kIdList)->ShowIdsIn(textCodePage);
-    for (int id : {ids::kOffsetReferenceList, ids::kWeekdayReferenceList, ids::kConditionList, ids::kShiftTargetList}) {
-        // Sorting again may move the selected item; a list the user has not
-        // touched stays untouched.
-        CComboList* list = List(id);
-        const bool untouched = shown::SelectionUnchanged(list);
-        list->ShowIdsIn(textCodePage);
-        if (untouched) {
-            shown::ShowSelection(list, list->Selection());
-        }
+    // Sorting again moves items but keeps the selected one, and with it what
+    // the user has or has not changed.
+    for (int id : {ids::kIdList, ids::kOffsetReferenceList, ids::kWeekdayReferenceList, ids::kConditionList,
+                   ids::kShiftTargetList}) {
+        List(id)->ShowIdsIn(textCodePage);
     }
 }

@@ -4,10 +4,12 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QByteArray>
 #include <QLineEdit>
 #include <QVariant>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 // Each form control remembers its state at the moment its field was last
@@ -63,15 +65,38 @@ inline void ShowSelection(CComboList* list, int position) {
     Remember(list, list->Selection());
 }
 
-// Whether the user left the list's selection as the program showed or last
-// stored it.
-inline bool SelectionUnchanged(const CComboList* list) {
-    return Unchanged(list, list->Selection());
-}
-
 // The selected position (-1 for none) to store, when the user changed it.
 inline std::optional<int> SelectionToStore(CComboList* list) {
     if (!TakeChange(list, list->Selection())) {
+        return std::nullopt;
+    }
+    return list->Selection();
+}
+
+// A list of holiday IDs from position `firstId` on, after fixed items (the
+// condition list's weekdays). Holidays added, renamed and deleted, and a
+// language that sorts the IDs anew, move the items between showing and
+// storing, so the state of such a list is the item the user sees: the exact
+// bytes of the selected ID, or the position of a fixed item or of "none"
+// (-1). A position never equals bytes, so no move can make another pick look
+// unchanged, nor the shown one changed.
+inline QVariant IdSelectionState(const CComboList* list, int firstId) {
+    const int position = list->Selection();
+    if (position < firstId) {
+        return position;
+    }
+    const std::string id = list->Id(position);
+    return QByteArray(id.data(), static_cast<qsizetype>(id.size()));
+}
+
+inline void ShowIdSelection(CComboList* list, int position, int firstId = 0) {
+    list->Select(position);
+    Remember(list, IdSelectionState(list, firstId));
+}
+
+// The selected position to store, when the user picked another item.
+inline std::optional<int> IdSelectionToStore(CComboList* list, int firstId = 0) {
+    if (!TakeChange(list, IdSelectionState(list, firstId))) {
         return std::nullopt;
     }
     return list->Selection();

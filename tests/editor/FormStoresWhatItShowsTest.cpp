@@ -47,10 +47,19 @@ using Window = const CEditorWindow&;
 using Expected = CExpected&;
 
 // Text that a user can type again key by key and that stands for the same
-// bytes in every code page.
+// bytes in every code page (a backslash may start an escape of a byte).
 bool IsTypeable(const QString& text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u' ' && c <= u'~'; });
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u' ' && c <= u'~' && c != u'\\'; });
 }
+
+// The lists of holiday IDs, with the position of their first ID item; the
+// condition list holds the weekdays before it.
+const std::map<int, int> kFirstIdItem = {
+    {kOffsetReferenceList, 0}, {kWeekdayReferenceList, 0}, {kShiftTargetList, 0}, {kConditionList, 7}};
+
+// Languages whose code pages show the same bytes differently: 1252, 1251,
+// 932, 936 and UTF-8.
+constexpr LCID kLanguages[] = {0x0407, 0x0419, 0x0411, 0x0804, 0x0439};
 
 // A control read as a user reads it.
 std::int32_t Number(Window window, int id) {
@@ -157,11 +166,13 @@ public:
 
     void Step() {
         gui::RunIdle(window);
-        const int choice = Between(0, 9);
+        const int choice = Between(0, 10);
         if (choice < 5) {
             Edit();
         } else if (choice < 7) {
             ChangeBack();
+        } else if (choice < 8) {
+            ChangeLanguage();
         } else {
             Store();
         }
@@ -177,14 +188,25 @@ private:
         return items[static_cast<std::size_t>(Between(0, static_cast<int>(items.size()) - 1))];
     }
 
+    // Every other edit picks in a list of IDs when one applies, as their
+    // items move between stores; now and then the shown rule is first made
+    // relative to another holiday, so that two of them apply.
     void Edit() {
+        if (expected.ruleset != -1 && Between(0, 3) == 0) {
+            SetState(kFixedDateRadio, CRuleset::kRelativeDate);
+            SetState(kFixedDaysRadio, Between(0, 1));
+        }
         std::vector<int> enabled;
+        std::vector<int> idLists;
         for (const CField& field : kFields) {
             if (window.Control(field.control)->isEnabled()) {
                 enabled.push_back(field.control);
+                if (kFirstIdItem.contains(field.control)) {
+                    idLists.push_back(field.control);
+                }
             }
         }
-        const int control = AnyOf(enabled);
+        const int control = !idLists.empty() && Between(0, 1) == 0 ? AnyOf(idLists) : AnyOf(enabled);
         SetState(control, RandomState(control));
     }
 
@@ -192,13 +214,26 @@ private:
     void ChangeBack() {
         std::vector<int> changed;
         for (const auto& [control, state] : shownStates) {
-            if (window.Control(control)->isEnabled() && IsTypeable(state.toString()) && State(control) != state) {
+            const bool typeable = state.typeId() != QMetaType::QString || IsTypeable(state.toString());
+            if (window.Control(control)->isEnabled() && typeable && State(control) != state) {
                 changed.push_back(control);
             }
         }
         if (!changed.empty()) {
             const int control = AnyOf(changed);
             SetState(control, shownStates.at(control));
+        }
+    }
+
+    // The IDs, display text and preview are shown in another code page; a
+    // sorted list of IDs may sort its items anew.
+    void ChangeLanguage() {
+        const CComboList* languages = window.List(kLanguageList);
+        const LCID language = AnyOf(std::vector<LCID>(std::begin(kLanguages), std::end(kLanguages)));
+        for (int position = 0; position < languages->Count(); ++position) {
+            if (languages->Data(position).toUInt() == language) {
+                SetState(kLanguageList, position);
+            }
         }
     }
 
@@ -222,7 +257,13 @@ private:
             [&] {
                 trace += "| Save ";
                 window.MenuAction(kFileSave)->trigger();
-                EXPECT_TRUE(dialogs.errors.isEmpty());
+            },
+            [&] { ChangeHolidays(); },
+            [&] {
+                trace += "| Add ruleset ";
+                gui::Click(window.Button(kAddRuleset));
+                expected.Holiday().rulesets.emplace_back();
+                ShowRuleset(static_cast<int>(expected.Holiday().rulesets.size()) - 1);
             },
         };
         if (expected.ruleset != -1) {
@@ -232,9 +273,36 @@ private:
             stores.emplace_back([&] { ShowShiftRule(PickAny(kShiftRuleList, "shift rule")); });
         }
         AnyOf(stores)();
+        EXPECT_TRUE(dialogs.errors.isEmpty());
         EXPECT_EQ(window.Document().Holidays(), expected.holidays);
         EXPECT_EQ(window.Document().GetVersion(), expected.version);
         EXPECT_EQ(window.Document().GetLanguage(), expected.language);
+    }
+
+    // Adds, renames or deletes a holiday, which changes the lists of IDs
+    // before or after storing the form, and shows the holiday chosen then.
+    void ChangeHolidays() {
+        const std::string id = NewId();
+        // A reference to an ID that goes could then match another one up
+        // to letter case, and be shown on it and stored in its spelling.
+        const bool canGo = !HasCaseTwin(expected.Holiday().id);
+        const int choice = Between(0, 2);
+        if (choice == 0 || !canGo) {
+            trace += "| Add " + id + " ";
+            gui::AddHoliday(window, dialogs, id);
+            expected.holidays.push_back(gui::EmptyHoliday(id));
+        } else if (choice == 1 || expected.holidays.size() == 1) {
+            trace += "| Rename " + id + " ";
+            dialogs.renamedIds.push_back(id);
+            gui::Click(window.Button(kRenameHoliday));
+            expected.Holiday().id = id;
+        } else {
+            trace += "| Delete ";
+            dialogs.okCancelAnswers.push_back(true);
+            gui::Click(window.Button(kDeleteHoliday));
+            expected.holidays.erase(expected.holidays.begin() + static_cast<std::ptrdiff_t>(expected.holiday));
+        }
+        ShowHoliday(window.List(kIdList)->SelectedId());
     }
 
     // Picks any entry of the list, which stores the form; gives its position.
@@ -243,6 +311,45 @@ private:
         trace += std::string("| ") + what + " " + std::to_string(position) + " ";
         gui::Pick(window.List(list), position);
         return position;
+    }
+
+    // The IDs of the lists and the references of the document.
+    std::vector<std::string> KnownIds() const {
+        std::vector<std::string> known(kReferenceIds.begin(), kReferenceIds.end());
+        for (const CHoliday& holiday : expected.holidays) {
+            known.push_back(holiday.id);
+            for (const CRuleset& r : holiday.rulesets) {
+                known.insert(known.end(), {r.offsetReference, r.weekdayReference});
+                for (const CShiftRule& s : r.shiftRules) {
+                    known.insert(known.end(), {s.conditionHoliday, s.shiftTarget});
+                }
+            }
+        }
+        return known;
+    }
+
+    // Whether an ID of the lists or a reference of the document other than
+    // the ID itself equals it up to letter case.
+    bool HasCaseTwin(const std::string& id) const {
+        const std::vector<std::string> known = KnownIds();
+        return std::any_of(known.begin(), known.end(), [&](const std::string& other) {
+            return other != id && QByteArray::fromStdString(other).toLower() == QByteArray::fromStdString(id).toLower();
+        });
+    }
+
+    // A new ID without case twins, sorting anywhere among the others. Some
+    // begin with a byte that code pages show as different characters (in
+    // 1252 the euro sign, in UTF-8 none), so that a change of language sorts
+    // them elsewhere.
+    std::string NewId() {
+        const std::vector<std::string> known = KnownIds();
+        std::string id;
+        do {
+            id = std::string(Between(0, 1) == 0 ? "\x80" : "") +
+                 static_cast<char>(Between(0, 1) == 0 ? Between('A', 'Z') : Between('a', 'z')) +
+                 std::to_string(Between(0, 9));
+        } while (std::find(known.begin(), known.end(), id) != known.end() || HasCaseTwin(id));
+        return id;
     }
 
     bool IsShown(Level level) const {
@@ -279,28 +386,26 @@ private:
         }
     }
 
-    // The controls that show texts or IDs of the file and still show what
-    // was last shown or stored.
-    std::vector<int> UntouchedTextControls() const {
-        std::vector<int> untouched;
-        for (const int control :
-             {kDisplayEdit, kOffsetReferenceList, kWeekdayReferenceList, kConditionList, kShiftTargetList}) {
-            if (storedStates.contains(control) && State(control) == storedStates.at(control)) {
-                untouched.push_back(control);
-            }
-        }
-        return untouched;
+    // Whether the display text still shows what was last shown or stored.
+    bool DisplayUntouched() const {
+        return storedStates.contains(kDisplayEdit) && State(kDisplayEdit) == storedStates.at(kDisplayEdit);
     }
 
-    // What the control shows: its text, selected position (-1 for none),
-    // checked state, or the position of the checked button in its group.
+    // What the control shows: its text; the selected ID of a list of IDs,
+    // or the weekday's position; the selected position (-1 for none) of
+    // another list; the checked state, or the position of the checked button
+    // in its group.
     QVariant State(int control) const {
         QWidget* widget = window.Control(control);
         if (const auto* edit = qobject_cast<QLineEdit*>(widget)) {
             return edit->text();
         }
         if (const auto* list = qobject_cast<CComboList*>(widget)) {
-            return list->Selection();
+            const auto ids = kFirstIdItem.find(control);
+            if (ids == kFirstIdItem.end() || list->Selection() < ids->second) {
+                return list->Selection();
+            }
+            return QByteArray::fromStdString(list->SelectedId());
         }
         if (qobject_cast<QRadioButton*>(widget) != nullptr) {
             return Radio(window, control);
@@ -318,7 +423,8 @@ private:
             return digits;
         }
         if (const auto* list = qobject_cast<CComboList*>(widget)) {
-            return Between(0, list->Count() - 1);
+            // Often the neighbour, as the arrow keys choose it.
+            return Between(0, 1) == 0 ? list->Selection() + 2 * Between(0, 1) - 1 : Between(0, list->Count() - 1);
         }
         if (qobject_cast<QRadioButton*>(widget) != nullptr) {
             return Between(0, static_cast<int>(window.Button(control)->group()->buttons().size()) - 1);
@@ -327,22 +433,27 @@ private:
     }
 
     // Sets the control as a user does. Lists cannot be emptied and radio
-    // groups not cleared: such states stay as they are.
+    // groups not cleared: such states stay as they are, as do positions
+    // outside the list.
     void SetState(int control, const QVariant& state) {
         trace += std::to_string(control) + "=" + state.toString().toStdString() + " ";
         QWidget* widget = window.Control(control);
-        const int position = state.toInt();
+        int position = state.toInt();
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             gui::Type(edit, state.toString());
         } else if (auto* list = qobject_cast<CComboList*>(widget)) {
-            if (position != -1) {
-                const std::vector<int> untouched =
-                    control == kLanguageList ? UntouchedTextControls() : std::vector<int>();
+            if (state.typeId() == QMetaType::QByteArray) {
+                const int firstId = kFirstIdItem.at(control);
+                position = list->FindId(state.toByteArray().toStdString(), firstId - 1);
+                position = position < firstId ? -1 : position;
+            }
+            if (position >= 0 && position < list->Count()) {
+                const bool displayUntouched = control == kLanguageList && DisplayUntouched();
                 gui::Pick(list, position);
-                // The program shows the texts and IDs again in the language's
-                // code page; what the user had not touched stays untouched.
-                for (const int text : untouched) {
-                    shownStates[text] = storedStates[text] = State(text);
+                // The program shows the display text again in the language's
+                // code page; untouched, it stays untouched.
+                if (displayUntouched) {
+                    shownStates[kDisplayEdit] = storedStates[kDisplayEdit] = State(kDisplayEdit);
                 }
             }
         } else if (qobject_cast<QRadioButton*>(widget) != nullptr) {
