@@ -100,7 +100,7 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
         app.parse(reversed);
     } catch (const CLI::ParseError& error) {
         const int code = app.exit(error, out, errors);
-        return code == 0 ? 0 : kUsageError;
+        exitCode = code == 0 ? 0 : kUsageError;
     }
-    return exitCode;
+    return FinishOutput(out, errors, exitCode);
 }

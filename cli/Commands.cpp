@@ -49,9 +49,11 @@ void CheckYear(int year, const char* what) {
     }
 }
 
-void CheckOutput(const std::ostream& out) {
-    if (!out) {
-        throw CCliError("cannot write the output");
+// Passes what was written to standard output on: until then it may only sit
+// in the stream's buffer, and a full disk or a closed pipe shows only here.
+void FlushOutput(std::ostream& out) {
+    if (!out.flush()) {
+        throw CCliError("cannot write to standard output");
     }
 }
 
@@ -75,7 +77,7 @@ int RunConvert(const std::filesystem::path& in, const std::filesystem::path& out
         const CHolidays document = LoadDocument(in, errors);
         if (toStandardOutput) {
             out << DocumentToJsonText(document);
-            CheckOutput(out);
+            FlushOutput(out);
         } else {
             SaveDocument(document, outFile);
         }
@@ -91,7 +93,7 @@ int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std
             for (const CListedHoliday& holiday : ListHolidays(document, year)) {
                 out << ListingLine(holiday) << '\n';
             }
-            CheckOutput(out);
+            FlushOutput(out);
         }
         return kSuccess;
     });
@@ -114,7 +116,7 @@ int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
             WriteFileAtomically(*outFile, calendar);
         } else {
             out << calendar;
-            CheckOutput(out);
+            FlushOutput(out);
         }
         return kSuccess;
     });
@@ -133,7 +135,7 @@ int RunDiff(const std::filesystem::path& oldFile, const std::filesystem::path& n
                 out << change.sign << ' ' << ListingLine(change.holiday) << '\n';
                 differ = true;
             }
-            CheckOutput(out);
+            FlushOutput(out);
         }
         return differ ? kFound : kSuccess;
     });
@@ -145,7 +147,7 @@ int RunPreview(const std::filesystem::path& file, int year, std::string_view lin
         CheckYear(year, "year");
         CHolidays document = LoadDocument(file, errors);
         out << BuildPreviewReport(document, year, lineEnd);
-        CheckOutput(out);
+        FlushOutput(out);
         return kSuccess;
     });
 }
@@ -157,7 +159,17 @@ int RunCheck(const std::filesystem::path& file, std::ostream& out, std::ostream&
         for (const CFinding& finding : findings) {
             out << finding.Line() << '\n';
         }
-        CheckOutput(out);
+        FlushOutput(out);
         return findings.empty() ? kSuccess : kFound;
+    });
+}
+
+int FinishOutput(std::ostream& out, std::ostream& errors, int exitCode) {
+    if (exitCode == kError) {
+        return exitCode;  // reported already, a failed write too
+    }
+    return ReportingErrors(errors, [&] {
+        FlushOutput(out);
+        return exitCode;
     });
 }

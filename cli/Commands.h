@@ -8,7 +8,9 @@
 // The commands of tavrin-cli as functions. Each writes its result to `out`,
 // notes and error messages to `errors`, and returns the exit code: 0 for
 // success, 2 for an error (with a message naming the problem); check returns 1
-// when it found something. An output file is never left half written.
+// when it found something. An output file is never left half written, and
+// standard output is flushed before success is reported: output that cannot
+// be written is an error.
 
 // The years the listing commands accept.
 constexpr int kFirstListedYear = 1;
@@ -49,3 +51,8 @@ int RunPreview(const std::filesystem::path& file, int year, std::string_view lin
 
 // The findings of CheckDocument, one a line; exit code 1 when there are any.
 int RunCheck(const std::filesystem::path& file, std::ostream& out, std::ostream& errors);
+
+// Ends a run that wrote to `out` (standard output): flushes it and returns
+// `exitCode`, or 2 with a message when the output cannot be written (a full
+// disk, a closed pipe).
+int FinishOutput(std::ostream& out, std::ostream& errors, int exitCode);

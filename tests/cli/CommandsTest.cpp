@@ -11,6 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <ostream>
+#include <sstream>
+#include <streambuf>
 #include <string>
 #include <utility>
 #include <vector>
@@ -258,6 +262,44 @@ TEST(CommandLine, WrongUsageEndsWithExitCodeTwo) {
         EXPECT_NE(run.errors, "");
     }
     EXPECT_EQ(RunCli({"--help"}).exitCode, 0);
+}
+
+// Takes what is written into its buffer, but cannot pass it on: flushing
+// fails as it does for standard output on a full disk.
+class CUnflushableBuffer : public std::streambuf {
+public:
+    CUnflushableBuffer() { setp(buffer.data(), buffer.data() + buffer.size()); }
+
+protected:
+    int overflow(int) override { return traits_type::eof(); }
+    int sync() override { return pptr() == pbase() ? 0 : -1; }
+
+private:
+    std::array<char, 1 << 16> buffer{};
+};
+
+TEST(CommandLine, StandardOutputThatCannotBeWrittenIsAnError) {
+    const CTemporaryFolder folder;
+    const std::string file = (folder / "in.hol").string();
+    const std::string other = (folder / "other.hol").string();
+    WriteTextFile(file, HolBytes(MakeNewYearDocument()));
+    WriteTextFile(other, HolBytes(MakeDocument(0x0407, {MakeFixedHoliday("A,B", "x", 2, 1)})));
+    const std::vector<std::string> cases[] = {
+        {"convert", file, "-"},
+        {"dates", file, "2024"},
+        {"preview", file, "2024"},
+        {"check", other},
+        {"diff", file, other, "2024"},
+        {"ics", file, "2024"},
+        {"--help"},
+    };
+    for (const auto& arguments : cases) {
+        CUnflushableBuffer buffer;
+        std::ostream out(&buffer);
+        std::ostringstream errors;
+        EXPECT_EQ(RunTavrinCli(arguments, out, errors), 2) << arguments[0];
+        EXPECT_EQ(errors.str(), "tavrin-cli: cannot write to standard output\n") << arguments[0];
+    }
 }
 
 }  // namespace
