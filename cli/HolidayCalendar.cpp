@@ -11,6 +11,8 @@
 #include <ctime>
 #include <memory>
 #include <new>
+#include <set>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -130,8 +132,13 @@ std::string BuildHolidayCalendar(const std::vector<CListedHoliday>& holidays, st
     icalcomponent_add_property(calendar.get(), Checked(icalproperty_new_prodid(ProductId().c_str())));
     const icaltimetype stamp =
         icaltime_from_timet_with_zone(static_cast<std::time_t>(stampSeconds), 0, icaltimezone_get_utc_timezone());
+    // A UID names one event: a holiday listed twice on a day (two of its
+    // rulesets give the day) is one event.
+    std::set<std::string> written;
     for (const CListedHoliday& holiday : holidays) {
-        icalcomponent_add_component(calendar.get(), MakeEvent(holiday, stamp).release());
+        if (written.insert(HolidayUid(holiday)).second) {
+            icalcomponent_add_component(calendar.get(), MakeEvent(holiday, stamp).release());
+        }
     }
     const std::unique_ptr<char, decltype(&icalmemory_free_buffer)> text(
         Checked(icalcomponent_as_ical_string_r(calendar.get())), &icalmemory_free_buffer);

@@ -10,13 +10,14 @@
 // later years).
 constexpr std::int64_t kLastStampSeconds = 32535215999;
 
-// The holidays as an iCalendar file (RFC 5545): one all-day VEVENT per entry,
-// in the given order, with the display text as SUMMARY, TRANSP:TRANSPARENT,
-// CATEGORIES:Holidays and a UID that depends only on the ID bytes and the
-// date, so a calendar program that imports the file again updates the events
-// instead of doubling them. DTEND is the next day (where libical cannot write
-// that day, DURATION:P1D says the same). A line break in a display text stays
-// one; other control characters, which the format cannot hold, become U+FFFD.
+// The holidays as an iCalendar file (RFC 5545): one all-day VEVENT per
+// holiday ID and day (from the first entry of each), in the given order,
+// with the display text as SUMMARY, TRANSP:TRANSPARENT, CATEGORIES:Holidays
+// and a UID that depends only on the ID bytes and the date, so a calendar
+// program that imports the file again updates the events instead of doubling
+// them. DTEND is the next day (where libical cannot write that day,
+// DURATION:P1D says the same). A line break in a display text stays one;
+// other control characters, which the format cannot hold, become U+FFFD.
 // `stampSeconds` (0 to kLastStampSeconds, since 1970-01-01 UTC) is every
 // event's DTSTAMP; everything else depends only on the entries. Throws
 // CCliError for a holiday on a day that libical cannot write: it writes

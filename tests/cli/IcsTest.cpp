@@ -83,17 +83,22 @@ TEST(Ics, TextsAndIdsOfAnyBytesComeBackUnchanged) {
         std::string id;
         std::string display;  // Windows-1252
         const char* uid;
-        std::string summary;  // UTF-8
+        std::string summary;       // UTF-8
+        bool twoRulesets = false;  // both giving the day: still one event
     } cases[] = {
         {"A,B;C", "Tag, der; Arbeit\\ \xE4\xF6\xFC\xDF", "20240101-A%2CB%3BC@tavrin.invalid",
          "Tag, der; Arbeit\\ \xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F"},
         {"a%2C", longText, "20240102-a%252C@tavrin.invalid", fmt::format("{:\xC3\x84>40}", "")},
         {std::string("\0 \xFF", 3), "Zeile 1\r\nZeile 2\x01", "20240103-%00%20%FF@tavrin.invalid",
          "Zeile 1\nZeile 2\xEF\xBF\xBD"},
+        {"TWICE", "Zweimal", "20240104-TWICE@tavrin.invalid", "Zweimal", true},
     };
     std::vector<CHoliday> holidays;
     for (const auto& c : cases) {
         holidays.push_back(MakeFixedHoliday(c.id, c.display, static_cast<int>(holidays.size()) + 1, 1));
+        if (c.twoRulesets) {
+            holidays.back().rulesets.push_back(holidays.back().rulesets[0]);
+        }
     }
     const CTemporaryFolder folder;
     WriteTextFile(folder / "odd.hol", DocumentToHolBytes(MakeDocument(0x0407, holidays)));
