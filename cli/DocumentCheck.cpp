@@ -242,10 +242,11 @@ private:
         for (const EIdProblem problem : IdProblems(id)) {
             Add(holiday, IdProblemMessage(problem));
         }
-        const std::size_t characters = CharacterCount(Text(id));
-        if (characters > kMaxIdLength) {
+        // The editor limits the bytes the ID takes in the file, not the
+        // characters it shows.
+        if (id.size() > kMaxIdLength) {
             Add(holiday,
-                fmt::format("the ID has {} characters, more than the {} the editor accepts", characters, kMaxIdLength));
+                fmt::format("the ID has {} bytes, more than the {} the editor accepts", id.size(), kMaxIdLength));
         }
         CheckDisplaced(holiday);
     }
@@ -281,11 +282,6 @@ private:
         case EIdProblem::Comma: return "the ID contains a comma";
         }
         return "";
-    }
-
-    static std::size_t CharacterCount(const std::string& utf8) {
-        return static_cast<std::size_t>(std::count_if(
-            utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
     }
 
     void CheckValues(std::size_t holiday) {

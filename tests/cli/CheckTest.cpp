@@ -8,6 +8,7 @@
 
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -40,20 +41,33 @@ TEST(Check, ExampleFilesAreClean) {
 }
 
 TEST(Check, FindsIdProblems) {
+    constexpr LCID kJapanese = 0x0411;  // code page 932
+    const auto repeated = [](std::string_view piece, int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            text += piece;
+        }
+        return text;
+    };
+    const std::string japanese40 = repeated("\x93\xFA", 40);  // "日" 40 times: 2 bytes each in 932
     const struct {
         std::string id;
         Lines_t lines;
+        LCID language = 0x0407;
     } cases[] = {
         {"", {"#1: the ID is empty"}},
         {"ADVENT_REF", {"ADVENT_REF: the ID is reserved for a reference feast, so the holiday is never calculated"}},
         {"A,B", {"A,B: the ID contains a comma"}},
         {std::string(64, 'x'), {}},
-        {std::string(65, 'x'),
-         {std::string(65, 'x') + ": the ID has 65 characters, more than the 64 the editor accepts"}},
-        {std::string(64, '\xE4'), {}},  // 64 characters in 1252, 128 bytes as UTF-8
+        {std::string(65, 'x'), {std::string(65, 'x') + ": the ID has 65 bytes, more than the 64 the editor accepts"}},
+        {std::string(64, '\xE4'), {}},  // 64 bytes in 1252, 128 as UTF-8
+        {japanese40,
+         {repeated("\xE6\x97\xA5", 40) + ": the ID has 80 bytes, more than the 64 the editor accepts"},
+         kJapanese},
+        {std::string(20, '\x80'), {}, kJapanese},  // no character of 932: shown as 80 characters "\x80"
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(Lines({Fixed(c.id)}), c.lines) << c.id;
+        EXPECT_EQ(Lines({Fixed(c.id)}, c.language), c.lines) << c.id;
     }
 }
 
