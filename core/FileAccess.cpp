@@ -135,13 +135,14 @@ fs::path FolderOf(const fs::path& file) {
     return file.has_parent_path() ? file.parent_path() : fs::path(".");
 }
 
-// Creates a new temporary file beside the target, never opening an existing one.
+// Creates a new temporary file in the target's folder, never opening an
+// existing one. Its name is short whatever the target's is, so that a target
+// whose name has the longest length the folder allows can be replaced too.
 CFileDescriptor CreateTemporaryFile(const fs::path& target, const fs::path& path, fs::path& temporary) {
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target;
-        temporary += fmt::format(".tmp-{}-{:08x}", ::getpid(), random());
+        temporary = FolderOf(target) / fmt::format(".tavrin-{:08x}", random());
         const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor >= 0) {
             return CFileDescriptor(descriptor);
@@ -156,6 +157,15 @@ CFileDescriptor CreateTemporaryFile(const fs::path& target, const fs::path& path
         }
     }
     Fail(CFileAccessError::Access::Write, path, "no unused temporary file name in its folder", EEXIST);
+}
+
+// Gives the new file the owner and group of the one it replaces, as far as
+// the process may: root can give it any owner; another user can give it a
+// group of their own (EPERM otherwise), and it then keeps the user's own.
+void KeepOwner(int descriptor, const struct stat& existing) {
+    if (::fchown(descriptor, existing.st_uid, existing.st_gid) != 0) {
+        static_cast<void>(::fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid));
+    }
 }
 
 // Makes a rename in the folder durable. Some file systems cannot sync a
@@ -239,8 +249,12 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
         ::unlink(temporary.c_str());
         FailWriting(path, code);
     };
-    if (exists && ::fchmod(file.Get(), existing.st_mode & 07777) != 0) {
-        removeAndFail(errno);
+    if (exists) {
+        KeepOwner(file.Get(), existing);
+        // After the owner: a change of owner may clear the set-user-ID bit.
+        if (::fchmod(file.Get(), existing.st_mode & 07777) != 0) {
+            removeAndFail(errno);
+        }
     }
     if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0) {
         removeAndFail(errno);

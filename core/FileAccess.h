@@ -47,12 +47,16 @@ private:
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit = kMaxFileBytes);
 
 // Replaces the file's content with `bytes`, or leaves the file byte for byte
-// as it was. The bytes go into a new temporary file beside it, which is
-// synced and renamed over the file only once complete; on any failure it is
-// removed. A symbolic link is followed: the file it leads to is replaced and
-// the link kept. An existing file keeps its permission bits; one that cannot
-// be written, or that is not a regular file, is refused. Throws
-// CFileAccessError; without write rights in the folder the file is refused
-// rather than overwritten in place, which could not keep the old content if
-// the write failed half way.
+// as it was. The bytes go into a new temporary file in its folder
+// (".tavrin-" and 8 hex digits), which is synced and renamed over the file
+// only once complete; on any failure it is removed. A symbolic link is
+// followed: the file it leads to is replaced and the link kept. An existing
+// file keeps its permission bits, and its owner and group as far as the
+// process may set them: a user other than root gets the file's group only
+// when a member of it, and becomes the owner of the new file. The new file
+// is a new file: a hard link to the old one (another name for it) keeps the
+// old content. A file that cannot be written, or that is not a regular file,
+// is refused. Throws CFileAccessError; without write rights in the folder the
+// file is refused rather than overwritten in place, which could not keep the
+// old content if the write failed half way.
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);

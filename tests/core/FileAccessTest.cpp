@@ -108,6 +108,32 @@ TEST_F(FileAccess, WriteReplacesTheFileThroughLinksAndKeepsItsPermissions) {
     EXPECT_EQ(Entries(folder), (std::vector<std::string>{"file.hol", "link.hol", "new.hol"}));
 }
 
+// The temporary file's name does not grow with the target's: a name of the
+// longest lengths a folder holds can be saved.
+TEST_F(FileAccess, WriteReplacesAFileWithALongName) {
+    const std::string name = std::string(246, 'n') + ".hol";  // 250 bytes; 255 is the usual limit
+    const fs::path file = Write(name, "old content");
+    WriteFileAtomically(file, "new");
+    EXPECT_EQ(Content(file), "new");
+    EXPECT_EQ(Entries(folder), std::vector<std::string>{name});
+}
+
+TEST_F(FileAccess, WriteKeepsTheOwnerOfTheFile) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only root can create a file for another user";
+    }
+    const fs::path file = Write("nobody.hol", "old content");
+    ASSERT_EQ(chown(file.c_str(), CWithoutRootRights::kNobody, CWithoutRootRights::kNobody), 0);
+    ASSERT_EQ(chmod(file.c_str(), 0640), 0);
+    WriteFileAtomically(file, "new");
+    struct stat status {};
+    ASSERT_EQ(stat(file.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, CWithoutRootRights::kNobody);
+    EXPECT_EQ(status.st_gid, CWithoutRootRights::kNobody);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(Content(file), "new");
+}
+
 // Each way a write can fail leaves the target byte for byte as it was and no
 // temporary file, and names the target and the reason.
 TEST_F(FileAccess, FailedWriteKeepsTheFileAndLeavesNothingBehind) {
