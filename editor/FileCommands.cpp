@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <new>
 #include <optional>
 #include <string>
 #include <utility>
@@ -47,6 +48,8 @@ bool WriteOrReport(const CHolidays& document, const QString& path, IEditorDialog
             message += QStringLiteral("\nUse Save as to save the document somewhere else.");
         }
         dialogs.ShowError(message);
+    } catch (const std::bad_alloc&) {
+        dialogs.ShowError(SaveFailureMessage(path, "there is not enough memory to save it", true));
     }
     return false;
 }
@@ -126,6 +129,10 @@ void CEditorWindow::OpenDocument(const QString& path) {
         return;
     } catch (const CHolidayFileError& error) {
         Dialogs().ShowError(OpenFailureMessage(path, error.what()));
+        return;
+    } catch (const std::bad_alloc&) {
+        // A document takes many times its file's size in memory.
+        Dialogs().ShowError(OpenFailureMessage(path, "there is not enough memory to load it"));
         return;
     }
     document = std::move(loaded);

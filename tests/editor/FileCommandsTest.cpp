@@ -4,11 +4,49 @@
 
 #include <QFile>
 
+#include <atomic>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
+#include <limits>
+#include <new>
 #include <random>
 #include <string>
 #include <vector>
+
+// While a CAllocationLimit lives, allocations through new of more than its
+// bytes fail with std::bad_alloc, as they do when the memory runs out.
+namespace {
+
+std::atomic<std::size_t> largestAllocation{std::numeric_limits<std::size_t>::max()};
+
+class CAllocationLimit {
+public:
+    explicit CAllocationLimit(std::size_t bytes) { largestAllocation = bytes; }
+    ~CAllocationLimit() { largestAllocation = std::numeric_limits<std::size_t>::max(); }
+    CAllocationLimit(const CAllocationLimit&) = delete;
+    CAllocationLimit& operator=(const CAllocationLimit&) = delete;
+};
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (size > largestAllocation.load(std::memory_order_relaxed)) {
+        throw std::bad_alloc();
+    }
+    if (void* memory = std::malloc(size == 0 ? 1 : size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
 
 using namespace ids;
 using Answer = IEditorDialogs::Answer;
@@ -403,6 +441,46 @@ TEST_F(FileCommandsTest, FailedOpenSaysWhatIsWrongAndLeavesTheEditorAsItWas) {
         ExpectSameEditor(before, Snapshot(window));
         EXPECT_EQ(window.Edit(kDisplayEdit)->text(), "edited, not stored yet");
     }
+}
+
+// A file too large for the memory: Open and Save say so, and the editor and
+// the file stay as they were.
+TEST_F(FileCommandsTest, WithoutMemoryForTheFileOpenAndSaveFailWithAMessage) {
+    constexpr std::size_t kMemory = 128 * 1024;
+    std::vector<CHoliday> holidays;
+    for (int i = 0; i < 300; ++i) {  // 300 KB
+        holidays.push_back(CHoliday{"H" + std::to_string(i), std::string(1000, 'd'), 0, {}});
+    }
+    const QString path = PathIn("large.hol");
+    files::WriteBytes(path, SaveHolidayBytes(MakeDocument(0x0409, holidays)));
+
+    OpenExampleCopy("usa.hol");
+    const files::EditorSnapshot before = Snapshot(window);
+    dialogs.yesNoCancelAnswers.push_back(Answer::No);
+    dialogs.openFiles.push_back(path);
+    {
+        const CAllocationLimit limit(kMemory);
+        Run(kFileOpen);
+    }
+    ExpectSameEditor(before, Snapshot(window));
+    EXPECT_EQ(dialogs.errors, QStringList("Cannot open \"" + path +
+                                          "\": there is not enough memory to load it.\nThe editor keeps the "
+                                          "document it had."));
+    dialogs.errors.clear();
+
+    OpenFile(path);
+    gui::Type(window.Edit(kDisplayEdit), "Edited");
+    const std::vector<std::uint8_t> bytes = ReadBytes(path);
+    {
+        const CAllocationLimit limit(kMemory);
+        Run(kFileSave);
+    }
+    EXPECT_EQ(ReadBytes(path), bytes);
+    EXPECT_EQ(window.Edit(kDisplayEdit)->text(), "Edited");
+    EXPECT_EQ(dialogs.errors, QStringList("Cannot save \"" + path +
+                                          "\": there is not enough memory to save it.\nThe file on disk is "
+                                          "unchanged."));
+    EXPECT_EQ(FolderEntries(), QStringList({"large.hol", "usa.hol"}));
 }
 
 TEST_F(FileCommandsTest, OpenOfAFolderIsRefusedByName) {
