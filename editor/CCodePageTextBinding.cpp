@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include <limits>
+
 CCodePageValidator::CCodePageValidator(QObject* parent) : QValidator(parent) {}
 
 QValidator::State CCodePageValidator::validate(QString& input, int& /*position*/) const {
@@ -14,6 +16,10 @@ QValidator::State CCodePageValidator::validate(QString& input, int& /*position*/
 CCodePageTextBinding::CCodePageTextBinding(QLineEdit* lineEdit)
     : edit(lineEdit), validator(new CCodePageValidator(lineEdit)) {
     edit->setValidator(validator);
+    // A line edit cuts its text at 32767 characters unless told otherwise,
+    // and an edit would then store the cut text. A file's text may take up
+    // to 4 GiB, more than a line edit can hold, so the edit sets no limit.
+    edit->setMaxLength(std::numeric_limits<int>::max());
 }
 
 void CCodePageTextBinding::SetBytes(const std::string& bytes) {

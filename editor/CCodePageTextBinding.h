@@ -29,7 +29,7 @@ private:
 // The bytes behind an edit that shows a text in a Windows code page (the
 // holiday's display text), shown as ShownText.h describes. The bytes are
 // kept as they came: as long as the user has not changed the text, Bytes()
-// gives them back unchanged.
+// gives them back unchanged. The edit holds a text of any length.
 class CCodePageTextBinding {
 public:
     explicit CCodePageTextBinding(QLineEdit* edit);

@@ -3,7 +3,11 @@
 #include "tests/editor/support/EditorDriver.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QFile>
 #include <QLineEdit>
+
+#include <string>
 
 using namespace ids;
 
@@ -113,6 +117,34 @@ TEST_F(EditorWindowTest, HolidayBuiltThroughTheWidgetsReachesTheDocumentFieldByF
     EXPECT_EQ(window.Document().GetHoliday(1), expected);
     EXPECT_EQ(window.Document().GetVersion(), 3);
     EXPECT_TRUE(dialogs.AllAnswersUsed());
+}
+
+// The display edit holds a text of any length: a long text, edited, walked
+// past and saved, keeps all of it but the change.
+TEST_F(EditorWindowTest, LongDisplayTextSurvivesEditingWalkingAndSaving) {
+    std::string display;
+    while (display.size() < 40000) {
+        display += static_cast<char>('0' + display.size() % 10);
+    }
+    CHoliday holiday = gui::EmptyHoliday("Long");
+    holiday.display = display;
+    gui::OpenHolidays(window, dialogs, {holiday, gui::EmptyHoliday("Other")});
+    QLineEdit* edit = window.Edit(kDisplayEdit);
+    edit->setCursorPosition(35001);
+    gui::PressKey(edit, Qt::Key_Backspace);
+    gui::Pick(window.List(kIdList), "Other");
+    gui::RunIdle(window);
+    gui::Pick(window.List(kIdList), "Long");
+    gui::RunIdle(window);
+    window.MenuAction(kFileSave)->trigger();
+
+    CHolidays saved;
+    LoadHolidayFile(saved, QFile::encodeName(window.FilePath()).toStdString());
+    const std::string savedDisplay = saved.GetHoliday(saved.FindHoliday("Long")).display;
+    display.erase(35000, 1);
+    EXPECT_EQ(savedDisplay.size(), display.size());
+    EXPECT_TRUE(savedDisplay == display);  // without printing 40000 characters
+    EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 }  // namespace
