@@ -2,7 +2,6 @@
 
 #include "cli/CliError.h"
 #include "cli/JsonForm.h"
-#include "core/CArchive.h"
 #include "core/FileAccess.h"
 #include "model/HolidayFile.h"
 
@@ -36,13 +35,11 @@ EDocumentForm DocumentFormOf(const std::filesystem::path& path) {
 
 CHolidays DocumentFromHolBytes(std::vector<std::uint8_t> bytes, const std::string& name, std::size_t& ignoredBytes) {
     CHolidays document;
-    CArchive archive = CArchive::ForLoading(std::move(bytes));
     try {
-        document.Serialize(archive);
+        ignoredBytes = LoadHolidayBytes(document, std::move(bytes));
     } catch (const std::runtime_error& error) {  // CHolidayFileError, CArchiveEndOfData
         throw CCliError(fmt::format("cannot load \"{}\": {}", name, error.what()));
     }
-    ignoredBytes = archive.Remaining();
     return document;
 }
 

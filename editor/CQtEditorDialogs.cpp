@@ -72,6 +72,11 @@ void CQtEditorDialogs::ShowError(const QString& text) {
     box.exec();
 }
 
+void CQtEditorDialogs::ShowInformation(const QString& text) {
+    QMessageBox box(QMessageBox::Information, ApplicationTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 std::optional<QString> CQtEditorDialogs::ChooseOpenFile(const QString& initialPath) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

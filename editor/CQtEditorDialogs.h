@@ -13,6 +13,7 @@ public:
     Answer AskYesNoCancel(const QString& text) override;
     bool AskOkCancel(const QString& text) override;
     void ShowError(const QString& text) override;
+    void ShowInformation(const QString& text) override;
     std::optional<QString> ChooseOpenFile(const QString& initialPath) override;
     std::optional<QString> ChooseSaveFile(const QString& initialPath) override;
     std::optional<std::string> AskNewHolidayId(const CCodePage& codePage) override;

@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstddef>
 #include <filesystem>
 #include <new>
 #include <optional>
@@ -57,6 +58,14 @@ bool WriteOrReport(const CHolidays& document, const QString& path, IEditorDialog
 QString OpenFailureMessage(const QString& path, const std::string& reason) {
     return QStringLiteral("Cannot open \"%1\": %2.\nThe editor keeps the document it had.")
         .arg(path, QString::fromStdString(reason));
+}
+
+// The bytes after the last holiday are not part of the document, so a save
+// leaves them out.
+QString TrailingBytesNotice(const QString& path, std::size_t count) {
+    const QString amount = count == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(count);
+    return QStringLiteral("\"%1\": %2 after the last holiday will not be kept when the document is saved.")
+        .arg(path, amount);
 }
 
 }  // namespace
@@ -122,8 +131,9 @@ void CEditorWindow::OpenDocument(const QString& path) {
     // Loaded on the side, so that a file that cannot be read leaves the
     // editor as it was.
     CHolidays loaded;
+    std::size_t trailingBytes = 0;
     try {
-        LoadHolidayFile(loaded, NativePath(path));
+        trailingBytes = LoadHolidayFile(loaded, NativePath(path));
     } catch (const CFileAccessError& error) {
         Dialogs().ShowError(OpenFailureMessage(path, error.Reason()));
         return;
@@ -145,6 +155,9 @@ void CEditorWindow::OpenDocument(const QString& path) {
     OnHolidaySelected();
     OnRefresh();
     setWindowTitle(TitledCaption(filePath));
+    if (trailingBytes > 0) {
+        Dialogs().ShowInformation(TrailingBytesNotice(filePath, trailingBytes));
+    }
 }
 
 void CEditorWindow::OnFileSave() {

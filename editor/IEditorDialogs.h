@@ -22,6 +22,8 @@ public:
     virtual bool AskOkCancel(const QString& text) = 0;
     // OK with an error icon.
     virtual void ShowError(const QString& text) = 0;
+    // OK with an information icon.
+    virtual void ShowInformation(const QString& text) = 0;
     // The full path of an existing file, or nothing when cancelled.
     // Filter "Holiday Files (*.hol)" and "All Files (*.*)".
     virtual std::optional<QString> ChooseOpenFile(const QString& initialPath) = 0;

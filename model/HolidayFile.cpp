@@ -216,13 +216,14 @@ std::vector<std::uint8_t> SaveHolidayBytes(const CHolidays& document) {
     return archive.Buffer();
 }
 
-void LoadHolidayBytes(CHolidays& document, std::vector<std::uint8_t> bytes) {
+std::size_t LoadHolidayBytes(CHolidays& document, std::vector<std::uint8_t> bytes) {
     CArchive archive = CArchive::ForLoading(std::move(bytes));
     document.Serialize(archive);
+    return archive.Remaining();
 }
 
-void LoadHolidayFile(CHolidays& document, const std::filesystem::path& path) {
-    LoadHolidayBytes(document, ReadFileBytes(path));
+std::size_t LoadHolidayFile(CHolidays& document, const std::filesystem::path& path) {
+    return LoadHolidayBytes(document, ReadFileBytes(path));
 }
 
 void SaveHolidayFile(const CHolidays& document, const std::filesystem::path& path) {

@@ -31,14 +31,16 @@ void WriteHolidayData(CArchive& archive, LCID language, int version, const std::
 void ReadHolidayData(CArchive& archive, LCID& language, int& version, std::vector<CHoliday>& holidays);
 
 // The whole file in memory, as the document's Serialize writes and reads it.
+// Bytes after the last holiday are not part of the document: loading returns
+// their number, and saving the document leaves them out.
 std::vector<std::uint8_t> SaveHolidayBytes(const CHolidays& document);
-void LoadHolidayBytes(CHolidays& document, std::vector<std::uint8_t> bytes);
+std::size_t LoadHolidayBytes(CHolidays& document, std::vector<std::uint8_t> bytes);
 
-// Reads the whole file and loads it into the document. Throws
-// CFileAccessError when the file cannot be read (the document is then
-// unchanged) and CHolidayFileError when its content is damaged (as
-// LoadHolidayBytes).
-void LoadHolidayFile(CHolidays& document, const std::filesystem::path& path);
+// Reads the whole file and loads it into the document; returns the number of
+// bytes after the last holiday. Throws CFileAccessError when the file cannot
+// be read (the document is then unchanged) and CHolidayFileError when its
+// content is damaged (as LoadHolidayBytes).
+std::size_t LoadHolidayFile(CHolidays& document, const std::filesystem::path& path);
 
 // Replaces the file with the document, or leaves it as it was. Throws
 // CFileAccessError when it cannot be written and CHolidayFileError when the

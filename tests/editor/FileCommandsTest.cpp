@@ -483,6 +483,32 @@ TEST_F(FileCommandsTest, WithoutMemoryForTheFileOpenAndSaveFailWithAMessage) {
     EXPECT_EQ(FolderEntries(), QStringList({"large.hol", "usa.hol"}));
 }
 
+// The bytes after the last holiday are not part of the document: Open says
+// that a save will not keep them.
+TEST_F(FileCommandsTest, OpenNamesTheBytesAfterTheLastHolidayThatSavingDrops) {
+    const struct {
+        std::string tail;
+        QString notice;
+    } cases[] = {
+        {"", ""},
+        {"x", "\"%1\": 1 byte after the last holiday will not be kept when the document is saved."},
+        {"tail", "\"%1\": 4 bytes after the last holiday will not be kept when the document is saved."},
+    };
+    const std::vector<std::uint8_t> document = ReadBytes(files::ExamplePath("usa.hol"));
+    for (const auto& c : cases) {
+        std::vector<std::uint8_t> bytes = document;
+        bytes.insert(bytes.end(), c.tail.begin(), c.tail.end());
+        const QString path = PathIn("tail.hol");
+        files::WriteBytes(path, bytes);
+        dialogs.informations.clear();
+        OpenFile(path);
+        EXPECT_EQ(dialogs.informations, c.notice.isEmpty() ? QStringList() : QStringList(c.notice.arg(path)));
+        EXPECT_EQ(window.FilePath(), path);
+        Run(kFileSave);
+        EXPECT_EQ(ReadBytes(path), document);
+    }
+}
+
 TEST_F(FileCommandsTest, OpenOfAFolderIsRefusedByName) {
     dialogs.openFiles.push_back(folder.path());
     Run(kFileOpen);

@@ -309,8 +309,8 @@ TEST(RealDialogs, IdDialogsAnswerEachKeyAsTheFocusedControlDoes) {
     }
 }
 
-// The delete confirmations and the refusals of reserved IDs and IDs with
-// commas, each answered as given.
+// The delete confirmations, the refusals of reserved IDs and IDs with
+// commas and a note, each answered as given.
 TEST(RealDialogs, ConfirmationsAndRefusalsAreMessageBoxesWithTheirButtonsAndIcons) {
     CEditorWindow window;  // default dialogs
     AddThroughDialog(window, "Xmas");
@@ -344,6 +344,8 @@ TEST(RealDialogs, ConfirmationsAndRefusalsAreMessageBoxesWithTheirButtonsAndIcon
          QMessageBox::Cancel},
         {add("EASTER_REF"), "ID EASTER_REF is reserved!", QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok},
         {add("A,B"), "ID must not contain commas!", QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok},
+        {[&window] { CQtEditorDialogs(&window).ShowInformation("Note"); }, "Note", QMessageBox::Information,
+         QMessageBox::Ok, QMessageBox::Ok},
     };
     for (const Case& c : cases) {
         const gui::CNextModal box(

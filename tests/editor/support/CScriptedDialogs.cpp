@@ -36,6 +36,10 @@ void CScriptedDialogs::ShowError(const QString& text) {
     errors << text;
 }
 
+void CScriptedDialogs::ShowInformation(const QString& text) {
+    informations << text;
+}
+
 std::optional<QString> CScriptedDialogs::ChooseOpenFile(const QString& initialPath) {
     openPaths << initialPath;
     return Next(openFiles, "open file dialog");

@@ -26,6 +26,7 @@ public:
     // What was asked or shown, in order.
     QStringList questions;                 // texts of AskYesNoCancel and AskOkCancel
     QStringList errors;                    // texts of ShowError
+    QStringList informations;              // texts of ShowInformation
     QStringList openPaths;                 // initial paths of ChooseOpenFile
     QStringList savePaths;                 // initial paths of ChooseSaveFile
     std::deque<std::string> renameOffers;  // old IDs offered for renaming
@@ -36,6 +37,7 @@ public:
     Answer AskYesNoCancel(const QString& text) override;
     bool AskOkCancel(const QString& text) override;
     void ShowError(const QString& text) override;
+    void ShowInformation(const QString& text) override;
     std::optional<QString> ChooseOpenFile(const QString& initialPath) override;
     std::optional<QString> ChooseSaveFile(const QString& initialPath) override;
     std::optional<std::string> AskNewHolidayId(const CCodePage& codePage) override;
