@@ -30,6 +30,8 @@ public:
 
 }  // namespace
 
+// Every form of new and delete that pairs with these is replaced, so that
+// memory always goes back the way it came (sanitizers check that).
 void* operator new(std::size_t size) {
     if (size > largestAllocation.load(std::memory_order_relaxed)) {
         throw std::bad_alloc();
@@ -40,11 +42,43 @@ void* operator new(std::size_t size) {
     throw std::bad_alloc();
 }
 
+void* operator new[](std::size_t size) {
+    return ::operator new(size);
+}
+
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return ::operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return ::operator new(size, std::nothrow);
+}
+
 void operator delete(void* memory) noexcept {
     std::free(memory);
 }
 
+void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
+
 void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+
+void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+
+void operator delete(void* memory, const std::nothrow_t&) noexcept {
+    std::free(memory);
+}
+
+void operator delete[](void* memory, const std::nothrow_t&) noexcept {
     std::free(memory);
 }
 
