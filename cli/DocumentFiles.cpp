@@ -62,10 +62,11 @@ CHolidays LoadDocument(const std::filesystem::path& path, std::ostream& warnings
     std::size_t ignoredBytes = 0;
     CHolidays document = DocumentFromHolBytes(std::move(bytes), path.string(), ignoredBytes);
     if (ignoredBytes > 0) {
-        warnings << fmt::format(
-            "tavrin-cli: note: \"{}\": the {} bytes after the last holiday are not part "
-            "of the document and are ignored\n",
-            path.string(), ignoredBytes);
+        const std::string what = ignoredBytes == 1
+                                     ? "the byte after the last holiday is"
+                                     : fmt::format("the {} bytes after the last holiday are", ignoredBytes);
+        warnings << fmt::format("tavrin-cli: note: \"{}\": {} not part of the document and ignored\n", path.string(),
+                                what);
     }
     return document;
 }
