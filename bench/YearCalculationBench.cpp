@@ -1,10 +1,13 @@
 #include "core/CDateTime.h"
 #include "model/CHolidays.h"
+#include "model/PreviewReport.h"
+#include "records/HolidayId.h"
 #include "tests/support/SampleDocuments.h"
 
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -19,28 +22,26 @@ void BM_RecalculateGermanHolidays(benchmark::State& state) {
 }
 BENCHMARK(BM_RecalculateGermanHolidays);
 
-// The preview's walk over every day of a year that is not the held one: one
-// recalculation, then the count and entries of each day.
+// The preview's walk over every day of a year, as the editor's preview and
+// `tavrin-cli preview` run it: of a year that is not the held one (one
+// recalculation, then the entries of each day), and of the held year.
 void BM_PreviewWalkOfYear(benchmark::State& state) {
     CHolidays document = MakeGermanHolidays();
     int year = 2000;
-    std::string display;
-    std::string id;
     for (auto _ : state) {
         year = year == 2000 ? 2001 : 2000;
-        CDateTime cursor(year, 1, 1);
-        const CDateTimeSpan oneDay(1, 0, 0, 0);
-        while (cursor.GetYear() == year) {
-            const int count = document.GetDayHolidayCount(cursor);
-            for (int index = 0; index < count; ++index) {
-                document.GetDayHoliday(cursor, index, display, id);
-                benchmark::DoNotOptimize(display.data());
-            }
-            cursor += oneDay;
-        }
+        benchmark::DoNotOptimize(CollectPreviewEntries(document, year).size());
     }
 }
 BENCHMARK(BM_PreviewWalkOfYear);
+
+void BM_PreviewWalkOfHeldYear(benchmark::State& state) {
+    CHolidays document = MakeGermanHolidays();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CollectPreviewEntries(document, 2024).size());
+    }
+}
+BENCHMARK(BM_PreviewWalkOfHeldYear);
 
 // The worst case of the passes: 10,000 holidays, each referring to the next
 // one in the list, so every pass resolves only one.
@@ -54,5 +55,54 @@ void BM_RecalculateChainOf10000(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 10'000);
 }
 BENCHMARK(BM_RecalculateChainOf10000)->Unit(benchmark::kMillisecond);
+
+// `count` holidays made of copies of the German ones, each copy's IDs and
+// references to them carrying the copy's number: fixed dates, dates relative
+// to Easter and to other holidays of the copy, and a reference-only holiday.
+CHolidays MakeManyGermanHolidays(int count) {
+    const std::vector<CHoliday> german = MakeGermanHolidays().Holidays();
+    const auto renamed = [](const std::string& id, int copy) {
+        return IsReferenceId(id) ? id : id + "_" + std::to_string(copy);
+    };
+    std::vector<CHoliday> holidays;
+    for (int copy = 0; static_cast<int>(holidays.size()) < count; ++copy) {
+        for (CHoliday holiday : german) {
+            holiday.id = renamed(holiday.id, copy);
+            for (CRuleset& ruleset : holiday.rulesets) {
+                ruleset.offsetReference = renamed(ruleset.offsetReference, copy);
+                ruleset.weekdayReference = renamed(ruleset.weekdayReference, copy);
+            }
+            holidays.push_back(holiday);
+        }
+    }
+    holidays.resize(static_cast<std::size_t>(count));
+    return MakeDocument(0x0407, holidays);
+}
+
+// What the editor's store of one changed holiday costs in a document of
+// 10,000 holidays: SetHoliday replaces a holiday in the middle of the list
+// (alternately moving its date by a day) and recalculates the held year.
+void BM_SetHolidayOf10000(benchmark::State& state) {
+    CHolidays document = MakeManyGermanHolidays(10'000);
+    document.GetDayHolidayCount(CDateTime(2024, 1, 1));
+    CHoliday changed = document.GetHoliday(5'000 - 5'000 % 18);  // a copy's NEUJAHR
+    for (auto _ : state) {
+        changed.rulesets[0].fixedDay = changed.rulesets[0].fixedDay == 1 ? 2 : 1;
+        document.SetHoliday(changed);
+        benchmark::DoNotOptimize(document.Calculation().HeldDateCount());
+    }
+}
+BENCHMARK(BM_SetHolidayOf10000)->Unit(benchmark::kMicrosecond);
+
+// The same document recalculated without a change, for comparison.
+void BM_RecalculateOf10000(benchmark::State& state) {
+    CHolidays document = MakeManyGermanHolidays(10'000);
+    document.GetDayHolidayCount(CDateTime(2024, 1, 1));
+    for (auto _ : state) {
+        document.Recalculate();
+        benchmark::DoNotOptimize(document.Calculation().HeldDateCount());
+    }
+}
+BENCHMARK(BM_RecalculateOf10000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
