@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/YearDays.h"
 #include "core/CDateTime.h"
 
 // The three movable feasts that rules refer to by reserved IDs, at 00:00:00.
@@ -9,3 +10,9 @@
 CDateTime GetEasterDate(int year);          // Gregorian Easter Sunday (Gauss)
 CDateTime GetOrthodoxEasterDate(int year);  // Julian Easter + 13 days
 CDateTime GetAdventDate(int year);          // first Sunday of Advent
+
+// The same feasts as day numbers (CDateTime::GetDayNumber), for a year with
+// days; they agree with the dates above.
+int GetEasterDayNumber(const CYearDays& year);
+int GetOrthodoxEasterDayNumber(const CYearDays& year);
+int GetAdventDayNumber(const CYearDays& year);

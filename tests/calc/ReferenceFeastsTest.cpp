@@ -76,6 +76,15 @@ TEST(ReferenceFeasts, AdventIsTheSundayFrom27NovemberTo3December) {
     }
 }
 
+TEST(ReferenceFeasts, DayNumbersAreThoseOfTheDatesInEveryYearWithDays) {
+    for (int year = 0; year <= 9999; ++year) {
+        const CYearDays days(year);
+        ASSERT_EQ(GetEasterDayNumber(days), GetEasterDate(year).GetDayNumber()) << year;
+        ASSERT_EQ(GetOrthodoxEasterDayNumber(days), GetOrthodoxEasterDate(year).GetDayNumber()) << year;
+        ASSERT_EQ(GetAdventDayNumber(days), GetAdventDate(year).GetDayNumber()) << year;
+    }
+}
+
 TEST(ReferenceFeasts, KnownYearsIncludingBothEasterExceptions) {
     struct Case {
         int year;
