@@ -8,25 +8,11 @@
 #include <cstdlib>
 #include <functional>
 #include <optional>
-#include <queue>
-#include <string_view>
 
 namespace {
 
-constexpr int kFirstYearWithDays = 0;
-constexpr int kLastYearWithDays = 9999;
-
 bool IsDayNumber(std::int64_t day) {
     return day >= CDateTime::kFirstDayNumber && day <= CDateTime::kLastDayNumber;
-}
-
-// Day number of a date of the year, or 0 when there is none (invalid date, or
-// a year outside the range whose day numbers CDateTime can hold).
-int DayNumberOf(int year, std::int32_t month, std::int32_t day) {
-    if (year < kFirstYearWithDays || year > kLastYearWithDays) {
-        return 0;
-    }
-    return CDateTime::GetDayNumber(year, month, day);
 }
 
 CDateTime DateOfDayNumber(int day) {
@@ -43,7 +29,10 @@ bool RulesetApplies(const CRuleset& ruleset, int year) {
     }
     const std::int64_t sinceFirst = std::int64_t{year} - ruleset.validFrom;  // >= 0
     const std::int64_t interval = std::abs(std::int64_t{ruleset.interval});
-    return interval == 0 ? sinceFirst == 0 : sinceFirst % interval == 0;
+    if (interval <= 1) {
+        return interval == 1 || sinceFirst == 0;  // every year needs no division
+    }
+    return sinceFirst % interval == 0;
 }
 
 // The weekday step from `from` to weekday `weekday` in `direction` (an
@@ -70,11 +59,11 @@ std::optional<std::int64_t> WeekdayStep(int from, std::int32_t weekday, std::int
 
 // Fixed weekday of a month: the ordinal-th weekday of the month, or 0 when
 // there is none.
-int WeekdayOfMonth(int year, const CRuleset& ruleset) {
+int WeekdayOfMonth(const CYearDays& yearDays, const CRuleset& ruleset) {
     const std::int32_t month = ruleset.weekdayMonth;
     const std::int32_t weekday = ruleset.monthWeekday;
     const std::int32_t ordinal = ruleset.weekdayOrdinal;
-    const int lastDay = DayNumberOf(year, month, CDateTime::GetDaysInMonth(year, month));
+    const int lastDay = yearDays.DayNumber(month, yearDays.DaysInMonth(month));
     if (!IsWeekday(weekday) || lastDay == 0) {
         return 0;
     }
@@ -87,9 +76,9 @@ int WeekdayOfMonth(int year, const CRuleset& ruleset) {
     case CRuleset::kSecond:
     case CRuleset::kThird:
     case CRuleset::kFourth:
-        return onOrBefore(DayNumberOf(year, month, kDaysPerWeek * (ordinal + 1)));  // day 7, 14, 21 or 28
+        return onOrBefore(yearDays.DayNumber(month, kDaysPerWeek * (ordinal + 1)));  // day 7, 14, 21 or 28
     case CRuleset::kFifth: {
-        const int fifth = onOrBefore(DayNumberOf(year, month, 28) + kDaysPerWeek);
+        const int fifth = onOrBefore(yearDays.DayNumber(month, 28) + kDaysPerWeek);
         return fifth <= lastDay ? fifth : 0;
     }
     case CRuleset::kLast: return onOrBefore(lastDay);
@@ -111,7 +100,7 @@ std::optional<std::int64_t> RelativeDay(const CRuleset& ruleset, int referenceDa
 // Of a list's days, sorted as (day number, list position) pairs, the one
 // nearest to `day`: the smallest distance wins, and of equal distances the
 // earlier list position. The list is not empty.
-int NearestDay(const std::vector<std::pair<int, int>>& byDay, int day) {
+int NearestDay(std::span<const std::pair<int, int>> byDay, int day) {
     // The nearest day above (or on) and the nearest below; lower_bound finds
     // each day's first (lowest) position, as the pairs sort by day, then position.
     const auto above = std::lower_bound(byDay.begin(), byDay.end(), std::pair{day, 0});
@@ -133,54 +122,91 @@ int NearestDay(const std::vector<std::pair<int, int>>& byDay, int day) {
     return best->first;
 }
 
-// Appends a computed day if it is a day number and the list has room.
-void AppendDay(std::vector<int>& days, std::int64_t day) {
-    if (IsDayNumber(day) && days.size() < CYearCalculation::kMaxDates) {
-        days.push_back(static_cast<int>(day));
-    }
-}
-
 }  // namespace
 
-void CYearCalculation::Reset() {
-    year = 0;
-    firstDayOfYear = 1;
-    lastDayOfYear = 0;
-    heldDates = 0;
-    occurrences.clear();
-    listed.clear();
-    outcomes.clear();
-    lastMissing.clear();
-    for (auto& entries : dayEntries) {
-        entries.clear();
-    }
+void CYearCalculation::SetHolidays(const std::vector<CHoliday>& newHolidays) {
+    holidays.Assign(newHolidays);
+    ClearTables();
 }
 
-void CYearCalculation::Run(const std::vector<CHoliday>& holidays, int calcYear) {
-    Reset();
+void CYearCalculation::ReplaceHoliday(std::size_t position, const CHoliday& holiday) {
+    holidays.Replace(position, holiday);
+    ClearTables();
+}
+
+void CYearCalculation::AppendHoliday(const CHoliday& holiday) {
+    holidays.Append(holiday);
+    ClearTables();
+}
+
+void CYearCalculation::RemoveHoliday(std::size_t position) {
+    holidays.Remove(position);
+    ClearTables();
+}
+
+void CYearCalculation::Reset() {
+    holidays.Assign({});
+    ClearTables();
+    outcomes.clear();
+    year = 0;
+}
+
+void CYearCalculation::Run(const std::vector<CHoliday>& newHolidays, int calcYear) {
+    SetHolidays(newHolidays);
+    Run(calcYear);
+}
+
+void CYearCalculation::Run(int calcYear) {
+    ClearTables();
     year = calcYear;
-    const int first = DayNumberOf(year, 1, 1);
-    if (first != 0) {
-        firstDayOfYear = first;
-        lastDayOfYear = DayNumberOf(year, 12, 31);
+    if (!yearDaysSet || yearDays.Year() != year) {
+        yearDays = CYearDays(year);
+        feastDays = {GetEasterDayNumber(yearDays), GetOrthodoxEasterDayNumber(yearDays), GetAdventDayNumber(yearDays)};
+        yearDaysSet = true;
+    }
+    const auto idCount = static_cast<std::size_t>(holidays.IdCount());
+    if (held.size() < idCount) {
+        held.resize(idCount);
+        occurrenceDates.resize(idCount);
+        occurrenceDatesGeneration.resize(idCount);
+    }
+    // Every holiday is resolved unless the passes find otherwise. A resolved
+    // outcome always holds the default holder and no text, so only the others
+    // need resetting.
+    outcomes.resize(holidays.Count());
+    for (CHolidayOutcome& outcome : outcomes) {
+        if (outcome.state != CHolidayOutcome::State::Resolved) {
+            outcome = CHolidayOutcome{};
+        }
     }
     EnterReferenceFeasts();
-    ResolveInPasses(holidays);
+    ResolveInPasses();
 }
 
+// Empties the tables; the year and the outcomes of the last Run stay. The
+// per-day lists and the other buffers keep their memory for the next Run,
+// and a new generation leaves every ID unresolved.
+void CYearCalculation::ClearTables() {
+    for (int day = filledDays.NextFrom(1); day != 0; day = filledDays.NextFrom(day + 1)) {
+        dayEntries[static_cast<std::size_t>(day - 1)].clear();
+    }
+    filledDays.Clear();
+    listedEntries = 0;
+    heldDays.clear();
+    sortedDays.clear();
+    heldDates = 0;
+    ++tablesGeneration;
+}
+
+// Resolved in every year, with one date in the years that have days.
 void CYearCalculation::EnterReferenceFeasts() {
-    const bool hasDays = year >= kFirstYearWithDays && year <= kLastYearWithDays;
-    const std::pair<std::string_view, CDateTime (*)(int)> feasts[] = {
-        {kEasterReferenceId, &GetEasterDate},
-        {kOrthodoxEasterReferenceId, &GetOrthodoxEasterDate},
-        {kAdventReferenceId, &GetAdventDate},
-    };
-    for (const auto& [id, feastOf] : feasts) {
-        COccurrences& list = occurrences[std::string(id)];
-        if (hasDays) {
-            list.dates.push_back(feastOf(year));
+    for (std::size_t feast = 0; feast < kReferenceIds.size(); ++feast) {
+        const std::size_t first = heldDays.size();
+        if (yearDays.HasDays()) {
+            heldDays.push_back(feastDays[feast]);
             ++heldDates;
         }
+        held[feast] = {tablesGeneration, kNoPosition, first, heldDays.size() - first};  // numbered as in kReferenceIds
     }
 }
 
@@ -197,259 +223,277 @@ void CYearCalculation::EnterReferenceFeasts() {
 // resolved: later in the same pass when it comes after the holiday that
 // resolved X, otherwise in the next pass. Every evaluation skipped would have
 // failed without effect, so holidays resolve in the same order.
-void CYearCalculation::ResolveInPasses(const std::vector<CHoliday>& holidays) {
-    using CPositions = std::priority_queue<std::size_t, std::vector<std::size_t>, std::greater<>>;
-    std::vector<std::size_t> everyPosition(holidays.size());
-    for (std::size_t position = 0; position < holidays.size(); ++position) {
-        everyPosition[position] = position;
-    }
-    CPositions pass(std::greater<>{}, std::move(everyPosition));
-    std::vector<std::size_t> nextPass;
-    std::unordered_map<std::string, std::vector<std::size_t>> waitingOn;
-    outcomes.assign(holidays.size(), CHolidayOutcome{});
-    lastMissing.assign(holidays.size(), nullptr);
+void CYearCalculation::ResolveInPasses() {
+    const int count = static_cast<int>(holidays.Count());
+    // Between Runs every holiday misses nothing and nobody waits (see
+    // RecordUnresolved), so only new places need their values.
+    lastMissing.resize(std::max(lastMissing.size(), holidays.Count()), kNoId);
+    nextWaiting.resize(std::max(nextWaiting.size(), holidays.Count()), kNoPosition);
+    firstWaiting.resize(std::max(firstWaiting.size(), held.size()), kNoPosition);
+    failed.clear();
+    thisPass.clear();
+    nextPass.clear();
 
-    while (!pass.empty()) {
-        while (!pass.empty()) {
-            const std::size_t position = pass.top();
-            pass.pop();
-            const CHoliday& holiday = holidays[position];
-            if (const COccurrences* held = Find(holiday.id); held != nullptr) {
-                // Resolved earlier, a second holiday with that ID, or a reserved ID.
-                if (held->holder != static_cast<int>(position)) {
-                    outcomes[position] = {CHolidayOutcome::State::Displaced, held->holder, {}};
-                }
-                continue;
-            }
-            CEvaluation evaluation = Evaluate(holiday);
-            if (evaluation.missing != nullptr) {
-                lastMissing[position] = evaluation.missing;
-                waitingOn[*evaluation.missing].push_back(position);
-                continue;
-            }
-            lastMissing[position] = nullptr;
-            Enter(holiday, static_cast<int>(position), std::move(evaluation.days));
-            if (auto woken = waitingOn.find(holiday.id); woken != waitingOn.end()) {
-                for (const std::size_t waiter : woken->second) {
-                    if (waiter > position) {
-                        pass.push(waiter);
-                    } else {
-                        nextPass.push_back(waiter);
-                    }
-                }
-                waitingOn.erase(woken);
-            }
-        }
-        pass = CPositions(std::greater<>{}, std::move(nextPass));
-        nextPass.clear();
+    // The first pass visits every holiday. A holiday it wakes has failed
+    // earlier in this pass, so it lies before the one that wakes it and
+    // always goes to the next pass.
+    for (int position = 0; position < count; ++position) {
+        Visit(position);
     }
-    RecordUnresolved(holidays);
+    while (!nextPass.empty()) {
+        thisPass.swap(nextPass);
+        nextPass.clear();
+        std::make_heap(thisPass.begin(), thisPass.end(), std::greater<>{});
+        while (!thisPass.empty()) {
+            std::pop_heap(thisPass.begin(), thisPass.end(), std::greater<>{});
+            const int position = thisPass.back();
+            thisPass.pop_back();
+            Visit(position);
+        }
+    }
+    RecordUnresolved();
+}
+
+// Evaluates the holiday unless its ID is resolved already (earlier, by a
+// second holiday with that ID, or as a reserved ID); enters it when it
+// resolves, otherwise lets it wait for the ID it missed.
+void CYearCalculation::Visit(int position) {
+    const auto index = static_cast<std::size_t>(position);
+    const CNumberedHolidays::CHolidayIds& ids = holidays.Ids(index);
+    CHeld& list = held[static_cast<std::size_t>(ids.id)];
+    if (list.generation == tablesGeneration) {
+        if (list.holder != position) {
+            outcomes[index] = {CHolidayOutcome::State::Displaced, list.holder, {}};
+        }
+        return;
+    }
+    const CHoliday& holiday = holidays.Holiday(index);
+    if (const int missing = Evaluate(holiday, ids); missing != kNoId) {
+        Wait(position, missing);
+        return;
+    }
+    lastMissing[index] = kNoId;
+    Enter(holiday, position, list);
+    if (firstWaiting[static_cast<std::size_t>(ids.id)] != kNoPosition) {
+        Wake(ids.id, position);
+    }
+}
+
+void CYearCalculation::Wait(int position, int missing) {
+    const auto index = static_cast<std::size_t>(position);
+    if (lastMissing[index] == kNoId) {
+        failed.push_back(position);
+    }
+    lastMissing[index] = missing;
+    nextWaiting[index] = firstWaiting[static_cast<std::size_t>(missing)];
+    firstWaiting[static_cast<std::size_t>(missing)] = position;
+}
+
+void CYearCalculation::Wake(int id, int position) {
+    int& first = firstWaiting[static_cast<std::size_t>(id)];
+    for (int waiter = first; waiter != kNoPosition; waiter = nextWaiting[static_cast<std::size_t>(waiter)]) {
+        if (waiter > position) {
+            thisPass.push_back(waiter);
+            std::push_heap(thisPass.begin(), thisPass.end(), std::greater<>{});
+        } else {
+            nextPass.push_back(waiter);
+        }
+    }
+    first = kNoPosition;
 }
 
 // The holidays whose latest evaluation failed. Another holiday may have
 // resolved the ID since; otherwise the holiday failed on a reference that did
 // not resolve either (it would have been woken), so evaluating it again now
 // would fail on the same reference: that is what it waits for, as the last of
-// the plain passes would find.
-void CYearCalculation::RecordUnresolved(const std::vector<CHoliday>& holidays) {
-    for (std::size_t position = 0; position < holidays.size(); ++position) {
-        if (lastMissing[position] == nullptr) {
-            continue;
+// the plain passes would find. Then nobody misses or waits any more.
+void CYearCalculation::RecordUnresolved() {
+    for (const int position : failed) {
+        const auto index = static_cast<std::size_t>(position);
+        const int missing = lastMissing[index];
+        if (missing == kNoId) {
+            continue;  // resolved after all
         }
-        if (const COccurrences* held = Find(holidays[position].id); held != nullptr) {
-            outcomes[position] = {CHolidayOutcome::State::Displaced, held->holder, {}};
+        if (const CHeld* holder = Resolved(holidays.Ids(index).id)) {
+            outcomes[index] = {CHolidayOutcome::State::Displaced, holder->holder, {}};
         } else {
-            outcomes[position] = {CHolidayOutcome::State::Waiting, -1, *lastMissing[position]};
+            outcomes[index] = {CHolidayOutcome::State::Waiting, kNoPosition, holidays.IdText(missing)};
         }
+        lastMissing[index] = kNoId;
+        firstWaiting[static_cast<std::size_t>(missing)] = kNoPosition;
     }
 }
 
-// Applying rulesets in list order: each appends its rule's dates, then its
-// shift rules act on every date collected so far. The first reference that is
-// not resolved ends the evaluation: the holiday is then not resolvable, and
-// nothing it would still compute could be kept.
-CYearCalculation::CEvaluation CYearCalculation::Evaluate(const CHoliday& holiday) {
-    CEvaluation evaluation;
-    for (const CRuleset& ruleset : holiday.rulesets) {
-        if (!RulesetApplies(ruleset, year)) {
+// Applying rulesets in list order: each collects its rule's days, then its
+// shift rules act on every day collected so far. The days are collected at
+// the end of heldDays, from collectedFirst on, where Enter keeps them. The
+// first reference that is not resolved ends the evaluation: the holiday is
+// then not resolvable, and nothing it would still compute could be kept.
+// Returns the number of that reference, or kNoId.
+inline int CYearCalculation::Evaluate(const CHoliday& holiday, const CNumberedHolidays::CHolidayIds& ids) {
+    collectedFirst = heldDays.size();
+    for (std::size_t index = 0; index < holiday.rulesets.size(); ++index) {
+        const CRuleset& ruleset = holiday.rulesets[index];
+        if (!RulesetApplies(ruleset, yearDays.Year())) {
             continue;
         }
-        evaluation.missing = AppendRuleDays(ruleset, evaluation.days);
-        if (evaluation.missing == nullptr) {
-            evaluation.missing = ApplyShiftRules(ruleset.shiftRules, evaluation.days);
+        int missing = AppendRuleDays(ruleset, ids.rulesets[index].reference);
+        if (missing == kNoId && !ruleset.shiftRules.empty()) {
+            missing = ApplyShiftRules(ruleset.shiftRules, ids.rulesets[index].shiftRules);
         }
-        if (evaluation.missing != nullptr) {
-            break;
+        if (missing != kNoId) {
+            heldDays.resize(collectedFirst);
+            return missing;
         }
     }
-    return evaluation;
+    return kNoId;
 }
 
-// Returns the reference that is not resolved, or nullptr.
-const std::string* CYearCalculation::AppendRuleDays(const CRuleset& ruleset, std::vector<int>& days) {
+// Collects a computed day if it is a day number and the holiday has room.
+inline void CYearCalculation::Collect(std::int64_t day) {
+    if (IsDayNumber(day) && heldDays.size() - collectedFirst < kMaxDates) {
+        heldDays.push_back(static_cast<int>(day));
+    }
+}
+
+// `reference`: the number of the ID the rule reads, or kNoId. Returns it when
+// it is not resolved, otherwise kNoId.
+inline int CYearCalculation::AppendRuleDays(const CRuleset& ruleset, int reference) {
     switch (ruleset.ruleKind) {
     case CRuleset::kFixedDate:
-        if (const int day = DayNumberOf(year, ruleset.fixedMonth, ruleset.fixedDay); day != 0) {
-            AppendDay(days, day);
+        if (const int day = yearDays.DayNumber(ruleset.fixedMonth, ruleset.fixedDay); day != 0) {
+            Collect(day);
         }
-        return nullptr;
+        return kNoId;
     case CRuleset::kWeekdayOfMonth:
-        if (const int day = WeekdayOfMonth(year, ruleset); day != 0) {
-            AppendDay(days, day);
+        if (const int day = WeekdayOfMonth(yearDays, ruleset); day != 0) {
+            Collect(day);
         }
-        return nullptr;
+        return kNoId;
     default: break;
     }
 
-    const std::string* referenceId = RuleReference(ruleset);
-    if (referenceId == nullptr) {
-        return nullptr;  // a rule without dates
+    if (reference == kNoId) {
+        return kNoId;  // a rule without dates
     }
-    const COccurrences* reference = Find(*referenceId);
-    if (reference == nullptr) {
-        return referenceId;
+    const CHeld* list = Resolved(reference);
+    if (list == nullptr) {
+        return reference;
     }
-    for (const CDateTime& date : reference->dates) {
-        if (const auto day = RelativeDay(ruleset, date.GetDayNumber())) {
-            AppendDay(days, *day);
+    // The list lies before the collected days, so collecting leaves it whole.
+    for (std::size_t index = list->first; index < list->first + list->count; ++index) {
+        if (const auto day = RelativeDay(ruleset, heldDays[index])) {
+            Collect(*day);
         }
     }
-    return nullptr;
+    return kNoId;
 }
 
-// Runs over every date from first to last; the first matching rule acts on a
-// date. Returns the reference that is not resolved, or nullptr.
-const std::string* CYearCalculation::ApplyShiftRules(const std::vector<CShiftRule>& rules, std::vector<int>& days) {
-    if (rules.empty()) {
-        return nullptr;
-    }
-    std::size_t kept = 0;  // dates [0, kept) are final; dropped dates leave no gap
-    for (std::size_t next = 0; next < days.size(); ++next) {
-        int day = days[next];
+// Runs over every collected day from first to last; the first matching rule
+// acts on a day. `references`: the numbers of the IDs each rule reads.
+// Returns the number of a reference that is not resolved, or kNoId.
+int CYearCalculation::ApplyShiftRules(const std::vector<CShiftRule>& rules,
+                                      const std::vector<CNumberedHolidays::CShiftRuleIds>& references) {
+    std::size_t kept = collectedFirst;  // days [collectedFirst, kept) are final; dropped days leave no gap
+    for (std::size_t next = collectedFirst; next < heldDays.size(); ++next) {
+        int day = heldDays[next];
         bool drop = false;
-        for (const CShiftRule& rule : rules) {
+        for (std::size_t index = 0; index < rules.size(); ++index) {
             bool matches = false;
-            if (const std::string* missing = TestCondition(rule, day, matches)) {
+            if (const int missing = TestCondition(rules[index], references[index].condition, day, matches);
+                missing != kNoId) {
                 return missing;
             }
             if (matches) {
-                if (const std::string* missing = CarryOut(rule, day, drop)) {
+                if (const int missing = CarryOut(rules[index], references[index].target, day, drop); missing != kNoId) {
                     return missing;
                 }
                 break;
             }
         }
         if (!drop) {
-            days[kept++] = day;
+            heldDays[kept++] = day;
         }
     }
-    days.resize(kept);
-    return nullptr;
+    heldDays.resize(kept);
+    return kNoId;
 }
 
 // Sets `matches` when the rule's condition holds on the day; a condition kind
-// outside the editor's choices never holds. Returns the reference that is not
-// resolved, or nullptr.
-const std::string* CYearCalculation::TestCondition(const CShiftRule& rule, int day, bool& matches) {
+// outside the editor's choices never holds. Returns `condition` when the rule
+// reads that ID and it is not resolved, otherwise kNoId.
+int CYearCalculation::TestCondition(const CShiftRule& rule, int condition, int day, bool& matches) {
     if (rule.conditionKind == CShiftRule::kOnWeekday) {
         matches = WeekdayOfDayNumber(day) == rule.conditionWeekday;
-    } else if (const std::string* conditionId = ConditionReference(rule)) {
-        COccurrences* condition = Find(*conditionId);
-        if (condition == nullptr) {
-            return conditionId;
+    } else if (condition != kNoId) {
+        if (Resolved(condition) == nullptr) {
+            return condition;
         }
-        const auto& byDay = SortedByDay(*condition);
+        const CDayPositions byDay = SortedByDay(condition);
         const auto found = std::lower_bound(byDay.begin(), byDay.end(), std::pair{day, 0});
         matches = found != byDay.end() && found->first == day;
     }
-    return nullptr;
+    return kNoId;
 }
 
 // Moves the day or sets `drop`; an action outside the editor's choices leaves
-// the day as it is. Returns the reference that is not resolved, or nullptr.
-const std::string* CYearCalculation::CarryOut(const CShiftRule& rule, int& day, bool& drop) {
+// the day as it is. Returns `target` when the rule reads that ID and it is not
+// resolved, otherwise kNoId.
+int CYearCalculation::CarryOut(const CShiftRule& rule, int target, int& day, bool& drop) {
     if (rule.action == CShiftRule::kShiftToWeekday) {
         if (const auto moved = WeekdayStep(day, rule.shiftWeekday, rule.shiftDirection, rule.shiftCount)) {
             drop = !IsDayNumber(*moved);
             day = drop ? day : static_cast<int>(*moved);
         }
-    } else if (const std::string* targetId = TargetReference(rule)) {
-        COccurrences* target = Find(*targetId);
-        if (target == nullptr) {
-            return targetId;
+    } else if (target != kNoId) {
+        if (Resolved(target) == nullptr) {
+            return target;
         }
-        if (const auto& byDay = SortedByDay(*target); !byDay.empty()) {
+        if (const CDayPositions byDay = SortedByDay(target); !byDay.empty()) {
             day = NearestDay(byDay, day);
         }
     } else if (rule.action == CShiftRule::kDrop) {
         drop = true;
     }
-    return nullptr;
+    return kNoId;
 }
 
-void CYearCalculation::Enter(const CHoliday& holiday, int position, std::vector<int> days) {
-    days.resize(std::min(days.size(), kMaxDates - heldDates));
-    heldDates += days.size();
-
-    COccurrences& list = occurrences[holiday.id];
-    list.holder = position;
-    list.dates.reserve(days.size());
-    for (const int day : days) {
-        list.dates.push_back(DateOfDayNumber(day));
-    }
+// Holds the collected days in the list of the holiday's ID and lists those
+// in the year on their days, unless the holiday is for reference only.
+inline void CYearCalculation::Enter(const CHoliday& holiday, int position, CHeld& list) {
+    const std::size_t kept = std::min(heldDays.size() - collectedFirst, kMaxDates - heldDates);
+    heldDays.resize(collectedFirst + kept);
+    heldDates += kept;
+    list = {tablesGeneration, position, collectedFirst, kept};
     if (holiday.referenceOnly != CHoliday::kListed) {
         return;
     }
-    const auto entry = static_cast<std::uint32_t>(listed.size());
-    listed.push_back({holiday.id, holiday.display});
-    for (const int day : days) {
-        if (day >= firstDayOfYear && day <= lastDayOfYear) {
-            dayEntries[static_cast<std::size_t>(day - firstDayOfYear)].push_back(entry);
+    for (std::size_t index = collectedFirst; index < heldDays.size(); ++index) {
+        if (const int day = heldDays[index]; yearDays.Contains(day)) {
+            dayEntries[static_cast<std::size_t>(day - yearDays.First())].push_back(position);
+            filledDays.Insert(day - yearDays.First() + 1);
+            ++listedEntries;
         }
     }
 }
 
-CYearCalculation::COccurrences* CYearCalculation::Find(const std::string& id) {
-    const auto found = occurrences.find(id);
-    return found == occurrences.end() ? nullptr : &found->second;
+inline const CYearCalculation::CHeld* CYearCalculation::Resolved(int id) const {
+    const auto index = static_cast<std::size_t>(id);
+    return index < held.size() && held[index].generation == tablesGeneration ? &held[index] : nullptr;
 }
 
-const std::vector<std::pair<int, int>>& CYearCalculation::SortedByDay(COccurrences& list) {
-    if (list.byDay.size() != list.dates.size()) {
-        list.byDay.clear();
-        for (std::size_t position = 0; position < list.dates.size(); ++position) {
-            list.byDay.emplace_back(list.dates[position].GetDayNumber(), static_cast<int>(position));
+// Sorted once per Run and ID, when a shift rule first asks: the days of a
+// resolved ID never change within a Run.
+CYearCalculation::CDayPositions CYearCalculation::SortedByDay(int id) {
+    CHeld& list = held[static_cast<std::size_t>(id)];
+    if (list.sortedFirst == CHeld::kNotSorted) {
+        list.sortedFirst = sortedDays.size();
+        for (std::size_t index = 0; index < list.count; ++index) {
+            sortedDays.emplace_back(heldDays[list.first + index], static_cast<int>(index));
         }
-        std::sort(list.byDay.begin(), list.byDay.end());
+        std::sort(sortedDays.begin() + static_cast<std::ptrdiff_t>(list.sortedFirst), sortedDays.end());
     }
-    return list.byDay;
-}
-
-int CYearCalculation::DayEntryCount(int dayOfYear) const {
-    if (dayOfYear < 1 || dayOfYear > static_cast<int>(dayEntries.size())) {
-        return 0;
-    }
-    return static_cast<int>(dayEntries[static_cast<std::size_t>(dayOfYear - 1)].size());
-}
-
-const CYearCalculation::CListed* CYearCalculation::Entry(int dayOfYear, int index) const {
-    if (index < 0 || index >= DayEntryCount(dayOfYear)) {
-        return nullptr;
-    }
-    const auto& entries = dayEntries[static_cast<std::size_t>(dayOfYear - 1)];
-    return &listed[entries[static_cast<std::size_t>(index)]];
-}
-
-const std::string& CYearCalculation::DayDisplay(int dayOfYear, int index) const {
-    static const std::string none;
-    const CListed* entry = Entry(dayOfYear, index);
-    return entry != nullptr ? entry->display : none;
-}
-
-const std::string& CYearCalculation::DayId(int dayOfYear, int index) const {
-    static const std::string none;
-    const CListed* entry = Entry(dayOfYear, index);
-    return entry != nullptr ? entry->id : none;
+    return {sortedDays.data() + list.sortedFirst, list.count};
 }
 
 std::vector<std::string> CYearCalculation::DayDisplays(int dayOfYear) const {
@@ -469,6 +513,19 @@ std::vector<std::string> CYearCalculation::DayIds(int dayOfYear) const {
 }
 
 const std::vector<CDateTime>* CYearCalculation::Occurrences(const std::string& id) const {
-    const auto found = occurrences.find(id);
-    return found == occurrences.end() ? nullptr : &found->second.dates;
+    const int number = holidays.Find(id);
+    const CHeld* list = number == kNoId ? nullptr : Resolved(number);
+    if (list == nullptr) {
+        return nullptr;
+    }
+    const auto index = static_cast<std::size_t>(number);
+    std::vector<CDateTime>& dates = occurrenceDates[index];
+    if (occurrenceDatesGeneration[index] != tablesGeneration) {
+        occurrenceDatesGeneration[index] = tablesGeneration;
+        dates.clear();
+        for (std::size_t day = list->first; day < list->first + list->count; ++day) {
+            dates.push_back(DateOfDayNumber(heldDays[day]));
+        }
+    }
+    return &dates;
 }

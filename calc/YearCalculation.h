@@ -1,19 +1,26 @@
 #pragma once
 
+#include "calc/DaySet.h"
+#include "calc/NumberedHolidays.h"
+#include "calc/YearDays.h"
 #include "core/CDateTime.h"
 #include "records/Holiday.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 // Evaluates a list of holidays for one year: resolves references between
 // holidays and to the reference feasts, applies shift rules, and files the
 // result into per-day tables (day of year 1..366).
+//
+// It holds its own copy of the holidays with their IDs numbered
+// (NumberedHolidays.h), made once by SetHolidays and kept up to date change by
+// change; a Run of a year then works on ID numbers and day numbers only.
 //
 // Values the editor never offers: a weekday step in a direction outside 0..3
 // stays on its date. Choices where the rules leave it open: an interval of 0
@@ -34,23 +41,48 @@ public:
     // short document can reach the limit; normal documents hold a few hundred.
     static constexpr std::size_t kMaxDates = 1'000'000;
 
-    // Rebuilds everything for the year from scratch.
+    // The holidays to calculate, in list order. Each change empties the
+    // tables (the year stays) until the next Run.
+    void SetHolidays(const std::vector<CHoliday>& holidays);
+    void ReplaceHoliday(std::size_t position, const CHoliday& holiday);
+    void AppendHoliday(const CHoliday& holiday);
+    void RemoveHoliday(std::size_t position);
+
+    // Rebuilds every table for the year from the holidays held.
+    void Run(int year);
+    // SetHolidays, then Run.
     void Run(const std::vector<CHoliday>& holidays, int year);
-    // Empties all tables; the year becomes 0.
+    // Forgets the holidays and empties all tables; the year becomes 0.
     void Reset();
 
     int Year() const { return year; }
 
     // Entries of a day of the year (1..366); no entries outside that range.
-    int DayEntryCount(int dayOfYear) const;
+    int DayEntryCount(int dayOfYear) const {
+        if (dayOfYear < 1 || dayOfYear > static_cast<int>(dayEntries.size())) {
+            return 0;
+        }
+        return static_cast<int>(dayEntries[static_cast<std::size_t>(dayOfYear - 1)].size());
+    }
+    // Entries of all days.
+    std::size_t ListedEntryCount() const { return listedEntries; }
+    // The first day from dayOfYear on that has entries, or 0 when there is none.
+    int NextDayWithEntries(int dayOfYear) const { return filledDays.NextFrom(dayOfYear); }
     // Entry `index` of the day; "" for an index or day outside the tables.
-    const std::string& DayDisplay(int dayOfYear, int index) const;
-    const std::string& DayId(int dayOfYear, int index) const;
+    const std::string& DayDisplay(int dayOfYear, int index) const {
+        const int position = EntryPosition(dayOfYear, index);
+        return position != kNoPosition ? holidays.Holiday(static_cast<std::size_t>(position)).display : kNoText;
+    }
+    const std::string& DayId(int dayOfYear, int index) const {
+        const int position = EntryPosition(dayOfYear, index);
+        return position != kNoPosition ? holidays.Holiday(static_cast<std::size_t>(position)).id : kNoText;
+    }
     // All display texts or IDs of a day, in entry order (copies).
     std::vector<std::string> DayDisplays(int dayOfYear) const;
     std::vector<std::string> DayIds(int dayOfYear) const;
 
-    // The dates of a resolved holiday or reference feast, or nullptr.
+    // The dates of a resolved holiday or reference feast, or nullptr. Valid
+    // until the next Run or change.
     const std::vector<CDateTime>* Occurrences(const std::string& id) const;
 
     // What the last Run made of one holiday of the list.
@@ -73,48 +105,90 @@ public:
     std::size_t HeldDateCount() const { return heldDates; }
 
 private:
-    // The dates of one resolved ID, and the same dates as (day number, list
-    // position) pairs sorted ascending, built when a shift rule first asks.
-    struct COccurrences {
-        std::vector<CDateTime> dates;
-        std::vector<std::pair<int, int>> byDay;
-        int holder = -1;  // position of the holiday that resolved the ID; -1 for a reference feast
-    };
-    // One evaluation: the holiday's day numbers, or the first ID it needed
-    // that is not resolved yet (then the days are meaningless).
-    struct CEvaluation {
-        std::vector<int> days;
-        const std::string* missing = nullptr;
-    };
-    // ID and display text of a listed holiday, held once for all its entries.
-    struct CListed {
-        std::string id;
-        std::string display;
-    };
+    static constexpr int kNoId = CNumberedHolidays::kNoId;
+    static constexpr int kNoPosition = -1;
+    static inline const std::string kNoText;
 
+    // The occurrences of one ID number: `count` day numbers from `first` in
+    // heldDays, and, once a shift rule asks, the same days as (day number,
+    // list position) pairs sorted ascending from `sortedFirst` in sortedDays.
+    // They belong to this Run when `generation` is that of the tables;
+    // otherwise the ID is not resolved (yet).
+    struct CHeld {
+        std::uint64_t generation = 0;
+        int holder = kNoPosition;  // position of the holiday that resolved the ID; -1 for a reference feast
+        std::size_t first = 0;
+        std::size_t count = 0;
+        std::size_t sortedFirst = kNotSorted;
+        static constexpr std::size_t kNotSorted = static_cast<std::size_t>(-1);
+    };
+    using CDayPositions = std::span<const std::pair<int, int>>;
+
+    void ClearTables();
     void EnterReferenceFeasts();
-    void ResolveInPasses(const std::vector<CHoliday>& holidays);
-    CEvaluation Evaluate(const CHoliday& holiday);
-    const std::string* AppendRuleDays(const CRuleset& ruleset, std::vector<int>& days);
-    const std::string* ApplyShiftRules(const std::vector<CShiftRule>& rules, std::vector<int>& days);
-    const std::string* TestCondition(const CShiftRule& rule, int day, bool& matches);
-    const std::string* CarryOut(const CShiftRule& rule, int& day, bool& drop);
-    void Enter(const CHoliday& holiday, int position, std::vector<int> days);
-    void RecordUnresolved(const std::vector<CHoliday>& holidays);
-    COccurrences* Find(const std::string& id);
-    const std::vector<std::pair<int, int>>& SortedByDay(COccurrences& list);
-    const CListed* Entry(int dayOfYear, int index) const;
+    void ResolveInPasses();
+    void Visit(int position);
+    void Wait(int position, int missing);
+    void Wake(int id, int position);
+    int Evaluate(const CHoliday& holiday, const CNumberedHolidays::CHolidayIds& ids);
+    void Collect(std::int64_t day);
+    int AppendRuleDays(const CRuleset& ruleset, int reference);
+    int ApplyShiftRules(const std::vector<CShiftRule>& rules,
+                        const std::vector<CNumberedHolidays::CShiftRuleIds>& references);
+    int TestCondition(const CShiftRule& rule, int condition, int day, bool& matches);
+    int CarryOut(const CShiftRule& rule, int target, int& day, bool& drop);
+    void Enter(const CHoliday& holiday, int position, CHeld& list);
+    void RecordUnresolved();
+    const CHeld* Resolved(int id) const;
+    CDayPositions SortedByDay(int id);
+    // The position of the holiday listed as the day's entry, or kNoPosition.
+    int EntryPosition(int dayOfYear, int index) const {
+        if (index < 0 || index >= DayEntryCount(dayOfYear)) {
+            return kNoPosition;
+        }
+        return dayEntries[static_cast<std::size_t>(dayOfYear - 1)][static_cast<std::size_t>(index)];
+    }
 
+    CNumberedHolidays holidays;
     int year = 0;
-    int firstDayOfYear = 1;  // day numbers of 1 January and 31 December of year;
-    int lastDayOfYear = 0;   // first > last when the year has no days
+    // The days of a year and the day numbers of its reference feasts (in the
+    // order of kReferenceIds), computed again only when a Run is for another year.
+    CYearDays yearDays;
+    std::array<int, 3> feastDays{};
+    bool yearDaysSet = false;
     std::size_t heldDates = 0;
-    std::unordered_map<std::string, COccurrences> occurrences;
-    std::vector<CListed> listed;
-    // Per day of the year (index 0 = 1 January): positions into `listed`.
-    std::array<std::vector<std::uint32_t>, 366> dayEntries;
+
+    // Per ID number. Clearing the tables starts a new generation.
+    std::vector<CHeld> held;
+    std::uint64_t tablesGeneration = 0;
+    std::vector<int> heldDays;
+    std::vector<std::pair<int, int>> sortedDays;
+    // Per day of the year (index 0 = 1 January): positions of the holidays
+    // listed on it, in entry order. The lists keep their memory from year to
+    // year; filledDays holds the days whose list is not empty.
+    std::array<std::vector<int>, CDaySet::kDays> dayEntries;
+    CDaySet filledDays;
+    std::size_t listedEntries = 0;
     std::vector<CHolidayOutcome> outcomes;
-    // During a Run: the missing reference of each holiday's latest evaluation,
-    // nullptr once it resolved or before it was evaluated.
-    std::vector<const std::string*> lastMissing;
+
+    // During a Run. Where in heldDays the holiday being evaluated collects its days.
+    std::size_t collectedFirst = 0;
+    // Per position: the ID number missing in the holiday's latest evaluation,
+    // kNoId once it resolved or before it was evaluated; and the next holiday
+    // waiting for the same ID. Per ID number: the first holiday waiting for it.
+    // The holidays whose evaluation failed at least once.
+    std::vector<int> lastMissing;
+    std::vector<int> nextWaiting;
+    std::vector<int> firstWaiting;
+    std::vector<int> failed;
+    // The holidays woken for a later place in this pass (a min-heap of
+    // positions) and for the next pass.
+    std::vector<int> thisPass;
+    std::vector<int> nextPass;
+
+    // Occurrences as dates, built from heldDays when first asked for after a
+    // Run (the calculation itself needs only the day numbers): per ID number,
+    // and the generation of the tables they were built from.
+    mutable std::vector<std::vector<CDateTime>> occurrenceDates;
+    mutable std::vector<std::uint64_t> occurrenceDatesGeneration;
 };

@@ -16,6 +16,7 @@ CHolidays::CHolidays(LCID documentLanguage, int documentVersion, std::vector<CHo
 void CHolidays::Clear() {
     holidays.clear();
     calculation.Reset();
+    calculationHasHolidays = false;
     language = GetUserDefaultLCID();
     version = 100;
 }
@@ -44,8 +45,14 @@ void CHolidays::SetHoliday(const CHoliday& holiday) {
     const int position = FindHoliday(holiday.id);
     if (position == -1) {
         holidays.push_back(holiday);
+        if (calculationHasHolidays) {
+            calculation.AppendHoliday(holiday);
+        }
     } else {
         holidays[static_cast<std::size_t>(position)] = holiday;
+        if (calculationHasHolidays) {
+            calculation.ReplaceHoliday(static_cast<std::size_t>(position), holiday);
+        }
     }
     Recalculate();
 }
@@ -56,6 +63,9 @@ void CHolidays::RemoveHoliday(const std::string& id) {
         return;
     }
     holidays.erase(holidays.begin() + position);
+    if (calculationHasHolidays) {
+        calculation.RemoveHoliday(static_cast<std::size_t>(position));
+    }
     Recalculate();
 }
 
@@ -64,7 +74,11 @@ void CHolidays::RenameHoliday(const std::string& oldId, const std::string& newId
     if (position == -1) {
         return;
     }
-    holidays[static_cast<std::size_t>(position)].id = newId;
+    CHoliday& renamed = holidays[static_cast<std::size_t>(position)];
+    renamed.id = newId;
+    if (calculationHasHolidays) {
+        calculation.ReplaceHoliday(static_cast<std::size_t>(position), renamed);
+    }
     Recalculate();
 }
 
@@ -88,26 +102,35 @@ void CHolidays::Serialize(CArchive& archive) {
     // calcYear 0; the old tables would otherwise answer queries about year 0
     // with the results of another document.
     calculation.Reset();
+    calculationHasHolidays = false;
     ReadHolidayData(archive, language, version, holidays);
 }
 
 void CHolidays::Recalculate() {
-    calculation.Run(holidays, calculation.Year());
+    Calculate(calculation.Year());
 }
 
-void CHolidays::EnsureYear(int year) {
-    if (year != calculation.Year()) {
-        calculation.Run(holidays, year);
+void CHolidays::Calculate(int year) {
+    if (!calculationHasHolidays) {
+        calculation.SetHolidays(holidays);
+        calculationHasHolidays = true;
     }
+    calculation.Run(year);
+}
+
+const CYearCalculation& CHolidays::CalculationOf(int year) {
+    if (year != calculation.Year()) {
+        Calculate(year);
+    }
+    return calculation;
 }
 
 int CHolidays::GetDayHolidayCount(const CDateTime& date) {
-    EnsureYear(date.GetYear());
-    return calculation.DayEntryCount(date.GetDayOfYear());
+    return CalculationOf(date.GetYear()).DayEntryCount(date.GetDayOfYear());
 }
 
 void CHolidays::GetDayHoliday(const CDateTime& date, int index, std::string& display, std::string& id) {
-    EnsureYear(date.GetYear());
-    display = calculation.DayDisplay(date.GetDayOfYear(), index);
-    id = calculation.DayId(date.GetDayOfYear(), index);
+    const CYearCalculation& tables = CalculationOf(date.GetYear());
+    display = tables.DayDisplay(date.GetDayOfYear(), index);
+    id = tables.DayId(date.GetDayOfYear(), index);
 }

@@ -54,12 +54,20 @@ public:
     // Leaves both texts empty for an index outside the day's list.
     void GetDayHoliday(const CDateTime& date, int index, std::string& display, std::string& id);
     const CYearCalculation& Calculation() const { return calculation; }
+    // The tables of the year, recalculated first when another year is held
+    // (as the day queries do).
+    const CYearCalculation& CalculationOf(int year);
 
 private:
-    void EnsureYear(int year);
+    void Calculate(int year);
 
     LCID language = kLcidEnglishUnitedStates;
     int version = 100;
     std::vector<CHoliday> holidays;
     CYearCalculation calculation;  // holds calcYear
+    // The calculation keeps its own copy of the holidays with their IDs
+    // numbered, changed along with each SetHoliday, RemoveHoliday and
+    // RenameHoliday. False after the holidays were replaced as a whole
+    // (construction, Clear, loading): the next calculation copies them all.
+    bool calculationHasHolidays = false;
 };

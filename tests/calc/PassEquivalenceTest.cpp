@@ -1,10 +1,12 @@
 // The year calculation against a plain evaluation written straight from the
 // rules: every pass walks every holiday, the resolvable flag is carried through
-// all shift rules, and dates are moved with CDateTime arithmetic.
+// all shift rules, IDs are looked up by their text, and dates are moved with
+// CDateTime arithmetic.
 
 #include "calc/ReferenceFeasts.h"
 #include "calc/YearCalculation.h"
 #include "core/CDateTime.h"
+#include "model/CHolidays.h"
 #include "tests/support/RuleBuilders.h"
 
 #include <gtest/gtest.h>
@@ -220,6 +222,8 @@ class CRandomDocuments {
 public:
     explicit CRandomDocuments(unsigned seed) : random(seed) {}
 
+    // A document of holidays whose IDs and references come from `ids`,
+    // which it fills; NextHoliday and Pick draw from it as it grows.
     std::vector<CHoliday> Next(std::vector<std::string>& ids) {
         ids.clear();
         const int poolSize = Between(0, 1) == 0 ? Between(2, 6) : Between(2, 30);
@@ -229,48 +233,57 @@ public:
         pool = &ids;
         std::vector<CHoliday> holidays(static_cast<std::size_t>(Between(1, 40)));
         for (CHoliday& holiday : holidays) {
-            holiday.id = Between(0, 30) == 0 ? "EASTER_REF" : ids[static_cast<std::size_t>(Between(0, poolSize - 1))];
-            holiday.display = "display of " + holiday.id;
-            holiday.referenceOnly = Between(0, 4) == 0 ? 1 : 0;
-            holiday.rulesets.resize(static_cast<std::size_t>(Between(0, 3)));
-            for (CRuleset& r : holiday.rulesets) {
-                r = MakeFixedRuleset();
-                r.validFrom = Between(1995, 2010);
-                r.validTo = Between(2000, 2030);
-                r.interval = Between(-3, 4);
-                r.ruleKind = Between(0, 9) < 6 ? 2 : Between(0, 3);
-                // Mostly days close to each other and to Easter, so holidays
-                // share days and shift targets tie.
-                r.fixedDay = Between(0, 9) == 0 ? Between(0, 32) : Between(1, 14);
-                r.fixedMonth = Between(0, 9) == 0 ? Between(0, 13) : 4;
-                r.weekdayOrdinal = Between(-1, 6);
-                r.monthWeekday = Between(-1, 7);
-                r.weekdayMonth = Between(0, 13);
-                r.relativeKind = Between(0, 9) == 0 ? 2 : Between(0, 1);
-                r.offsetDays = Between(0, 4) == 0 ? Between(-40, 40) : Between(-4, 4);
-                r.offsetDirection = Between(0, 3);
-                r.offsetReference = Reference();
-                r.weekdayCount = Between(-1, 5);
-                r.relativeWeekday = Between(-1, 7);
-                r.weekdayDirection = Between(-1, 4);
-                r.weekdayReference = Reference();
-                r.shiftRules.resize(static_cast<std::size_t>(Between(0, 3)));
-                for (CShiftRule& s : r.shiftRules) {
-                    s.conditionKind = Between(0, 2);
-                    s.conditionWeekday = Between(-1, 7);
-                    s.conditionHoliday = Reference();
-                    s.action = Between(0, 3);
-                    s.shiftCount = Between(-1, 4);
-                    s.shiftWeekday = Between(-1, 7);
-                    s.shiftDirection = Between(-1, 4);
-                    s.shiftTarget = Reference();
-                }
-            }
+            holiday = NextHoliday(Between(0, 30) == 0 ? "EASTER_REF" : Pick());
         }
         return holidays;
     }
 
+    CHoliday NextHoliday(const std::string& id) {
+        CHoliday holiday;
+        holiday.id = id;
+        holiday.display = "display of " + id;
+        holiday.referenceOnly = Between(0, 4) == 0 ? 1 : 0;
+        holiday.rulesets.resize(static_cast<std::size_t>(Between(0, 3)));
+        for (CRuleset& r : holiday.rulesets) {
+            r = MakeFixedRuleset();
+            r.validFrom = Between(1995, 2010);
+            r.validTo = Between(2000, 2030);
+            r.interval = Between(-3, 4);
+            r.ruleKind = Between(0, 9) < 6 ? 2 : Between(0, 3);
+            // Mostly days close to each other and to Easter, so holidays
+            // share days and shift targets tie.
+            r.fixedDay = Between(0, 9) == 0 ? Between(0, 32) : Between(1, 14);
+            r.fixedMonth = Between(0, 9) == 0 ? Between(0, 13) : 4;
+            r.weekdayOrdinal = Between(-1, 6);
+            r.monthWeekday = Between(-1, 7);
+            r.weekdayMonth = Between(0, 13);
+            r.relativeKind = Between(0, 9) == 0 ? 2 : Between(0, 1);
+            r.offsetDays = Between(0, 4) == 0 ? Between(-40, 40) : Between(-4, 4);
+            r.offsetDirection = Between(0, 3);
+            r.offsetReference = Reference();
+            r.weekdayCount = Between(-1, 5);
+            r.relativeWeekday = Between(-1, 7);
+            r.weekdayDirection = Between(-1, 4);
+            r.weekdayReference = Reference();
+            r.shiftRules.resize(static_cast<std::size_t>(Between(0, 3)));
+            for (CShiftRule& s : r.shiftRules) {
+                s.conditionKind = Between(0, 2);
+                s.conditionWeekday = Between(-1, 7);
+                s.conditionHoliday = Reference();
+                s.action = Between(0, 3);
+                s.shiftCount = Between(-1, 4);
+                s.shiftWeekday = Between(-1, 7);
+                s.shiftDirection = Between(-1, 4);
+                s.shiftTarget = Reference();
+            }
+        }
+        return holiday;
+    }
+
     int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+    const std::string& Pick() {
+        return (*pool)[static_cast<std::size_t>(Between(0, static_cast<int>(pool->size()) - 1))];
+    }
 
 private:
     std::string Reference() {
@@ -281,48 +294,93 @@ private:
         if (pick < 4) {
             return CHolidays::GetReferenceId(pick - 1);
         }
-        return (*pool)[static_cast<std::size_t>(Between(0, static_cast<int>(pool->size()) - 1))];
+        return Pick();
     }
 
     std::mt19937 random;
     const std::vector<std::string>* pool = nullptr;
 };
 
-TEST(PassEquivalence, RandomDocumentsGiveThePlainResults) {
-    CRandomDocuments documents(31337);
-    std::vector<std::string> ids;
-    int resolvedSomewhere = 0;
-    for (int round = 0; round < 3000; ++round) {
-        const std::vector<CHoliday> holidays = documents.Next(ids);
-        const int year = documents.Between(2000, 2012);
-        const CPlainCalculation plain(holidays, year);
-        CYearCalculation calculation;
-        calculation.Run(holidays, year);
-
-        ids.insert(ids.end(), {"EASTER_REF", "ORTHODOX_EASTER_REF", "ADVENT_REF", "MISSING"});
-        for (const std::string& id : ids) {
-            const auto found = plain.occurrences.find(id);
-            const std::vector<CDateTime>* dates = calculation.Occurrences(id);
-            ASSERT_EQ(dates != nullptr, found != plain.occurrences.end()) << "round " << round << ", " << id;
-            if (dates != nullptr) {
-                ASSERT_EQ(*dates, found->second) << "round " << round << ", " << id;
-                resolvedSomewhere += found->second.empty() ? 0 : 1;
-            }
-        }
-        ASSERT_EQ(calculation.Outcomes(), plain.outcomes) << "round " << round;
-        for (int day = 1; day <= 366; ++day) {
-            const auto index = static_cast<std::size_t>(day - 1);
-            ASSERT_EQ(calculation.DayIds(day), plain.dayIds[index]) << "round " << round << ", day " << day;
-            ASSERT_EQ(calculation.DayDisplays(day), plain.dayDisplays[index]) << "round " << round;
+// The calculation's occurrences of every ID (those of `ids`, the reference
+// feasts and a missing one), outcomes and per-day tables are the plain ones.
+// Returns the number of IDs with dates.
+int ExpectPlainResults(const CYearCalculation& calculation, const std::vector<CHoliday>& holidays, int year,
+                       std::vector<std::string> ids) {
+    const CPlainCalculation plain(holidays, year);
+    int dated = 0;
+    ids.insert(ids.end(), {"EASTER_REF", "ORTHODOX_EASTER_REF", "ADVENT_REF", "MISSING"});
+    for (const std::string& id : ids) {
+        const auto found = plain.occurrences.find(id);
+        const std::vector<CDateTime>* dates = calculation.Occurrences(id);
+        EXPECT_EQ(dates != nullptr, found != plain.occurrences.end()) << id;
+        if (dates != nullptr && found != plain.occurrences.end()) {
+            EXPECT_EQ(*dates, found->second) << id;
+            dated += found->second.empty() ? 0 : 1;
         }
     }
+    EXPECT_EQ(calculation.Outcomes(), plain.outcomes);
+    for (int day = 1; day <= 366; ++day) {
+        const auto index = static_cast<std::size_t>(day - 1);
+        EXPECT_EQ(calculation.DayIds(day), plain.dayIds[index]) << "day " << day;
+        EXPECT_EQ(calculation.DayDisplays(day), plain.dayDisplays[index]) << "day " << day;
+    }
+    return dated;
+}
+
+TEST(PassEquivalence, RandomDocumentsGiveThePlainResults) {
+    // One calculation for all documents, so nothing of one may leak into the next.
+    CRandomDocuments documents(31337);
+    std::vector<std::string> ids;
+    CYearCalculation calculation;
+    int resolvedSomewhere = 0;
+    for (int round = 0; round < 3000 && !testing::Test::HasFailure(); ++round) {
+        SCOPED_TRACE(round);
+        const std::vector<CHoliday> holidays = documents.Next(ids);
+        const int year = documents.Between(2000, 2012);
+        calculation.Run(holidays, year);
+        resolvedSomewhere += ExpectPlainResults(calculation, holidays, year, ids);
+    }
     EXPECT_GT(resolvedSomewhere, 3000);  // the documents are not trivially empty
+}
+
+TEST(PassEquivalence, DocumentsChangedBetweenYearsGiveThePlainResults) {
+    // The document keeps the calculation's copy of its holidays up to date
+    // change by change: a replaced, added, removed or renamed holiday, or a
+    // reference that names a new ID, must count in the next recalculation
+    // and in the next year asked for.
+    CRandomDocuments documents(4711);
+    std::vector<std::string> ids;
+    for (int round = 0; round < 300 && !testing::Test::HasFailure(); ++round) {
+        CHolidays document = MakeDocument(0x0409, documents.Next(ids));
+        int year = documents.Between(2000, 2012);
+        document.CalculationOf(year);
+        for (int change = 0; change < 12 && !testing::Test::HasFailure(); ++change) {
+            SCOPED_TRACE(testing::Message() << "round " << round << ", change " << change);
+            const std::string id = documents.Pick();
+            switch (documents.Between(0, 3)) {
+            case 0: {
+                CHoliday holiday = documents.NextHoliday(id);
+                holiday.display += " after change " + std::to_string(change);
+                document.SetHoliday(holiday);
+                break;
+            }
+            case 1: document.RemoveHoliday(id); break;
+            case 2:
+                ids.push_back("R" + std::to_string(change));
+                document.RenameHoliday(id, documents.Pick());
+                break;
+            default: year = documents.Between(2000, 2012); break;
+            }
+            ExpectPlainResults(document.CalculationOf(year), document.Holidays(), year, ids);
+        }
+    }
 }
 
 TEST(PassEquivalence, ShuffledChainsGiveThePlainResults) {
     // Long chains in random list order need many passes, some resolving
     // several holidays at once, some woken later in the same pass.
     std::mt19937 random(4711);
+    CYearCalculation calculation;
     for (int round = 0; round < 50; ++round) {
         std::vector<CHoliday> holidays;
         const int count = 200;
@@ -336,7 +394,6 @@ TEST(PassEquivalence, ShuffledChainsGiveThePlainResults) {
         }
         std::shuffle(holidays.begin(), holidays.end(), random);
         const CPlainCalculation plain(holidays, 2024);
-        CYearCalculation calculation;
         calculation.Run(holidays, 2024);
         for (int day = 1; day <= 366; ++day) {
             ASSERT_EQ(calculation.DayIds(day), plain.dayIds[static_cast<std::size_t>(day - 1)]) << round;
