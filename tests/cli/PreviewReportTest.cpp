@@ -1,5 +1,6 @@
 #include "model/PreviewReport.h"
 
+#include "core/CDateTime.h"
 #include "model/CHolidays.h"
 #include "tests/cli/CliTestSupport.h"
 
@@ -26,6 +27,47 @@ TEST(PreviewReport, WalksEveryDayOfTheYear) {
         MakeDocument(0x0409, {Fixed("L", "last", 31, 12), Fixed("F", "first", 1, 1), Fixed("P", "leap", 29, 2)});
     for (const auto& c : cases) {
         EXPECT_EQ(BuildPreviewReport(document, c.year, "\r\n"), c.report) << c.year;
+    }
+}
+
+// The entries as a date cursor walks them, asking the document day by day.
+std::vector<std::string> DayByDay(CHolidays& document, int year) {
+    std::vector<std::string> lines;
+    CDateTime cursor;
+    if (!cursor.SetDateTime(year, 1, 1, 0, 0, 0)) {
+        return lines;
+    }
+    for (int visited = 0; visited < 366 && cursor.GetYear() == year; ++visited) {
+        for (int index = 0; index < document.GetDayHolidayCount(cursor); ++index) {
+            std::string display;
+            std::string id;
+            document.GetDayHoliday(cursor, index, display, id);
+            lines.push_back(cursor.Dump() + " " + id + " " + display);
+        }
+        cursor += CDateTimeSpan(1, 0, 0, 0);
+    }
+    return lines;
+}
+
+TEST(PreviewReport, EntriesAreThoseOfADayByDayWalk) {
+    CHolidays german = MakeGermanHolidays();
+    CHolidays always = MakeDocument(0x0409, {Fixed("L", "last", 31, 12), Fixed("F", "first", 1, 1),
+                                             Fixed("P", "leap", 29, 2), Fixed("M", "march", 1, 3)});
+    for (int position = 0; position < always.GetHolidayCount(); ++position) {
+        CHoliday holiday = always.GetHoliday(position);
+        holiday.rulesets[0].validFrom = 0;
+        holiday.rulesets[0].validTo = 10000;
+        always.SetHoliday(holiday);
+    }
+    // Year 0 has one day to walk: the day after its 1 January lies in year 1.
+    for (const int year : {2024, 0, 1, 4, 1900, 2000, 2023, 9999, 10000}) {
+        for (CHolidays* document : {&german, &always}) {
+            std::vector<std::string> lines;
+            for (const CPreviewEntry& entry : CollectPreviewEntries(*document, year)) {
+                lines.push_back(entry.date.Dump() + " " + entry.id + " " + entry.display);
+            }
+            EXPECT_EQ(lines, DayByDay(*document, year)) << year;
+        }
     }
 }
 
