@@ -2,6 +2,8 @@
 
 #include "tests/support/RuleBuilders.h"
 
+#include <random>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -81,4 +83,90 @@ CHolidays MakeChainedHolidays(int count) {
         holidays.push_back(MakeHoliday(id, "Chained " + std::to_string(index), ruleset));
     }
     return MakeDocument(0x0409, holidays);
+}
+
+namespace {
+
+class CRandomHolidays {
+public:
+    explicit CRandomHolidays(unsigned seed) : random(seed) {}
+
+    CHolidays Make(int count) {
+        std::vector<CHoliday> holidays;
+        std::set<std::string> ids;
+        while (static_cast<int>(holidays.size()) < count) {
+            std::string id = Id();
+            if (!ids.insert(id).second) {
+                continue;
+            }
+            std::vector<CRuleset> rulesets = {Ruleset(holidays)};
+            if (OneIn(10)) {
+                rulesets.push_back(Ruleset(holidays));
+            }
+            CHoliday holiday = rules::Holiday(std::move(id), std::move(rulesets), OneIn(20));
+            holidays.push_back(std::move(holiday));
+        }
+        return MakeDocument(0x0409, holidays);
+    }
+
+private:
+    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+    bool OneIn(int n) { return Between(1, n) == 1; }
+
+    // Letters of both cases, digits and underscores, so that the lists'
+    // case-insensitive order differs from the bytes' order.
+    std::string Id() {
+        static constexpr char kCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ_0123456789abcdefghijklmnopqrstuvwxyz";
+        std::string id(static_cast<std::size_t>(Between(4, 20)), ' ');
+        for (char& c : id) {
+            c = kCharacters[Between(0, OneIn(4) ? 62 : 36)];
+        }
+        return id;
+    }
+
+    // An Easter reference or a holiday made before, so that every date resolves.
+    std::string Reference(const std::vector<CHoliday>& earlier) {
+        if (earlier.empty() || OneIn(2)) {
+            return CHolidays::GetReferenceId(Between(0, CHolidays::GetReferenceCount() - 1));
+        }
+        return earlier[static_cast<std::size_t>(Between(0, static_cast<int>(earlier.size()) - 1))].id;
+    }
+
+    CRuleset Rule(const std::vector<CHoliday>& earlier) {
+        const int kind = Between(1, 100);
+        if (kind <= 40) {
+            return rules::Fixed(Between(1, 28), Between(1, 12));
+        }
+        if (kind <= 65) {
+            return rules::WeekdayOfMonth(Between(0, 5), Between(0, 6), Between(1, 12));
+        }
+        if (kind <= 85) {
+            return rules::DaysFrom(Between(0, 60), OneIn(2) ? rules::kBefore : rules::kAfter, Reference(earlier));
+        }
+        return rules::WeekdayFrom(Between(1, 3), Between(0, 6), Between(0, 3), Reference(earlier));
+    }
+
+    CRuleset Ruleset(const std::vector<CHoliday>& earlier) {
+        CRuleset ruleset = Rule(earlier);
+        if (OneIn(5)) {
+            const int from = Between(1900, 2050);
+            ruleset = rules::Years(std::move(ruleset), from, Between(from, 2100), Between(1, 4));
+        }
+        if (OneIn(4)) {
+            ruleset.shiftRules.push_back(rules::OnWeekdayShiftTo(rules::kSunday, 1, rules::kMonday, rules::kAfter));
+        }
+        if (OneIn(10)) {
+            ruleset.shiftRules.push_back(OneIn(2) ? rules::OnWeekdayDrop(rules::kSaturday)
+                                                  : rules::OnHolidayMoveTo(Reference(earlier), Reference(earlier)));
+        }
+        return ruleset;
+    }
+
+    std::mt19937 random;
+};
+
+}  // namespace
+
+CHolidays MakeRandomHolidays(int count, unsigned seed) {
+    return CRandomHolidays(seed).Make(count);
 }

@@ -19,6 +19,13 @@ CHolidays MakeGermanHolidays();
 // on 1 January. Every pass resolves exactly one of them, from the end.
 CHolidays MakeChainedHolidays(int count);
 
+// `count` holidays with distinct random IDs of mixed case and a random mix of
+// rules, as a large country or company file might hold: fixed dates, weekdays
+// of a month, days and weekdays before or after Easter or an earlier holiday,
+// some limited in years, some with shift rules. Language 0x0409. The same
+// seed gives the same document.
+CHolidays MakeRandomHolidays(int count, unsigned seed = 1);
+
 // A ruleset with every field set to the values of a new ruleset made on
 // 1 January 2024 (a Monday), whatever the clock says.
 CRuleset MakeFixedRuleset();

@@ -1,0 +1,29 @@
+#include "bench/EditorBench.h"
+#include "bench/StartupBench.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <cstring>
+
+// The editor's benchmarks run offscreen in US English, as the GUI tests do.
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("LC_ALL", "en_US.UTF-8", 1);
+    setenv("LANG", "en_US.UTF-8", 1);
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
+    if (argc == 3 && std::strcmp(argv[1], kStartupChildOption) == 0) {
+        return RunStartupChild(argv[2]);
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    CloseLargeDocumentEditors();
+    benchmark::Shutdown();
+    return 0;
+}

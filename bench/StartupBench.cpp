@@ -1,0 +1,102 @@
+#include "bench/StartupBench.h"
+
+#include "editor/CEditorWindow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QProcess>
+
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+// Start-up: how much later the editor window is on screen than an empty
+// dialog. Each is shown by a fresh process of this program, so that every
+// one-time cost (ICU data, fonts, styles, the locale list) counts, and both
+// share the same libraries and application set-up.
+namespace {
+
+constexpr char kEmptyDialog[] = "empty-dialog";
+constexpr char kEditorWindow[] = "editor-window";
+
+// Notes the first paint event of the window it watches.
+class CFirstPaint : public QObject {
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        painted = painted || event->type() == QEvent::Paint;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Nanoseconds from starting the child until it reports its first frame, or
+// a negative number when it failed.
+double ShownAfter(const char* kind) {
+    using Clock = std::chrono::steady_clock;
+    QProcess child;
+    const Clock::time_point start = Clock::now();
+    child.start(QCoreApplication::applicationFilePath(),
+                {QString::fromLatin1(kStartupChildOption), QString::fromLatin1(kind)});
+    if (!child.waitForReadyRead(60'000)) {
+        return -1;
+    }
+    const Clock::time_point shown = Clock::now();
+    if (!child.waitForFinished(60'000) || child.exitCode() != 0 || child.readAllStandardOutput().trimmed() != "shown") {
+        return -1;
+    }
+    return static_cast<double>(std::chrono::duration_cast<std::chrono::nanoseconds>(shown - start).count());
+}
+
+// Manual time: the editor window's. The counters give both in milliseconds
+// and their ratio over all iterations; the two kinds alternate, so that
+// both see the same load.
+void BM_StartupShown(benchmark::State& state) {
+    double emptyDialogTotal = 0;
+    double editorWindowTotal = 0;
+    for (auto _ : state) {
+        const double emptyDialog = ShownAfter(kEmptyDialog);
+        const double editorWindow = ShownAfter(kEditorWindow);
+        if (emptyDialog < 0 || editorWindow < 0) {
+            state.SkipWithError("the start-up child process failed");
+            return;
+        }
+        emptyDialogTotal += emptyDialog;
+        editorWindowTotal += editorWindow;
+        state.SetIterationTime(editorWindow * 1e-9);
+    }
+    using benchmark::Counter;
+    state.counters["emptyDialog_ms"] = Counter(emptyDialogTotal * 1e-6, Counter::kAvgIterations);
+    state.counters["editorWindow_ms"] = Counter(editorWindowTotal * 1e-6, Counter::kAvgIterations);
+    state.counters["ratio"] = editorWindowTotal / emptyDialogTotal;
+}
+BENCHMARK(BM_StartupShown)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int RunStartupChild(const char* kind) {
+    std::unique_ptr<QWidget> window;
+    if (std::strcmp(kind, kEditorWindow) == 0) {
+        window = std::make_unique<CEditorWindow>();
+    } else if (std::strcmp(kind, kEmptyDialog) == 0) {
+        window = std::make_unique<QDialog>();
+    } else {
+        return 2;
+    }
+    CFirstPaint firstPaint;
+    window->installEventFilter(&firstPaint);
+    window->show();
+    // The whole frame, children included, is painted by the time the event
+    // that painted the window has been handled.
+    while (!firstPaint.painted) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    std::puts("shown");
+    std::fflush(stdout);
+    return 0;
+}
