@@ -1,6 +1,8 @@
 #include "editor/CComboList.h"
 
-#include "core/ShownText.h"
+#include "core/CodePage.h"
+#include "editor/CListItems.h"
+#include "editor/CShownIds.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -10,18 +12,10 @@
 #include <QStyleFactory>
 
 #include <algorithm>
-#include <vector>
+#include <numeric>
+#include <optional>
 
 namespace {
-
-bool IsId(const QVariant& data) {
-    return data.typeId() == QMetaType::QByteArray;
-}
-
-QString ShownId(const QByteArray& id, const CCodePage& codePage) {
-    return QString::fromStdString(
-        ShowText(codePage, std::string_view(id.constData(), static_cast<std::size_t>(id.size()))));
-}
 
 // The application's style, except that a list opens below its field as a
 // scrolling list instead of a menu over it (which some styles, Fusion among
@@ -48,7 +42,9 @@ QStyle* ScrollingListStyle() {
 
 }  // namespace
 
-CComboList::CComboList(bool isSorted, QWidget* parent) : QComboBox(parent), sorted(isSorted) {
+CComboList::CComboList(bool isSorted, QWidget* parent)
+    : QComboBox(parent), items(new CListItems(this)), sorted(isSorted) {
+    setModel(items);
     setStyle(ScrollingListStyle());
     setInsertPolicy(QComboBox::NoInsert);
     setCurrentIndex(-1);
@@ -61,68 +57,167 @@ void CComboList::SetListHeight(int pixels) {
     view()->parentWidget()->setMaximumHeight(pixels);
 }
 
-int CComboList::AddItem(const QString& text, const QVariant& value) {
-    int position = count();
+int CComboList::Count() const {
+    return items->Count();
+}
+
+int CComboList::Insert(CListItem item) {
+    int position = Count();
     if (sorted) {
         // After the last item that does not sort after the new one, so equal
         // texts keep their order of insertion.
-        position = 0;
-        while (position < count() && QString::compare(itemText(position), text, Qt::CaseInsensitive) <= 0) {
-            ++position;
-        }
+        const std::vector<CListItem>& all = items->All();
+        const auto after =
+            std::upper_bound(all.begin(), all.end(), item.text,
+                             [](const QString& text, const CListItem& other) { return SortsBefore(text, other.text); });
+        position = static_cast<int>(after - all.begin());
     }
-    const int selected = currentIndex();
-    insertItem(position, text, value);
-    // Inserting must not move the selection onto another item.
+    const int selected = Selection();
+    items->Insert(position, std::move(item));
+    // Inserting must not move the selection onto another item (Qt selects
+    // the first item added to an empty list).
     if (selected == -1) {
         setCurrentIndex(-1);
     }
     return position;
 }
 
+int CComboList::AddItem(const QString& text, const QVariant& value) {
+    return Insert(CListItem(text, value));
+}
+
 int CComboList::AddId(const std::string& id, const CCodePage& codePage) {
-    const QByteArray bytes(id.data(), static_cast<qsizetype>(id.size()));
-    return AddItem(ShownId(bytes, codePage), bytes);
+    return Insert(CListItem(CShownId(id, codePage)));
+}
+
+void CComboList::AddItems(const std::vector<std::pair<QString, QVariant>>& added) {
+    std::vector<CListItem> batch;
+    batch.reserve(added.size());
+    for (const auto& [text, value] : added) {
+        batch.emplace_back(text, value);
+    }
+    if (sorted) {
+        std::stable_sort(batch.begin(), batch.end(),
+                         [](const CListItem& a, const CListItem& b) { return SortsBefore(a.text, b.text); });
+    }
+    AddInOrder(std::move(batch), batch.size());
+}
+
+int CComboList::AddIds(const CShownIds& ids) {
+    const std::vector<CShownId>& inserted = ids.InsertionOrder();
+    if (inserted.empty()) {
+        return -1;
+    }
+    std::vector<CListItem> batch;
+    batch.reserve(inserted.size());
+    std::size_t last = inserted.size() - 1;
+    if (sorted) {
+        const std::vector<std::size_t>& order = ids.SortedOrder();
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            batch.emplace_back(inserted[order[i]]);
+            if (order[i] == inserted.size() - 1) {
+                last = i;
+            }
+        }
+    } else {
+        for (const CShownId& id : inserted) {
+            batch.emplace_back(id);
+        }
+    }
+    return AddInOrder(std::move(batch), last);
+}
+
+int CComboList::AddInOrder(std::vector<CListItem> batch, std::size_t tracked) {
+    const int selected = Selection();
+    if (!sorted) {
+        const int first = Count();
+        items->Append(std::move(batch));
+        if (selected == -1) {
+            setCurrentIndex(-1);
+        }
+        return tracked < static_cast<std::size_t>(Count() - first) ? first + static_cast<int>(tracked) : -1;
+    }
+    // Merging the sorted items with the sorted batch, the present item first
+    // among equal texts, places each added item after the last item that does
+    // not sort after it: exactly where inserting them one by one would.
+    const std::vector<CListItem>& present = items->All();
+    std::vector<CListItem> merged;
+    merged.reserve(present.size() + batch.size());
+    int newSelected = -1;
+    int trackedPosition = -1;
+    std::size_t p = 0;
+    std::size_t b = 0;
+    while (p < present.size() || b < batch.size()) {
+        const int position = static_cast<int>(merged.size());
+        if (b == batch.size() || (p < present.size() && !SortsBefore(batch[b].text, present[p].text))) {
+            if (static_cast<int>(p) == selected) {
+                newSelected = position;
+            }
+            merged.push_back(present[p++]);
+        } else {
+            if (b == tracked) {
+                trackedPosition = position;
+            }
+            merged.push_back(std::move(batch[b++]));
+        }
+    }
+    items->Replace(std::move(merged));
+    setCurrentIndex(newSelected);
+    return trackedPosition;
 }
 
 void CComboList::ShowIdsIn(const CCodePage& codePage) {
-    struct Item {
-        QString text;
-        QVariant data;
-        bool selected;
+    CShownIds ids({}, codePage);
+    ShowIdsIn(ids);
+}
+
+void CComboList::ShowIdsIn(CShownIds& ids) {
+    const std::vector<CListItem>& present = items->All();
+    // The same text stands for the same bytes read the same way, so a list
+    // whose texts all stay stays as it is.
+    const auto changes = [&ids](const CListItem& item) {
+        return item.isId && ids.Show(item.idBytes).text != item.text;
     };
-    std::vector<Item> items;
-    for (int position = 0; position < count(); ++position) {
-        const QVariant value = itemData(position);
-        items.push_back({IsId(value) ? ShownId(value.toByteArray(), codePage) : itemText(position), value,
-                         position == currentIndex()});
+    if (std::none_of(present.begin(), present.end(), changes)) {
+        return;
     }
+    std::vector<CListItem> shown;
+    shown.reserve(present.size());
+    for (const CListItem& item : present) {
+        shown.push_back(item.isId ? CListItem(ids.Show(item.idBytes)) : item);
+    }
+    std::vector<std::size_t> order(shown.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
     if (sorted) {
         // Stable, as inserting one by one is: equal texts keep their order.
-        std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-            return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
-        });
+        std::stable_sort(order.begin(), order.end(),
+                         [&shown](std::size_t a, std::size_t b) { return SortsBefore(shown[a].text, shown[b].text); });
     }
-    clear();
-    for (const Item& item : items) {
-        addItem(item.text, item.data);
+    std::vector<CListItem> reordered;
+    reordered.reserve(shown.size());
+    int newSelected = -1;
+    for (const std::size_t index : order) {
+        if (static_cast<int>(index) == Selection()) {
+            newSelected = static_cast<int>(reordered.size());
+        }
+        reordered.push_back(std::move(shown[index]));
     }
-    const auto selected = std::find_if(items.begin(), items.end(), [](const Item& item) { return item.selected; });
-    setCurrentIndex(selected == items.end() ? -1 : static_cast<int>(selected - items.begin()));
+    items->Replace(std::move(reordered));
+    setCurrentIndex(newSelected);
 }
 
 void CComboList::RemoveItem(int position) {
-    if (position >= 0 && position < count()) {
-        removeItem(position);
+    if (InRange(position)) {
+        items->removeRows(position, 1);
     }
 }
 
 void CComboList::RemoveAll() {
-    clear();
+    items->Replace({});
 }
 
 void CComboList::Select(int position) {
-    setCurrentIndex(position >= 0 && position < count() ? position : -1);
+    setCurrentIndex(InRange(position) ? position : -1);
 }
 
 QString CComboList::SelectedText() const {
@@ -130,35 +225,34 @@ QString CComboList::SelectedText() const {
 }
 
 QString CComboList::Text(int position) const {
-    return position >= 0 && position < count() ? itemText(position) : QString();
+    return InRange(position) ? items->At(position).text : QString();
 }
 
 QVariant CComboList::Data(int position) const {
-    return position >= 0 && position < count() ? itemData(position) : QVariant();
+    return InRange(position) ? items->data(items->index(position), Qt::UserRole) : QVariant();
 }
 
 void CComboList::SetData(int position, const QVariant& value) {
-    if (position >= 0 && position < count()) {
-        setItemData(position, value);
+    if (InRange(position)) {
+        items->SetData(position, value);
     }
 }
 
 std::string CComboList::Id(int position) const {
-    if (position < 0 || position >= count()) {
+    if (!InRange(position)) {
         return {};
     }
-    const QVariant value = itemData(position);
-    const QByteArray bytes = IsId(value) ? value.toByteArray() : itemText(position).toUtf8();
-    return bytes.toStdString();
+    const CListItem& item = items->At(position);
+    return item.isId ? item.idBytes : item.text.toUtf8().toStdString();
 }
 
 template <class Matches>
 int CComboList::FindFrom(int after, Matches matches) const {
-    const int n = count();
+    const int n = Count();
     const int start = after >= 0 && after < n ? after + 1 : 0;
     for (int step = 0; step < n; ++step) {
         const int position = (start + step) % n;
-        if (matches(position)) {
+        if (matches(items->At(position))) {
             return position;
         }
     }
@@ -166,9 +260,32 @@ int CComboList::FindFrom(int after, Matches matches) const {
 }
 
 int CComboList::FindText(const QString& text, int after, Qt::CaseSensitivity cs) const {
-    return FindFrom(after, [&](int position) { return QString::compare(itemText(position), text, cs) == 0; });
+    return FindFrom(after, [&](const CListItem& item) { return QString::compare(item.text, text, cs) == 0; });
 }
 
 int CComboList::FindId(const std::string& id, int after) const {
-    return FindFrom(after, [&](int position) { return Id(position) == id; });
+    return FindFrom(after, [&](const CListItem& item) {
+        return item.isId ? item.idBytes == id : item.text.toUtf8().toStdString() == id;
+    });
+}
+
+int CComboList::FindIdIgnoringCase(const std::string& id, const CCodePage& codePage, int after) const {
+    const std::optional<std::string> read = codePage.ToUtf8(id);
+    if (!read) {
+        return -1;
+    }
+    const QString wanted = QString::fromStdString(*read);
+    const auto equalIgnoringCase = [&wanted](const QString& text) {
+        return QString::compare(text, wanted, Qt::CaseInsensitive) == 0;
+    };
+    if (!wanted.contains(u'\\')) {
+        // Text without a backslash shows exactly as it reads (ShownText.h),
+        // and no other character equals a backslash up to case: an item that
+        // reads as the ID up to case shows so too, and the shown texts tell.
+        return FindFrom(after, [&](const CListItem& item) { return item.isId && equalIgnoringCase(item.text); });
+    }
+    return FindFrom(after, [&](const CListItem& item) {
+        const std::optional<std::string> itemRead = item.isId ? codePage.ToUtf8(item.idBytes) : std::nullopt;
+        return itemRead && equalIgnoringCase(QString::fromStdString(*itemRead));
+    });
 }

@@ -3,8 +3,13 @@
 #include <QComboBox>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 class CCodePage;
+class CListItems;
+class CShownIds;
+struct CListItem;
 
 // A drop-down list with item data, after the platform's list controls:
 // a sorted list inserts each item at its case-insensitive alphabetical place,
@@ -26,15 +31,22 @@ public:
     // room is as tall as they are.
     void SetListHeight(int pixels);
 
-    int Count() const { return count(); }
+    int Count() const;
 
     // Adds an item and returns its position.
     int AddItem(const QString& text, const QVariant& value = {});
     int AddId(const std::string& id, const CCodePage& codePage);
+    // Add many at once, giving the list that adding them one by one in their
+    // order gives. AddIds returns the position of the batch's last ID (-1 for
+    // an empty batch).
+    void AddItems(const std::vector<std::pair<QString, QVariant>>& added);
+    int AddIds(const CShownIds& ids);
     // Shows the bytes of every ID item in another code page. A sorted list
     // sorts its items again by their new texts; the selected item stays
-    // selected.
+    // selected. Lists that show the same IDs share `ids`, which converts each
+    // ID once for all of them.
     void ShowIdsIn(const CCodePage& codePage);
+    void ShowIdsIn(CShownIds& ids);
     void RemoveItem(int position);  // outside 0..count-1: nothing
     void RemoveAll();
 
@@ -58,10 +70,21 @@ public:
     int FindText(const QString& text, int after = -1, Qt::CaseSensitivity cs = Qt::CaseInsensitive) const;
     // The same search over the exact bytes of ID items.
     int FindId(const std::string& id, int after = -1) const;
+    // The same search for an ID item whose bytes, read in the code page the
+    // IDs are shown in, give the text of the ID up to letter case. IDs with a
+    // byte that stands for no character match nothing.
+    int FindIdIgnoringCase(const std::string& id, const CCodePage& codePage, int after = -1) const;
 
 private:
+    bool InRange(int position) const { return position >= 0 && position < Count(); }
+    int Insert(CListItem item);
+    // Adds items given in the order this list shows them (sorted lists: by
+    // text, equal texts in insertion order) and returns the new position of
+    // the item at `tracked` in the batch.
+    int AddInOrder(std::vector<CListItem> batch, std::size_t tracked);
     template <class Matches>
     int FindFrom(int after, Matches matches) const;
 
+    CListItems* items;
     bool sorted;
 };

@@ -150,6 +150,9 @@ private:
     void FillMonthAndWeekdayLists();
     void FillYearList();
     void FillLanguageList();
+    // The first part of ApplyLanguageFont: the code page and font of the
+    // selected language, without showing the lists and the preview again.
+    void UseLanguageCodePage();
     // Shows the IDs of the ID list and the reference lists in TextCodePage().
     void ShowIdsInTextCodePage();
     // File commands (FileCommands.cpp). AskToSaveWork asks the save question

@@ -2,6 +2,7 @@
 #include "editor/CComboList.h"
 #include "editor/CDropDownEdit.h"
 #include "editor/CEditorWindow.h"
+#include "editor/CShownIds.h"
 #include "editor/ShownControlState.h"
 #include "resources/ControlIds.h"
 
@@ -96,30 +97,13 @@ struct CItemMatch {
 
 CItemMatch FindReference(const CComboList& list, const std::string& id, const CCodePage& codePage, int first,
                          bool wrap) {
-    const int count = list.Count();
-    const int steps = wrap ? count : count - first;
-    const auto search = [&](auto matches) {
-        for (int step = 0; step < steps; ++step) {
-            const int position = (first + step) % count;
-            if (matches(position)) {
-                return position;
-            }
-        }
-        return -1;
-    };
-    if (const int exact = search([&](int position) { return list.Id(position) == id; }); exact != -1) {
+    // The list's search starts after `first - 1` and wraps; without `wrap`,
+    // what it finds before `first` does not count.
+    const auto within = [&](int position) { return wrap || position >= first ? position : -1; };
+    if (const int exact = within(list.FindId(id, first - 1)); exact != -1) {
         return {exact, true};
     }
-    const std::optional<std::string> text = codePage.ToUtf8(id);
-    if (!text) {
-        return {};
-    }
-    const QString wanted = QString::fromStdString(*text);
-    return {search([&](int position) {
-                const std::optional<std::string> item = codePage.ToUtf8(list.Id(position));
-                return item && QString::compare(QString::fromStdString(*item), wanted, Qt::CaseInsensitive) == 0;
-            }),
-            false};
+    return {within(list.FindIdIgnoringCase(id, codePage, first - 1)), false};
 }
 
 // A reference that matches an item only up to letter case is shown on that
@@ -268,12 +252,19 @@ void CEditorWindow::StoreForm() {
             StoreShiftRule(*this, *shiftRule);
         }
     }
-    document.SetHoliday(holiday);
+    // Writing back the holiday as the document holds it changes nothing but
+    // would calculate the year again.
+    if (holiday != document.Holidays()[static_cast<std::size_t>(index)]) {
+        document.SetHoliday(holiday);
+    }
 }
 
 void CEditorWindow::FillFromDocument() {
     SelectLanguage(document.GetLanguage());
-    ApplyLanguageFont();
+    // As ApplyLanguageFont, except that the lists are filled anew below and
+    // the callers show the new document's preview: showing the old ones in
+    // the new code page first would be work thrown away.
+    UseLanguageCodePage();
     ShowNumber(Edit(ids::kVersionEdit), document.GetVersion());
     for (int id : {ids::kIdList, ids::kOffsetReferenceList, ids::kWeekdayReferenceList, ids::kConditionList,
                    ids::kShiftTargetList}) {
@@ -288,8 +279,18 @@ void CEditorWindow::FillFromDocument() {
             List(id)->AddId(CHolidays::GetReferenceId(i), textCodePage);
         }
     }
+    // The holiday IDs in document order, as AddIdToLists adds them one by
+    // one, each shown and the batch sorted once for all lists.
+    std::vector<std::string> holidayIds;
+    holidayIds.reserve(document.Holidays().size());
     for (const CHoliday& holiday : document.Holidays()) {
-        AddIdToLists(holiday.id);
+        holidayIds.push_back(holiday.id);
+    }
+    const CShownIds shownIds(holidayIds, textCodePage);
+    CComboList* idList = List(ids::kIdList);
+    idList->Select(idList->AddIds(shownIds));
+    for (int id : kReferenceLists) {
+        List(id)->AddIds(shownIds);
     }
     for (int id : kReferenceLists) {
         List(id)->Select(0);

@@ -2,11 +2,16 @@
 #include "editor/CCodePageTextBinding.h"
 #include "editor/CComboList.h"
 #include "editor/CEditorWindow.h"
+#include "editor/CShownIds.h"
 #include "resources/ControlIds.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -35,11 +40,11 @@ int FindLanguage(const CComboList& list, LCID lcid) {
 }  // namespace
 
 void CEditorWindow::FillLanguageList() {
-    CComboList* languages = List(ids::kLanguageList);
+    std::vector<std::pair<QString, QVariant>> languages;
     for (const CLocaleInfo& locale : SupportedLocales()) {
-        const int position = languages->AddItem(LanguageItemText(locale));
-        languages->SetData(position, QVariant::fromValue<uint>(locale.lcid));
+        languages.emplace_back(LanguageItemText(locale), QVariant::fromValue<uint>(locale.lcid));
     }
+    List(ids::kLanguageList)->AddItems(languages);
 }
 
 void CEditorWindow::SelectLanguage(LCID language) {
@@ -69,6 +74,12 @@ void CEditorWindow::OnLanguageSelected() {
 }
 
 void CEditorWindow::ApplyLanguageFont() {
+    UseLanguageCodePage();
+    ShowIdsInTextCodePage();
+    ShowPreview();
+}
+
+void CEditorWindow::UseLanguageCodePage() {
     // The IDs, the display text and the preview show the bytes of the texts
     // in the default ANSI code page of the language (UTF-8 when it has none),
     // in the platform's default interface font. The bytes stay as they are.
@@ -78,15 +89,22 @@ void CEditorWindow::ApplyLanguageFont() {
     Control(ids::kDisplayEdit)->setFont(displayFont);
     Control(ids::kPreviewEdit)->setFont(displayFont);
     DisplayText().SetCodePage(codePage);
-    ShowIdsInTextCodePage();
-    ShowPreview();
 }
 
 void CEditorWindow::ShowIdsInTextCodePage() {
-    // Sorting again moves items but keeps the selected one, and with it what
-    // the user has or has not changed.
+    // The lists hold the reference IDs and the document's IDs, each shown
+    // once for all of them. Sorting again moves items but keeps the selected
+    // one, and with it what the user has or has not changed.
+    std::vector<std::string> listedIds;
+    for (int i = 0; i < CHolidays::GetReferenceCount(); ++i) {
+        listedIds.push_back(CHolidays::GetReferenceId(i));
+    }
+    for (const CHoliday& holiday : document.Holidays()) {
+        listedIds.push_back(holiday.id);
+    }
+    CShownIds shownIds(listedIds, textCodePage);
     for (int id : {ids::kIdList, ids::kOffsetReferenceList, ids::kWeekdayReferenceList, ids::kConditionList,
                    ids::kShiftTargetList}) {
-        List(id)->ShowIdsIn(textCodePage);
+        List(id)->ShowIdsIn(shownIds);
     }
 }

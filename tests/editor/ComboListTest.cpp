@@ -1,6 +1,7 @@
 #include "editor/CComboList.h"
 
 #include "core/CodePage.h"
+#include "editor/CShownIds.h"
 
 #include <gtest/gtest.h>
 
@@ -134,4 +135,33 @@ TEST(ComboList, RemovingOutsideTheItemsDoesNothing) {
     EXPECT_EQ(list.Count(), 1);
     list.RemoveItem(0);
     EXPECT_EQ(list.Count(), 0);
+}
+
+// Filling a list in one go must give what adding the items one by one gives:
+// the same order (equal texts in insertion order, after the items already
+// there), the selection kept, and the position of the last ID added.
+TEST(ComboList, AddingInBulkGivesTheListOfAddingOneByOne) {
+    const std::vector<std::string> present = {"m", "Xmas", "A"};
+    const std::vector<std::string> added = {"xmas", "b", "M", "XMAS", "a", std::string("\xC0", 1)};
+    const CCodePage codePage(1252);
+    for (const bool sorted : {true, false}) {
+        CComboList oneByOne(sorted);
+        CComboList bulk(sorted);
+        for (CComboList* list : {&oneByOne, &bulk}) {
+            for (const std::string& id : present) {
+                list->AddId(id, codePage);
+            }
+            list->Select(1);
+        }
+        int last = -1;
+        for (const std::string& id : added) {
+            last = oneByOne.AddId(id, codePage);
+        }
+        EXPECT_EQ(bulk.AddIds(CShownIds(added, codePage)), last) << sorted;
+        EXPECT_EQ(Items(bulk), Items(oneByOne)) << sorted;
+        EXPECT_EQ(bulk.SelectedId(), oneByOne.SelectedId()) << sorted;
+        for (int position = 0; position < bulk.Count(); ++position) {
+            EXPECT_EQ(bulk.Id(position), oneByOne.Id(position)) << sorted << " at " << position;
+        }
+    }
 }
