@@ -8,6 +8,8 @@
 
 #include <climits>
 #include <cstdlib>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -42,6 +44,13 @@ void CEditorWindow::ShowPreview() {
     // The report is Unicode: the dates keep the characters of the user's
     // locale and the display texts those of the file's code page, whichever
     // the other one can hold.
-    previewReport = FormatPreviewReport(previewEntries, textCodePage, "\r\n");
+    std::string report = FormatPreviewReport(previewEntries, textCodePage, "\r\n");
+    // The read-only edit shows the last report; laying out the same text
+    // again (a Refresh without changes, a language of the same characters)
+    // would only cost time and move the view back to the top.
+    if (report == previewReport) {
+        return;
+    }
+    previewReport = std::move(report);
     Control<QPlainTextEdit>(ids::kPreviewEdit)->setPlainText(QString::fromStdString(previewReport));
 }
