@@ -170,3 +170,34 @@ private:
 CHolidays MakeRandomHolidays(int count, unsigned seed) {
     return CRandomHolidays(seed).Make(count);
 }
+
+CHolidays MakeMixedHolidays(int count) {
+    std::vector<CHoliday> holidays;
+    holidays.reserve(static_cast<std::size_t>(count));
+    for (int index = 0; index < count; ++index) {
+        const int day = 1 + index % 28;
+        const int month = 1 + index % 12;
+        CRuleset ruleset;
+        switch (index % 4) {
+        case 0: ruleset = rules::Fixed(day, month); break;
+        case 1: ruleset = rules::WeekdayOfMonth(index % 6, index % 7, month); break;
+        case 2: ruleset = rules::DaysFrom(index % 60, rules::kAfter, "EASTER_REF"); break;
+        default:
+            ruleset = rules::WeekdayFrom(1 + index % 3, index % 7, rules::kBefore, "H" + std::to_string(index - 1));
+        }
+        if (index % 3 == 0) {
+            ruleset.shiftRules = {rules::OnWeekdayShiftTo(rules::kSunday, 1, rules::kMonday, rules::kAfter)};
+        }
+        const std::string display =
+            "Gedenktag f\xFCr die Stra\xDF"
+            "e " +
+            std::to_string(index);
+        if (index % 5 == 0) {
+            holidays.push_back(MakeHoliday("H" + std::to_string(index), display, rules::Years(ruleset, 1900, 1999)));
+            holidays.back().rulesets.push_back(rules::Years(rules::Fixed(day, month), 2000, 2100));
+        } else {
+            holidays.push_back(MakeHoliday("H" + std::to_string(index), display, ruleset));
+        }
+    }
+    return MakeDocument(0x0407, holidays);
+}

@@ -26,6 +26,13 @@ CHolidays MakeChainedHolidays(int count);
 // seed gives the same document.
 CHolidays MakeRandomHolidays(int count, unsigned seed = 1);
 
+// `count` holidays "H0" .. "H<count-1>" in German (0x0407) with a mix of
+// rules as country files hold them: fixed dates, weekdays of a month, days
+// from Easter and weekdays from an earlier holiday, some with a second
+// ruleset for other years and some with shift rules. The display texts hold
+// Windows-1252 letters beyond ASCII. The same count gives the same document.
+CHolidays MakeMixedHolidays(int count);
+
 // A ruleset with every field set to the values of a new ruleset made on
 // 1 January 2024 (a Monday), whatever the clock says.
 CRuleset MakeFixedRuleset();
