@@ -37,10 +37,13 @@ std::string ConverterName(int codePage) {
 void StopAtEveryUnmappable(const void*, UConverterFromUnicodeArgs*, const UChar*, int32_t, UChar32,
                            UConverterCallbackReason, UErrorCode*) {}
 
+thread_local std::size_t openedConverters = 0;
+
 // A converter that stops at the first invalid or unmappable sequence, in
 // both directions, and uses no fallback mappings; nullptr when ICU has none.
 Converter OpenStrictConverter(int codePage) {
     UErrorCode status = U_ZERO_ERROR;
+    ++openedConverters;
     Converter converter(ucnv_open(ConverterName(codePage).c_str(), &status));
     if (U_FAILURE(status) || !converter) {
         return nullptr;
@@ -49,6 +52,27 @@ Converter OpenStrictConverter(int codePage) {
     ucnv_setFromUCallBack(converter.get(), StopAtEveryUnmappable, nullptr, nullptr, nullptr, &status);
     ucnv_setFallback(converter.get(), false);
     return U_FAILURE(status) ? nullptr : std::move(converter);
+}
+
+// The strict converter of the code page, opened on its first use in this
+// thread and kept for the thread's lifetime; nullptr when ICU has none. A
+// converter keeps the state of each direction apart, so the caller resets
+// the direction it uses before a conversion and one converter serves both.
+// Each thread has its own, because a converter must not be used by two
+// threads at once.
+UConverter* StrictConverter(int codePage) {
+    struct CCached {
+        int codePage;
+        Converter converter;
+    };
+    thread_local std::vector<CCached> cache;  // a few code pages at most
+    for (const CCached& cached : cache) {
+        if (cached.codePage == codePage) {
+            return cached.converter.get();
+        }
+    }
+    cache.push_back({codePage, OpenStrictConverter(codePage)});
+    return cache.back().converter.get();
 }
 
 // The bytes 0x00..0x1F and 0x7F, and the characters of the same numbers.
@@ -151,32 +175,34 @@ bool EncodesTo(UConverter* encoder, char32_t character, std::string_view bytes) 
 CCodePage::CCodePage(int number) : codePage(number) {}
 
 bool CCodePage::IsSupported() const {
-    return OpenStrictConverter(codePage) != nullptr;
+    return StrictConverter(codePage) != nullptr;
 }
 
 std::vector<CCodePage::CPiece> CCodePage::Split(std::string_view bytes) const {
     std::vector<CPiece> pieces;
-    const Converter decoder = OpenStrictConverter(codePage);
-    const Converter encoder = OpenStrictConverter(codePage);
+    UConverter* const converter = StrictConverter(codePage);
+    if (converter != nullptr) {
+        ucnv_resetToUnicode(converter);
+    }
     const char* source = bytes.data();
     const char* const end = source + bytes.size();
     while (source < end) {
         const char* const start = source;
         const auto first = static_cast<unsigned char>(*source);
-        if (IsControl(first) || !decoder) {
+        if (IsControl(first) || converter == nullptr) {
             ++source;
             const bool character = IsControl(first) || first <= kLastAscii;
             pieces.push_back({std::string_view(start, 1), character ? std::optional<char32_t>(first) : std::nullopt});
             continue;
         }
         UErrorCode status = U_ZERO_ERROR;
-        const UChar32 character = ucnv_getNextUChar(decoder.get(), &source, end, &status);
+        const UChar32 character = ucnv_getNextUChar(converter, &source, end, &status);
         if (source == start) {
             ++source;  // never stand still
         }
         const std::string_view piece(start, static_cast<std::size_t>(source - start));
         if (U_FAILURE(status)) {
-            ucnv_resetToUnicode(decoder.get());
+            ucnv_resetToUnicode(converter);
             pieces.push_back({piece, std::nullopt});
             continue;
         }
@@ -185,7 +211,7 @@ std::vector<CCodePage::CPiece> CCodePage::Split(std::string_view bytes) const {
         // character of their own.
         const auto decoded = static_cast<char32_t>(character);
         pieces.push_back(
-            {piece, EncodesTo(encoder.get(), decoded, piece) ? std::optional<char32_t>(decoded) : std::nullopt});
+            {piece, EncodesTo(converter, decoded, piece) ? std::optional<char32_t>(decoded) : std::nullopt});
     }
     return pieces;
 }
@@ -206,8 +232,11 @@ std::optional<std::string> CCodePage::FromUtf8(std::string_view utf8) const {
     if (!text) {
         return std::nullopt;
     }
-    const Converter encoder = OpenStrictConverter(codePage);
-    return Encode(encoder.get(), *text);
+    return Encode(StrictConverter(codePage), *text);
+}
+
+std::size_t OpenedConverterCount() {
+    return openedConverters;
 }
 
 std::string Utf8Of(char32_t character) {

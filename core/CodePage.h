@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,6 +43,11 @@ public:
 private:
     int codePage;
 };
+
+// How many ICU converters this thread has opened so far (or tried to, for a
+// code page ICU lacks). Each code page opens its converter once, on its first
+// use, and every conversion after that reuses it.
+std::size_t OpenedConverterCount();
 
 // The UTF-8 bytes of a Unicode scalar value (not a surrogate).
 std::string Utf8Of(char32_t character);

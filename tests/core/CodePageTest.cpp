@@ -164,3 +164,20 @@ TEST(CodePage, EveryDefaultIgnorableCharacterEncodesExactlyOrIsRefused) {
         }
     }
 }
+
+// Opening an ICU converter costs more than converting a short text, so each
+// code page opens one once and reuses it for every conversion.
+TEST(CodePage, ConversionsReuseTheConverterOfTheirCodePage) {
+    for (const int number : kAnsiCodePages) {
+        const CCodePage codePage(number);
+        codePage.ToUtf8("first use");
+        const std::size_t opened = OpenedConverterCount();
+        for (const char* text : {"a", "Bu\xDF", "\x82\xA0", "\xC3\xA4", "\x81"}) {
+            codePage.ToUtf8(text);
+            codePage.FromUtf8(text);
+            codePage.Split(text);
+            CCodePage(number).IsSupported();
+        }
+        EXPECT_EQ(OpenedConverterCount(), opened) << number;
+    }
+}
