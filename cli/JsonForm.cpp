@@ -1,10 +1,10 @@
 #include "cli/JsonForm.h"
 
 #include "cli/CliError.h"
+#include "cli/JsonDocumentFields.h"
 #include "cli/JsonText.h"
 #include "cli/TextForm.h"
 #include "core/CodePage.h"
-#include "records/RecordFields.h"
 
 #include <fmt/format.h>
 
@@ -12,21 +12,13 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using json = nlohmann::ordered_json;
-
-// The document's fields; the records' fields are those of VisitFields under
-// the same names. The language comes first: it selects the code page of every
-// text after it. The fields are const when writing.
-template <class Language, class Version, class Holidays, class Fields>
-void VisitDocument(Language& language, Version& version, Holidays& holidays, Fields& fields) {
-    fields.Language("language", language);
-    fields.Int("version", version);
-    fields.List("holidays", holidays);
-}
 
 class CJsonWriter {
 public:
@@ -53,41 +45,102 @@ private:
     const CCodePage& codePage;
 };
 
+// The names of the fields a visit asks for, and where in its order each
+// comes, found by binary search.
+class CFieldNames {
+public:
+    template <class Visit>
+    explicit CFieldNames(Visit visit) {
+        visit(*this);
+        std::sort(sorted.begin(), sorted.end());
+    }
+
+    void Language(const char* name, const LCID& /*field*/) { Add(name); }
+    void Int(const char* name, const std::int32_t& /*field*/) { Add(name); }
+    void Text(const char* name, const std::string& /*field*/) { Add(name); }
+    template <class Record>
+    void List(const char* name, const std::vector<Record>& /*records*/) {
+        Add(name);
+    }
+
+    std::size_t Count() const { return sorted.size(); }
+    // The field's position in the visit, or nothing when it asks for no such field.
+    std::optional<std::size_t> Find(std::string_view name) const {
+        const auto found = std::lower_bound(sorted.begin(), sorted.end(), std::make_pair(name, std::size_t{0}));
+        return found != sorted.end() && found->first == name ? std::optional(found->second) : std::nullopt;
+    }
+
+private:
+    void Add(const char* name) { sorted.emplace_back(name, sorted.size()); }
+
+    std::vector<std::pair<std::string_view, std::size_t>> sorted;  // by name
+};
+
+template <class Record>
+const CFieldNames& FieldNamesOf() {
+    static const CFieldNames names([](CFieldNames& collect) {
+        const Record record;
+        VisitFields(record, collect);
+    });
+    return names;
+}
+
+const CFieldNames& DocumentFieldNames() {
+    static const CFieldNames names([](CFieldNames& collect) {
+        const LCID language = 0;
+        const std::int32_t version = 0;
+        const std::vector<CHoliday> holidays;
+        VisitDocument(language, version, holidays, collect);
+    });
+    return names;
+}
+
 // Reads the fields of one JSON object into a record. Fields that are not
-// present keep the record's value; fields that no visit asked for are refused.
+// present keep the record's value; fields that the visit does not ask for are
+// refused after it. Each field of the object is looked up once, by name, when
+// the reader is made; the visit then takes them in its order.
 class CJsonReader {
 public:
     // The code page is set by Language() and shared by all nested readers.
-    CJsonReader(const json& source, std::string sourcePlace, std::optional<CCodePage>& textCodePage)
-        : object(source), place(std::move(sourcePlace)), codePage(textCodePage) {
-        if (!object.is_object()) {
-            throw CCliError(fmt::format("{}: expected an object, found {}", PlaceName(), DescribeJsonValue(object)));
+    CJsonReader(const json& source, std::string sourcePlace, std::optional<CCodePage>& textCodePage,
+                const CFieldNames& names)
+        : place(std::move(sourcePlace)), codePage(textCodePage) {
+        if (!source.is_object()) {
+            throw CCliError(fmt::format("{}: expected an object, found {}", PlaceName(), DescribeJsonValue(source)));
+        }
+        fields.assign(names.Count(), nullptr);
+        for (const auto& [name, value] : source.get_ref<const json::object_t&>()) {
+            if (const std::optional<std::size_t> position = names.Find(name)) {
+                fields[*position] = &value;
+            } else if (firstUnknown == nullptr) {
+                firstUnknown = &name;
+            }
         }
     }
 
     void Language(const char* name, LCID& field) {
-        if (const json* value = Find(name)) {
+        if (const json* value = NextField()) {
             field = static_cast<LCID>(Integer(*value, name, 0, std::numeric_limits<LCID>::max()));
         }
         codePage.emplace(GetDefaultAnsiCodePage(field));
     }
 
     void Int(const char* name, std::int32_t& field) {
-        if (const json* value = Find(name)) {
+        if (const json* value = NextField()) {
             field = static_cast<std::int32_t>(Integer(*value, name, std::numeric_limits<std::int32_t>::min(),
                                                       std::numeric_limits<std::int32_t>::max()));
         }
     }
 
     void Text(const char* name, std::string& field) {
-        if (const json* value = Find(name)) {
+        if (const json* value = NextField()) {
             field = TextFromJson(*value, *codePage, FieldPlace(name));
         }
     }
 
     template <class Record>
     void List(const char* name, std::vector<Record>& records) {
-        const json* value = Find(name);
+        const json* value = NextField();
         if (value == nullptr) {
             return;
         }
@@ -99,7 +152,8 @@ public:
         records.reserve(value->size());
         for (std::size_t i = 0; i < value->size(); ++i) {
             Record record;
-            CJsonReader elementFields((*value)[i], fmt::format("{}[{}]", FieldPlace(name), i), codePage);
+            CJsonReader elementFields((*value)[i], fmt::format("{}[{}]", FieldPlace(name), i), codePage,
+                                      FieldNamesOf<Record>());
             VisitFields(record, elementFields);
             elementFields.RefuseUnknownFields();
             records.push_back(std::move(record));
@@ -107,19 +161,15 @@ public:
     }
 
     void RefuseUnknownFields() const {
-        for (const auto& item : object.items()) {
-            if (std::find(known.begin(), known.end(), item.key()) == known.end()) {
-                throw CCliError(fmt::format("{}: unknown field", FieldPlace(item.key())));
-            }
+        if (firstUnknown != nullptr) {
+            throw CCliError(fmt::format("{}: unknown field", FieldPlace(*firstUnknown)));
         }
     }
 
 private:
-    const json* Find(const char* name) {
-        known.emplace_back(name);
-        const auto found = object.find(name);
-        return found == object.end() ? nullptr : &*found;
-    }
+    // The value of the field the visit asks for next, or nullptr when the
+    // object does not have it.
+    const json* NextField() { return fields.at(visited++); }
 
     std::int64_t Integer(const json& value, const char* name, std::int64_t low, std::int64_t high) const {
         if (!value.is_number_integer()) {
@@ -140,10 +190,11 @@ private:
     std::string PlaceName() const { return place.empty() ? std::string("the JSON document") : place; }
     std::string FieldPlace(const std::string& name) const { return place.empty() ? name : place + "." + name; }
 
-    const json& object;
     std::string place;
     std::optional<CCodePage>& codePage;
-    std::vector<std::string> known;
+    std::vector<const json*> fields;  // by position in the visit
+    std::size_t visited = 0;
+    const std::string* firstUnknown = nullptr;
 };
 
 }  // namespace
@@ -169,7 +220,7 @@ CHolidays DocumentFromJson(const nlohmann::ordered_json& json) {
     std::int32_t version = defaults.GetVersion();
     std::vector<CHoliday> holidays;
     std::optional<CCodePage> codePage;
-    CJsonReader fields(json, "", codePage);
+    CJsonReader fields(json, "", codePage, DocumentFieldNames());
     VisitDocument(language, version, holidays, fields);
     fields.RefuseUnknownFields();
     return CHolidays(language, version, std::move(holidays));

@@ -4,69 +4,116 @@
 
 #include <fmt/format.h>
 
-#include <set>
 #include <string>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using json = nlohmann::ordered_json;
 
-// Tracks where the parser is (the place of the value being read) and the
-// fields already seen in every open object.
-class CPlaceTracker {
+// Builds the tree of the values nlohmann's parser reports one by one,
+// refusing a field given twice in one object with the field's place (made
+// from the open arrays and objects only when it is needed). Every event takes
+// constant time on average; a parse callback would make nlohmann's parser
+// look through the enclosing array again after every element.
+class CTreeBuilder {
 public:
-    bool OnEvent(json::parse_event_t event, const json& parsed) {
-        switch (event) {
-        case json::parse_event_t::object_start: frames.push_back(Frame{false, 0, {}, {}}); break;
-        case json::parse_event_t::array_start: frames.push_back(Frame{true, 0, {}, {}}); break;
-        case json::parse_event_t::key: OnKey(parsed.get<std::string>()); break;
-        case json::parse_event_t::object_end:
-        case json::parse_event_t::array_end:
-            frames.pop_back();
-            OnValueDone();
-            break;
-        case json::parse_event_t::value: OnValueDone(); break;
+    json TakeResult() { return std::move(root); }
+
+    bool null() { return Add(nullptr); }
+    bool boolean(bool value) { return Add(value); }
+    bool number_integer(json::number_integer_t value) { return Add(value); }
+    bool number_unsigned(json::number_unsigned_t value) { return Add(value); }
+    bool number_float(json::number_float_t value, const json::string_t& /*text*/) { return Add(value); }
+    bool string(json::string_t& value) { return Add(std::move(value)); }
+    bool binary(json::binary_t& value) { return Add(std::move(value)); }
+
+    bool start_object(std::size_t /*size*/) { return Open(json::object()); }
+    bool start_array(std::size_t /*size*/) { return Open(json::array()); }
+    bool end_object() { return Close(); }
+    bool end_array() { return Close(); }
+
+    // The field's value follows; it takes the place of the null added here.
+    bool key(json::string_t& name) {
+        COpen& object = open.back();
+        if (!object.names.insert(name).second) {
+            throw CCliError(fmt::format("{}: the field is given twice", PlaceOfField(name)));
         }
+        Items(*object.value).emplace_back(std::move(name), nullptr);
         return true;
     }
 
+    template <class Exception>
+    bool parse_error(std::size_t /*position*/, const std::string& /*lastToken*/, const Exception& error) {
+        throw error;
+    }
+
 private:
-    struct Frame {
-        bool isArray;
-        std::size_t index;  // arrays: position of the element being read
-        std::string key;    // objects: field being read
-        std::set<std::string> keys;
+    // An array or object being read: the value in the tree and, for an
+    // object, the names of its fields so far.
+    struct COpen {
+        json* value;
+        std::unordered_set<std::string> names;
     };
 
-    void OnKey(const std::string& key) {
-        Frame& object = frames.back();
-        if (!object.keys.insert(key).second) {
-            object.key = key;
-            throw CCliError(fmt::format("{}: the field is given twice", Place()));
-        }
-        object.key = key;
+    // The fields of an object in their order. The builder appends to them
+    // directly: key() has already refused a repeated name, and the object's
+    // own insertion would look through all its fields again.
+    static json::object_t::Container& Items(json& object) { return object.get_ref<json::object_t&>(); }
+    static const json::object_t::Container& Items(const json& object) {
+        return object.get_ref<const json::object_t&>();
     }
 
-    void OnValueDone() {
-        if (!frames.empty() && frames.back().isArray) {
-            ++frames.back().index;
+    // Adds a finished value, or the array or object about to be read, to the
+    // open array or object and gives where it now stands in the tree.
+    json* Insert(json&& value) {
+        if (open.empty()) {
+            root = std::move(value);
+            return &root;
         }
+        json& parent = *open.back().value;
+        if (parent.is_array()) {
+            parent.get_ref<json::array_t&>().push_back(std::move(value));
+            return &parent.get_ref<json::array_t&>().back();
+        }
+        json& field = Items(parent).back().second;
+        field = std::move(value);
+        return &field;
     }
 
-    std::string Place() const {
+    bool Add(json&& value) {
+        Insert(std::move(value));
+        return true;
+    }
+    bool Open(json&& value) {
+        open.push_back({Insert(std::move(value)), {}});
+        return true;
+    }
+    bool Close() {
+        open.pop_back();
+        return true;
+    }
+
+    // The place of the field `name` of the innermost open object, as in
+    // "holidays[2].rulesets[0].fixedMonth": each open array is reading its
+    // last element and each other open object its last field.
+    std::string PlaceOfField(const std::string& name) const {
         std::string place;
-        for (const Frame& frame : frames) {
-            if (frame.isArray) {
-                place += fmt::format("[{}]", frame.index);
+        for (const COpen& frame : open) {
+            if (frame.value->is_array()) {
+                place += fmt::format("[{}]", frame.value->size() - 1);
             } else {
-                place += (place.empty() ? "" : ".") + frame.key;
+                const std::string& field = &frame == &open.back() ? name : Items(*frame.value).back().first;
+                place += (place.empty() ? "" : ".") + field;
             }
         }
         return place;
     }
 
-    std::vector<Frame> frames;
+    json root;
+    std::vector<COpen> open;
 };
 
 // nlohmann's messages start with "[json.exception.parse_error.101] ".
@@ -78,14 +125,13 @@ std::string WithoutExceptionTag(const std::string& message) {
 }  // namespace
 
 nlohmann::ordered_json ParseJsonText(std::string_view text) {
-    CPlaceTracker tracker;
+    CTreeBuilder builder;
     try {
-        return json::parse(text, [&tracker](int /*depth*/, json::parse_event_t event, json& parsed) {
-            return tracker.OnEvent(event, parsed);
-        });
+        json::sax_parse(text, &builder);
     } catch (const json::exception& error) {
         throw CCliError("the JSON text is not valid: " + WithoutExceptionTag(error.what()));
     }
+    return builder.TakeResult();
 }
 
 std::string DescribeJsonValue(const nlohmann::ordered_json& value) {
