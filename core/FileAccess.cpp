@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <optional>
@@ -90,13 +91,21 @@ bool WriteAll(int descriptor, std::string_view bytes) {
     return true;
 }
 
-// Reads to the end, refusing more than `limit` bytes.
-std::vector<std::uint8_t> ReadAll(int descriptor, std::uintmax_t limit, const fs::path& path) {
-    std::vector<std::uint8_t> bytes;
-    std::uint8_t buffer[64 * 1024];
+// Reads to the end, refusing more than `limit` bytes. The bytes go straight
+// into the result, made one byte larger than the size the file had when it
+// was opened, so that one read takes it all and the next one sees its end;
+// a file that has grown since, or tells no size (as those in /proc), makes
+// the result grow as it is read.
+std::vector<std::uint8_t> ReadAll(int descriptor, std::size_t openedSize, std::uintmax_t limit, const fs::path& path) {
+    std::vector<std::uint8_t> bytes(openedSize + 1);
+    std::size_t size = 0;
     for (;;) {
-        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+        if (size == bytes.size()) {
+            bytes.resize(size + std::max<std::size_t>(size, 64 * 1024));
+        }
+        const ssize_t count = ::read(descriptor, bytes.data() + size, bytes.size() - size);
         if (count == 0) {
+            bytes.resize(size);
             return bytes;
         }
         if (count < 0) {
@@ -105,11 +114,11 @@ std::vector<std::uint8_t> ReadAll(int descriptor, std::uintmax_t limit, const fs
             }
             FailReading(path, errno);
         }
-        if (bytes.size() + static_cast<std::size_t>(count) > limit) {
+        size += static_cast<std::size_t>(count);
+        if (size > limit) {
             Fail(CFileAccessError::Access::Read, path,
                  fmt::format("it has more than the {} bytes a holiday file may have", limit), 0);
         }
-        bytes.insert(bytes.end(), buffer, buffer + count);
     }
 }
 
@@ -221,7 +230,7 @@ std::vector<std::uint8_t> ReadFileBytes(const fs::path& path, std::uintmax_t lim
     if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
         FailReading(path, errno);
     }
-    return ReadAll(file.Get(), limit, path);
+    return ReadAll(file.Get(), static_cast<std::size_t>(status.st_size), limit, path);
 }
 
 void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
