@@ -49,5 +49,11 @@ private:
 // use, and every conversion after that reuses it.
 std::size_t OpenedConverterCount();
 
+// The length of the well-formed UTF-8 sequence the text starts with (1 for
+// ASCII, up to 4), or 0 when it starts with none: it is empty, or starts
+// with an overlong form, a surrogate, a value beyond U+10FFFF, a cut-off
+// sequence or a byte that starts no sequence.
+std::size_t Utf8SequenceLength(std::string_view text);
+
 // The UTF-8 bytes of a Unicode scalar value (not a surrogate).
 std::string Utf8Of(char32_t character);
