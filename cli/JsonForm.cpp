@@ -101,10 +101,11 @@ const CFieldNames& DocumentFieldNames() {
 // the reader is made; the visit then takes them in its order.
 class CJsonReader {
 public:
-    // The code page is set by Language() and shared by all nested readers.
+    // The code page is set by Language() and shared by all nested readers,
+    // as are the new records.
     CJsonReader(const json& source, std::string sourcePlace, std::optional<CCodePage>& textCodePage,
-                const CFieldNames& names)
-        : place(std::move(sourcePlace)), codePage(textCodePage) {
+                const CNewRecords& readingNewRecords, const CFieldNames& names)
+        : place(std::move(sourcePlace)), codePage(textCodePage), newRecords(readingNewRecords) {
         if (!source.is_object()) {
             throw CCliError(fmt::format("{}: expected an object, found {}", PlaceName(), DescribeJsonValue(source)));
         }
@@ -151,8 +152,8 @@ public:
         records.clear();
         records.reserve(value->size());
         for (std::size_t i = 0; i < value->size(); ++i) {
-            Record record;
-            CJsonReader elementFields((*value)[i], fmt::format("{}[{}]", FieldPlace(name), i), codePage,
+            Record record = std::get<Record>(newRecords);
+            CJsonReader elementFields((*value)[i], fmt::format("{}[{}]", FieldPlace(name), i), codePage, newRecords,
                                       FieldNamesOf<Record>());
             VisitFields(record, elementFields);
             elementFields.RefuseUnknownFields();
@@ -192,6 +193,7 @@ private:
 
     std::string place;
     std::optional<CCodePage>& codePage;
+    const CNewRecords& newRecords;
     std::vector<const json*> fields;  // by position in the visit
     std::size_t visited = 0;
     const std::string* firstUnknown = nullptr;
@@ -220,7 +222,8 @@ CHolidays DocumentFromJson(const nlohmann::ordered_json& json) {
     std::int32_t version = defaults.GetVersion();
     std::vector<CHoliday> holidays;
     std::optional<CCodePage> codePage;
-    CJsonReader fields(json, "", codePage, DocumentFieldNames());
+    const CNewRecords newRecords;
+    CJsonReader fields(json, "", codePage, newRecords, DocumentFieldNames());
     VisitDocument(language, version, holidays, fields);
     fields.RefuseUnknownFields();
     return CHolidays(language, version, std::move(holidays));
