@@ -2,6 +2,7 @@
 
 #include "cli/CliError.h"
 #include "cli/JsonDocumentFields.h"
+#include "cli/JsonInFieldOrder.h"
 #include "cli/JsonText.h"
 #include "cli/TextForm.h"
 #include "core/CodePage.h"
@@ -230,5 +231,8 @@ CHolidays DocumentFromJson(const nlohmann::ordered_json& json) {
 }
 
 CHolidays DocumentFromJsonText(std::string_view text) {
+    if (std::optional<CHolidays> document = ReadJsonInFieldOrder(text)) {
+        return *std::move(document);
+    }
     return DocumentFromJson(ParseJsonText(text));
 }

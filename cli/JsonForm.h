@@ -21,4 +21,6 @@ std::string DocumentToJsonText(const CHolidays& document);
 // Throws CCliError naming the place of an unknown field, a value of the wrong
 // type or an integer outside its range.
 CHolidays DocumentFromJson(const nlohmann::ordered_json& json);
+// The same for a JSON text. A text in the form DocumentToJsonText writes is
+// read in one pass (JsonInFieldOrder.h); any other goes through the JSON tree.
 CHolidays DocumentFromJsonText(std::string_view text);

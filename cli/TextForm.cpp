@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -34,21 +35,17 @@ int HexValue(char c) {
 }
 
 std::string FromHex(const std::string& hex, const std::string& place) {
+    if (std::optional<std::string> bytes = BytesOfHex(hex)) {
+        return *std::move(bytes);
+    }
     if (hex.size() % 2 != 0) {
         throw CCliError(fmt::format("{}.bytes: the hex text has an odd number of digits ({})", place, hex.size()));
     }
-    std::string bytes;
-    bytes.reserve(hex.size() / 2);
-    for (std::size_t i = 0; i < hex.size(); i += 2) {
-        const int high = HexValue(hex[i]);
-        const int low = HexValue(hex[i + 1]);
-        if (high < 0 || low < 0) {
-            throw CCliError(
-                fmt::format("{}.bytes: \"{}\" at position {} is not a hex byte", place, hex.substr(i, 2), i));
-        }
-        bytes.push_back(static_cast<char>(high * 16 + low));
+    std::size_t i = 0;
+    while (HexValue(hex[i]) >= 0 && HexValue(hex[i + 1]) >= 0) {
+        i += 2;
     }
-    return bytes;
+    throw CCliError(fmt::format("{}.bytes: \"{}\" at position {} is not a hex byte", place, hex.substr(i, 2), i));
 }
 
 std::string BytesFromObject(const nlohmann::ordered_json& value, const std::string& place) {
@@ -74,6 +71,23 @@ std::string CodePageName(const CCodePage& codePage) {
 }
 
 }  // namespace
+
+std::optional<std::string> BytesOfHex(std::string_view hex) {
+    if (hex.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    bytes.reserve(hex.size() / 2);
+    for (std::size_t i = 0; i < hex.size(); i += 2) {
+        const int high = HexValue(hex[i]);
+        const int low = HexValue(hex[i + 1]);
+        if (high < 0 || low < 0) {
+            return std::nullopt;
+        }
+        bytes.push_back(static_cast<char>(high * 16 + low));
+    }
+    return bytes;
+}
 
 nlohmann::ordered_json TextToJson(const std::string& bytes, const CCodePage& codePage) {
     // A string only when it stands for exactly these bytes: some code pages

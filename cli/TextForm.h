@@ -2,7 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 class CCodePage;
 
@@ -16,3 +18,7 @@ nlohmann::ordered_json TextToJson(const std::string& bytes, const CCodePage& cod
 // The bytes of a JSON text (either form). Throws CCliError naming `place` when
 // the value is neither form or a character has no encoding in the code page.
 std::string TextFromJson(const nlohmann::ordered_json& value, const CCodePage& codePage, const std::string& place);
+
+// The bytes of a text of hex digits (either case, two per byte), or nothing
+// when the count of digits is odd or a character is no hex digit.
+std::optional<std::string> BytesOfHex(std::string_view hex);

@@ -1,5 +1,7 @@
 #include "cli/CliError.h"
 #include "cli/JsonForm.h"
+#include "cli/JsonInFieldOrder.h"
+#include "cli/JsonText.h"
 #include "core/Clock.h"
 #include "model/HolidayFile.h"
 
@@ -7,6 +9,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -284,6 +287,62 @@ TEST(JsonForm, AnyDocumentSurvivesTheRoundTripByteForByte) {
         const std::string text = DocumentToJsonText(document);
         const std::vector<std::uint8_t> again = SaveHolidayBytes(DocumentFromJsonText(text));
         ASSERT_EQ(again, bytes) << "document " << i << ":\n" << text;
+    }
+}
+
+// The reading of any JSON text: through the JSON tree.
+CHolidays ReadThroughTree(const std::string& text) {
+    return DocumentFromJson(ParseJsonText(text));
+}
+
+TEST(JsonForm, WrittenTextsAreReadInOnePassToTheDocumentOfTheTree) {
+    CRandomDocuments documents(20240516);
+    for (int i = 0; i < 200; ++i) {
+        const std::string text = DocumentToJsonText(documents.Next());
+        const std::optional<CHolidays> onePass = ReadJsonInFieldOrder(text);
+        ASSERT_TRUE(onePass.has_value()) << text;
+        ASSERT_EQ(SaveHolidayBytes(*onePass), SaveHolidayBytes(ReadThroughTree(text))) << text;
+    }
+}
+
+// What the one-pass reading is not sure of, it leaves to the tree, which
+// reads it or refuses it with its message.
+TEST(JsonForm, OnePassReadingGivesTheDocumentOfTheTreeOrLeavesTheText) {
+    const struct {
+        std::string text;
+        bool onePass;
+    } cases[] = {
+        {R"({"language": 1031, "holidays": [{"id": "\u00c4\"\\\/\b\f\n\r\t", "display": {"bytes": "C4ff"}}]})", true},
+        {R"({"language": 0, "holidays": [{"id": "\ud83d\ude00", "display": "€"}]})", true},
+        {" {\"version\": -0, \"holidays\": [{}, {\"rulesets\": [{\"shiftRules\": [{}]}]}]}\r\n\t", true},
+        {R"({"holidays": [{"display": "Bu\u00df"}], "language": 1049})", false},  // the language after the texts
+        {"\xEF\xBB\xBF{}", false},                                                // a byte order mark
+        {R"({"version": 01})", false},
+        {R"({"version": 1.0})", false},
+        {R"({"version": 1e2})", false},
+        {R"({"version": 2147483648})", false},
+        {R"({"version": 1,})", false},
+        {R"({"version": 1, "version": 2})", false},
+        {R"({"version": 1, "versio": 2})", false},
+        {R"({"holidays": [{},]})", false},
+        {R"({} [])", false},
+        {"{\"holidays\": [{\"id\": \"a\tb\"}]}", false},          // a control character
+        {"{\"holidays\": [{\"id\": \"\xC3\"}]}", false},          // cut-off UTF-8
+        {"{\"holidays\": [{\"id\": \"\xED\xA0\x80\"}]}", false},  // a surrogate in UTF-8
+        {R"({"holidays": [{"id": "\ud800"}]})", false},
+        {R"({"holidays": [{"id": "\udc00"}]})", false},
+        {R"({"holidays": [{"id": "\x41"}]})", false},
+        {R"({"language": 1031, "holidays": [{"id": "元日"}]})", false},
+        {R"({"holidays": [{"id": {"bytes": "4"}}]})", false},
+        {R"({"holidays": [{"id": {"bytes": "41", "x": 1}}]})", false},
+        {R"({"holidays": [{"rulesets": [{"fixedDay": null}]}]})", false},
+    };
+    for (const auto& c : cases) {
+        const std::optional<CHolidays> onePass = ReadJsonInFieldOrder(c.text);
+        EXPECT_EQ(onePass.has_value(), c.onePass) << c.text;
+        if (onePass) {
+            EXPECT_EQ(SaveHolidayBytes(*onePass), SaveHolidayBytes(ReadThroughTree(c.text))) << c.text;
+        }
     }
 }
 
