@@ -298,6 +298,7 @@ bool CCodePage::IsSupported() const {
 
 std::vector<CCodePage::CPiece> CCodePage::Split(std::string_view bytes) const {
     std::vector<CPiece> pieces;
+    pieces.reserve(bytes.size());  // each piece holds at least one byte
     const CStrictConverter converter = StrictConverter(codePage);
     UConverter* const decoder = converter.converter;
     if (decoder != nullptr) {

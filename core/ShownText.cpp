@@ -34,19 +34,30 @@ std::string ShowText(const CCodePage& codePage, std::string_view bytes) {
     // make it read as an escape.
     std::string plain;
     std::vector<std::size_t> backslashes;
-    for (const CCodePage::CPiece& piece : codePage.Split(bytes)) {
-        if (piece.character) {
-            if (*piece.character == U'\\') {
-                backslashes.push_back(plain.size());
-            }
-            plain += Utf8Of(*piece.character);
-            continue;
+    if (std::optional<std::string> characters = codePage.ToUtf8(bytes)) {
+        // Every piece is a character (the common case, and a fast one for
+        // ASCII): the text is their UTF-8, and each backslash in it is one
+        // of the text's own.
+        plain = std::move(*characters);
+        for (std::size_t position = plain.find('\\'); position != std::string::npos;
+             position = plain.find('\\', position + 1)) {
+            backslashes.push_back(position);
         }
-        for (const char c : piece.bytes) {
-            const auto byte = static_cast<unsigned char>(c);
-            plain += "\\x";
-            plain += kUpperHexDigits[byte >> 4];
-            plain += kUpperHexDigits[byte & 0x0Fu];
+    } else {
+        for (const CCodePage::CPiece& piece : codePage.Split(bytes)) {
+            if (piece.character) {
+                if (*piece.character == U'\\') {
+                    backslashes.push_back(plain.size());
+                }
+                plain += Utf8Of(*piece.character);
+                continue;
+            }
+            for (const char c : piece.bytes) {
+                const auto byte = static_cast<unsigned char>(c);
+                plain += "\\x";
+                plain += kUpperHexDigits[byte >> 4];
+                plain += kUpperHexDigits[byte & 0x0Fu];
+            }
         }
     }
     std::string shown;
