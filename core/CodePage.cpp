@@ -196,7 +196,8 @@ CStrictConverter StrictConverter(int codePage) {
     }
     Converter converter = OpenStrictConverter(codePage);
     const bool characterByCharacter = converter == nullptr || ConvertsCharacterByCharacter(converter.get());
-    CCached& cached = cache.emplace_back(codePage, std::move(converter), characterByCharacter, CCharacterBytes());
+    CCached& cached =
+        cache.emplace_back(CCached{codePage, std::move(converter), characterByCharacter, CCharacterBytes()});
     return {cached.converter.get(), cached.characterByCharacter, &cached.characters};
 }
 
