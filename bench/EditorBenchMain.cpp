@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QSize>
 
 #include <cstdlib>
 #include <cstring>
@@ -16,8 +17,9 @@ int main(int argc, char** argv) {
     setenv("LANG", "en_US.UTF-8", 1);
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
-    if (argc == 3 && std::strcmp(argv[1], kStartupChildOption) == 0) {
-        return RunStartupChild(argv[2]);
+    if ((argc == 3 || argc == 5) && std::strcmp(argv[1], kStartupChildOption) == 0) {
+        const QSize size = argc == 5 ? QSize(std::atoi(argv[3]), std::atoi(argv[4])) : QSize();
+        return RunStartupChild(argv[2], size);
     }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QEvent>
 #include <QProcess>
+#include <QSize>
+#include <QStringList>
 
 #include <chrono>
 #include <cstdio>
@@ -16,8 +18,10 @@
 
 // Start-up: how much later the editor window is on screen than an empty
 // dialog. Each is shown by a fresh process of this program, so that every
-// one-time cost (ICU data, fonts, styles, the locale list) counts, and both
-// share the same libraries and application set-up.
+// one-time cost (ICU data, fonts, styles, the locale list) counts, and all
+// share the same libraries and application set-up. A third kind, an empty
+// dialog as large as the editor window, shows what the window's size alone
+// costs: painting and handing over a frame grows with its pixels.
 namespace {
 
 constexpr char kEmptyDialog[] = "empty-dialog";
@@ -37,12 +41,15 @@ protected:
 
 // Nanoseconds from starting the child until it reports its first frame, or
 // a negative number when it failed.
-double ShownAfter(const char* kind) {
+double ShownAfter(const char* kind, const QSize& size = {}) {
     using Clock = std::chrono::steady_clock;
+    QStringList arguments{QString::fromLatin1(kStartupChildOption), QString::fromLatin1(kind)};
+    if (size.isValid()) {
+        arguments << QString::number(size.width()) << QString::number(size.height());
+    }
     QProcess child;
     const Clock::time_point start = Clock::now();
-    child.start(QCoreApplication::applicationFilePath(),
-                {QString::fromLatin1(kStartupChildOption), QString::fromLatin1(kind)});
+    child.start(QCoreApplication::applicationFilePath(), arguments);
     if (!child.waitForReadyRead(60'000)) {
         return -1;
     }
@@ -57,34 +64,43 @@ double ShownAfter(const char* kind) {
 // and their ratio over all iterations; the two kinds alternate, so that
 // both see the same load.
 void BM_StartupShown(benchmark::State& state) {
+    const QSize windowSize = CEditorWindow().size();
     double emptyDialogTotal = 0;
+    double sizedDialogTotal = 0;
     double editorWindowTotal = 0;
     for (auto _ : state) {
         const double emptyDialog = ShownAfter(kEmptyDialog);
+        const double sizedDialog = ShownAfter(kEmptyDialog, windowSize);
         const double editorWindow = ShownAfter(kEditorWindow);
-        if (emptyDialog < 0 || editorWindow < 0) {
+        if (emptyDialog < 0 || sizedDialog < 0 || editorWindow < 0) {
             state.SkipWithError("the start-up child process failed");
             return;
         }
         emptyDialogTotal += emptyDialog;
+        sizedDialogTotal += sizedDialog;
         editorWindowTotal += editorWindow;
         state.SetIterationTime(editorWindow * 1e-9);
     }
     using benchmark::Counter;
     state.counters["emptyDialog_ms"] = Counter(emptyDialogTotal * 1e-6, Counter::kAvgIterations);
+    state.counters["sizedDialog_ms"] = Counter(sizedDialogTotal * 1e-6, Counter::kAvgIterations);
     state.counters["editorWindow_ms"] = Counter(editorWindowTotal * 1e-6, Counter::kAvgIterations);
     state.counters["ratio"] = editorWindowTotal / emptyDialogTotal;
+    state.counters["sizedRatio"] = sizedDialogTotal / emptyDialogTotal;
 }
 BENCHMARK(BM_StartupShown)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int RunStartupChild(const char* kind) {
+int RunStartupChild(const char* kind, const QSize& size) {
     std::unique_ptr<QWidget> window;
     if (std::strcmp(kind, kEditorWindow) == 0) {
         window = std::make_unique<CEditorWindow>();
     } else if (std::strcmp(kind, kEmptyDialog) == 0) {
         window = std::make_unique<QDialog>();
+        if (size.isValid()) {
+            window->setFixedSize(size);
+        }
     } else {
         return 2;
     }
