@@ -13,6 +13,10 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
+// Thrown by the builder when an array or object would open deeper than
+// kMaxJsonDepth; ParseJsonText finds its place in the text.
+struct CTooDeep {};
+
 // Builds the tree of the values nlohmann's parser reports one by one,
 // refusing a field given twice in one object with the field's place (made
 // from the open arrays and objects only when it is needed). Every event takes
@@ -87,7 +91,12 @@ private:
         Insert(std::move(value));
         return true;
     }
+    // Deeper values are refused: copying, comparing or freeing a JSON value
+    // recurses through its levels, and 100,000 of them overflow the stack.
     bool Open(json&& value) {
+        if (open.size() == kMaxJsonDepth) {
+            throw CTooDeep{};
+        }
         open.push_back({Insert(std::move(value)), {}});
         return true;
     }
@@ -122,6 +131,38 @@ std::string WithoutExceptionTag(const std::string& message) {
     return message.starts_with("[json.exception.") && end != std::string::npos ? message.substr(end + 2) : message;
 }
 
+// Line and column (1-based, in bytes) of the bracket that opens an array or
+// object deeper than kMaxJsonDepth. The text up to it is valid JSON, so
+// brackets inside strings are the only ones to pass over.
+std::string PlaceTooDeep(std::string_view text) {
+    std::size_t depth = 0;
+    std::size_t line = 1;
+    std::size_t lineStart = 0;
+    bool inString = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\') {
+                ++i;  // an escape's second character ends no string
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '\n') {
+            ++line;
+            lineStart = i + 1;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kMaxJsonDepth) {
+                return fmt::format("line {}, column {}", line, i - lineStart + 1);
+            }
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return "its end";
+}
+
 }  // namespace
 
 nlohmann::ordered_json ParseJsonText(std::string_view text) {
@@ -130,6 +171,9 @@ nlohmann::ordered_json ParseJsonText(std::string_view text) {
         json::sax_parse(text, &builder);
     } catch (const json::exception& error) {
         throw CCliError("the JSON text is not valid: " + WithoutExceptionTag(error.what()));
+    } catch (const CTooDeep&) {
+        throw CCliError(fmt::format("the JSON text nests arrays and objects more than {} deep, at {}", kMaxJsonDepth,
+                                    PlaceTooDeep(text)));
     }
     return builder.TakeResult();
 }

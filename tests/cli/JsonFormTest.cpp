@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <random>
@@ -143,6 +146,26 @@ TEST(JsonForm, RefusesAFieldGivenTwice) {
 TEST(JsonForm, ReportsSyntaxErrorsWithTheirPosition) {
     const std::string error = ErrorOf("{\n  \"version\": 1,\n}");
     EXPECT_EQ(error.rfind("the JSON text is not valid: parse error at line 3, column 1", 0), 0u) << error;
+}
+
+// A value nested ever deeper once overflowed the stack while the tree was
+// built. Every saved fuzzing input must end in a document or a message.
+TEST(JsonForm, DeepNestingIsRefusedWithItsPlace) {
+    const std::filesystem::path seeds = TAVRIN_FUZZ_SEEDS_DIR "/fuzz_json_text";
+    for (const auto& entry : std::filesystem::directory_iterator(seeds)) {
+        std::ifstream file(entry.path(), std::ios::binary);
+        const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        const std::string error = ErrorOf(text);
+        if (entry.path().filename() == "deep-nesting.json") {
+            EXPECT_EQ(error, "the JSON text nests arrays and objects more than 100 deep, at line 1, column 113");
+        }
+    }
+    // Brackets in texts do not count.
+    const std::string deep =
+        "{\"id\": \"[{\\\"[\",\n  \"language\": " + std::string(101, '[') + std::string(101, ']') + "}";
+    EXPECT_EQ(ErrorOf(deep), "the JSON text nests arrays and objects more than 100 deep, at line 2, column 114");
+    EXPECT_EQ(ErrorOf("{\"language\": " + std::string(99, '[') + std::string(99, ']') + "}"),
+              "language: expected an integer, found an array");
 }
 
 TEST(JsonForm, TextsUseTheCodePageOfTheLanguage) {
