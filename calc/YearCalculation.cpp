@@ -512,6 +512,19 @@ std::vector<std::string> CYearCalculation::DayIds(int dayOfYear) const {
     return ids;
 }
 
+bool CYearCalculation::HasDateInYear(std::size_t position) const {
+    if (position >= holidays.Count()) {
+        return false;
+    }
+    const CHeld* list = Resolved(holidays.Ids(position).id);
+    if (list == nullptr || list->holder != static_cast<int>(position)) {
+        return false;
+    }
+    const auto first = heldDays.begin() + static_cast<std::ptrdiff_t>(list->first);
+    return std::any_of(first, first + static_cast<std::ptrdiff_t>(list->count),
+                       [this](int day) { return yearDays.Contains(day); });
+}
+
 const std::vector<CDateTime>* CYearCalculation::Occurrences(const std::string& id) const {
     const int number = holidays.Find(id);
     const CHeld* list = number == kNoId ? nullptr : Resolved(number);

@@ -85,6 +85,10 @@ public:
     // until the next Run or change.
     const std::vector<CDateTime>* Occurrences(const std::string& id) const;
 
+    // Whether the holiday at `position` resolved its ID in the last Run with
+    // at least one date in the year (a shift may move a date out of it).
+    bool HasDateInYear(std::size_t position) const;
+
     // What the last Run made of one holiday of the list.
     struct CHolidayOutcome {
         enum class State {

@@ -13,9 +13,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <future>
 #include <iterator>
 #include <set>
 #include <string_view>
+#include <thread>
 #include <unordered_map>
 
 namespace {
@@ -143,24 +145,122 @@ struct CHolidayYears {
     int displaced = 0;      // years in which another holiday holds its ID
     std::set<int> holders;  // those other holidays
     bool waited = false;    // in some year it waits for a reference that does not resolve
+
+    void Merge(const CHolidayYears& other) {
+        resolved += other.resolved;
+        dated = dated || other.dated;
+        displaced += other.displaced;
+        holders.insert(other.holders.begin(), other.holders.end());
+        waited = waited || other.waited;
+    }
 };
 
 constexpr int kCheckedYears = kCheckLastYear - kCheckFirstYear + 1;
 
-bool HasDateIn(const std::vector<CDateTime>& dates, int year) {
-    return std::any_of(dates.begin(), dates.end(), [year](const CDateTime& date) { return date.GetYear() == year; });
+using CPositionsOfId = std::unordered_map<std::string, std::vector<int>>;
+
+// What the calculation made of every holiday over some of the checked years,
+// and the cycles of holidays that wait for each other in any of them.
+struct CYearsSeen {
+    std::vector<CHolidayYears> holidays;
+    std::set<std::vector<int>> cycles;  // each in ascending order
+
+    // Every part is a count, a set or a flag, so merging the parts of a split
+    // range gives what one pass over the whole range gives.
+    void Merge(const CYearsSeen& other) {
+        for (std::size_t i = 0; i < holidays.size(); ++i) {
+            holidays[i].Merge(other.holidays[i]);
+        }
+        cycles.insert(other.cycles.begin(), other.cycles.end());
+    }
+};
+
+// A holiday waits for an ID that did not resolve, so every holiday with that
+// ID waits too; holidays that wait for each other in a circle stay unresolved
+// because of one another.
+void FindWaitingCycles(const std::vector<CYearCalculation::CHolidayOutcome>& outcomes,
+                       const CPositionsOfId& positionsOfId, std::set<std::vector<int>>& cycles) {
+    std::vector<std::vector<int>> waitsFor(outcomes.size());
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        if (outcomes[i].state != CYearCalculation::CHolidayOutcome::State::Waiting) {
+            continue;
+        }
+        if (const auto found = positionsOfId.find(outcomes[i].waitingFor); found != positionsOfId.end()) {
+            waitsFor[i] = found->second;
+        }
+    }
+    for (std::vector<int>& cycle : FindReferenceCycles(waitsFor)) {
+        cycles.insert(std::move(cycle));
+    }
+}
+
+// Runs the calculation for the years from `first` to `last`.
+CYearsSeen CalculateYears(const std::vector<CHoliday>& holidays, const CPositionsOfId& positionsOfId, int first,
+                          int last) {
+    using State = CYearCalculation::CHolidayOutcome::State;
+    CYearsSeen seen{std::vector<CHolidayYears>(holidays.size()), {}};
+    CYearCalculation calculation;
+    calculation.SetHolidays(holidays);
+    for (int year = first; year <= last; ++year) {
+        calculation.Run(year);
+        const auto& outcomes = calculation.Outcomes();
+        bool anyWaiting = false;
+        for (std::size_t i = 0; i < holidays.size(); ++i) {
+            CHolidayYears& record = seen.holidays[i];
+            switch (outcomes[i].state) {
+            case State::Resolved:
+                ++record.resolved;
+                record.dated = record.dated || calculation.HasDateInYear(i);
+                break;
+            case State::Displaced:
+                if (outcomes[i].holder >= 0) {
+                    ++record.displaced;
+                    record.holders.insert(outcomes[i].holder);
+                }
+                break;
+            case State::Waiting:
+                record.waited = true;
+                anyWaiting = true;
+                break;
+            }
+        }
+        if (anyWaiting) {
+            FindWaitingCycles(outcomes, positionsOfId, seen.cycles);
+        }
+    }
+    return seen;
+}
+
+// Every checked year, split into one range per processor core: a large
+// document spends most of the check in the calculation, and the years are
+// independent of each other.
+CYearsSeen CalculateCheckedYears(const std::vector<CHoliday>& holidays, const CPositionsOfId& positionsOfId) {
+    const int parts = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U));
+    const int yearsPerPart = (kCheckedYears + parts - 1) / parts;
+    std::vector<std::future<CYearsSeen>> others;
+    for (int first = kCheckFirstYear + yearsPerPart; first <= kCheckLastYear; first += yearsPerPart) {
+        const int last = std::min(first + yearsPerPart - 1, kCheckLastYear);
+        others.push_back(std::async(std::launch::async, [&holidays, &positionsOfId, first, last] {
+            return CalculateYears(holidays, positionsOfId, first, last);
+        }));
+    }
+    CYearsSeen seen = CalculateYears(holidays, positionsOfId, kCheckFirstYear, kCheckFirstYear + yearsPerPart - 1);
+    for (std::future<CYearsSeen>& other : others) {
+        seen.Merge(other.get());
+    }
+    return seen;
 }
 
 class CChecker {
 public:
     explicit CChecker(const CHolidays& document)
-        : holidays(document.Holidays()),
-          codePage(GetDefaultAnsiCodePage(document.GetLanguage())),
-          years(holidays.size()) {
+        : holidays(document.Holidays()), codePage(GetDefaultAnsiCodePage(document.GetLanguage())) {
         for (std::size_t i = 0; i < holidays.size(); ++i) {
             positionsOfId[holidays[i].id].push_back(static_cast<int>(i));
         }
-        CalculateYears();
+        CYearsSeen seen = CalculateCheckedYears(holidays, positionsOfId);
+        years = std::move(seen.holidays);
+        cycles = std::move(seen.cycles);
     }
 
     std::vector<CFinding> Run() {
@@ -184,58 +284,6 @@ private:
     }
 
     std::string Text(const std::string& bytes) const { return ShowText(codePage, bytes); }
-
-    // Runs the calculation for every checked year and keeps what it made of
-    // each holiday, and the cycles of holidays that wait for each other.
-    void CalculateYears() {
-        using State = CYearCalculation::CHolidayOutcome::State;
-        CYearCalculation calculation;
-        for (int year = kCheckFirstYear; year <= kCheckLastYear; ++year) {
-            calculation.Run(holidays, year);
-            const auto& outcomes = calculation.Outcomes();
-            bool anyWaiting = false;
-            for (std::size_t i = 0; i < holidays.size(); ++i) {
-                CHolidayYears& record = years[i];
-                switch (outcomes[i].state) {
-                case State::Resolved:
-                    ++record.resolved;
-                    record.dated = record.dated || HasDateIn(*calculation.Occurrences(holidays[i].id), year);
-                    break;
-                case State::Displaced:
-                    if (outcomes[i].holder >= 0) {
-                        ++record.displaced;
-                        record.holders.insert(outcomes[i].holder);
-                    }
-                    break;
-                case State::Waiting:
-                    record.waited = true;
-                    anyWaiting = true;
-                    break;
-                }
-            }
-            if (anyWaiting) {
-                FindWaitingCycles(outcomes);
-            }
-        }
-    }
-
-    // A holiday waits for an ID that did not resolve, so every holiday with
-    // that ID waits too; holidays that wait for each other in a circle stay
-    // unresolved because of one another.
-    void FindWaitingCycles(const std::vector<CYearCalculation::CHolidayOutcome>& outcomes) {
-        std::vector<std::vector<int>> waitsFor(holidays.size());
-        for (std::size_t i = 0; i < holidays.size(); ++i) {
-            if (outcomes[i].state != CYearCalculation::CHolidayOutcome::State::Waiting) {
-                continue;
-            }
-            if (const auto found = positionsOfId.find(outcomes[i].waitingFor); found != positionsOfId.end()) {
-                waitsFor[i] = found->second;
-            }
-        }
-        for (std::vector<int>& cycle : FindReferenceCycles(waitsFor)) {
-            cycles.insert(std::move(cycle));
-        }
-    }
 
     void CheckId(std::size_t holiday) {
         const std::string& id = holidays[holiday].id;
@@ -349,7 +397,7 @@ private:
 
     const std::vector<CHoliday>& holidays;
     CCodePage codePage;
-    std::unordered_map<std::string, std::vector<int>> positionsOfId;
+    CPositionsOfId positionsOfId;
     std::vector<CHolidayYears> years;
     std::set<std::vector<int>> cycles;  // each in ascending order, found in some year
     std::vector<CFinding> findings;
