@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -50,6 +51,11 @@ std::string DocumentToHolBytes(const CHolidays& document) {
 
 CHolidays LoadDocument(const std::filesystem::path& path, std::ostream& warnings) {
     const EDocumentForm form = DocumentFormOf(path);
+    if (const std::optional<std::filesystem::path> backup = LeftBackupOf(path)) {
+        warnings << fmt::format(
+            "tavrin-cli: note: \"{}\": a save did not finish; the file's earlier content is kept in \"{}\"\n",
+            path.string(), backup->string());
+    }
     std::vector<std::uint8_t> bytes = ReadFileBytes(path);
     if (form == EDocumentForm::Json) {
         const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());

@@ -1,5 +1,8 @@
 #include "core/FileAccess.h"
 
+#include "core/FileDescriptor.h"
+#include "core/TemporaryFiles.h"
+
 #include <fmt/format.h>
 
 #include <fcntl.h>
@@ -9,7 +12,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <optional>
-#include <random>
 #include <system_error>
 #include <utility>
 
@@ -57,38 +59,29 @@ std::optional<std::string> NotARegularFile(mode_t mode) {
     Fail(CFileAccessError::Access::Write, path, SystemMessage(code), code);
 }
 
-// A file descriptor closed when it goes out of scope.
-class CFileDescriptor {
-public:
-    explicit CFileDescriptor(int openDescriptor) : descriptor(openDescriptor) {}
-    ~CFileDescriptor() { Close(); }
-    CFileDescriptor(const CFileDescriptor&) = delete;
-    CFileDescriptor& operator=(const CFileDescriptor&) = delete;
-
-    int Get() const { return descriptor; }
-    // Closes now; false when closing reported an error (a write that failed late).
-    bool Close() {
-        const int open = descriptor;
-        descriptor = -1;
-        return open < 0 || ::close(open) == 0;
-    }
-
-private:
-    int descriptor;
-};
-
 bool WriteAll(int descriptor, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        const ssize_t written = RetryingInterrupted([&] { return ::write(descriptor, bytes.data(), bytes.size()); });
         if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
+}
+
+// Copies everything from the current position of `from` to `to`.
+bool CopyAll(int from, int to) {
+    std::vector<char> buffer(64 * 1024);
+    for (;;) {
+        const ssize_t count = RetryingInterrupted([&] { return ::read(from, buffer.data(), buffer.size()); });
+        if (count <= 0) {
+            return count == 0;
+        }
+        if (!WriteAll(to, std::string_view(buffer.data(), static_cast<std::size_t>(count)))) {
+            return false;
+        }
+    }
 }
 
 // Reads to the end, refusing more than `limit` bytes. The bytes go straight
@@ -103,15 +96,13 @@ std::vector<std::uint8_t> ReadAll(int descriptor, std::size_t openedSize, std::u
         if (size == bytes.size()) {
             bytes.resize(size + std::max<std::size_t>(size, 64 * 1024));
         }
-        const ssize_t count = ::read(descriptor, bytes.data() + size, bytes.size() - size);
+        const ssize_t count =
+            RetryingInterrupted([&] { return ::read(descriptor, bytes.data() + size, bytes.size() - size); });
         if (count == 0) {
             bytes.resize(size);
             return bytes;
         }
         if (count < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             FailReading(path, errno);
         }
         size += static_cast<std::size_t>(count);
@@ -145,16 +136,17 @@ fs::path FolderOf(const fs::path& file) {
 }
 
 // Creates a new temporary file in the target's folder, never opening an
-// existing one. Its name is short whatever the target's is, so that a target
+// existing one, after removing those that dead processes of this machine
+// left there. Its name is short whatever the target's is, so that a target
 // whose name has the longest length the folder allows can be replaced too.
 CFileDescriptor CreateTemporaryFile(const fs::path& target, const fs::path& path, fs::path& temporary) {
-    std::random_device seed;
-    std::mt19937 random(seed());
+    RemoveStaleTemporaryFiles(FolderOf(target));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = FolderOf(target) / fmt::format(".tavrin-{:08x}", random());
-        const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor >= 0) {
-            return CFileDescriptor(descriptor);
+        temporary = FolderOf(target) / NewTemporaryFileName();
+        CFileDescriptor file(RetryingInterrupted(
+            [&] { return ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666); }));
+        if (file.IsOpen()) {
+            return file;
         }
         const int code = errno;
         if (code == ENOENT) {
@@ -172,20 +164,97 @@ CFileDescriptor CreateTemporaryFile(const fs::path& target, const fs::path& path
 // the process may: root can give it any owner; another user can give it a
 // group of their own (EPERM otherwise), and it then keeps the user's own.
 void KeepOwner(int descriptor, const struct stat& existing) {
-    if (::fchown(descriptor, existing.st_uid, existing.st_gid) != 0) {
-        static_cast<void>(::fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid));
+    if (RetryingInterrupted([&] { return ::fchown(descriptor, existing.st_uid, existing.st_gid); }) != 0) {
+        static_cast<void>(
+            RetryingInterrupted([&] { return ::fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid); }));
     }
 }
 
-// Makes a rename in the folder durable. Some file systems cannot sync a
-// folder (EINVAL), and a folder that cannot be opened for reading cannot be
-// synced; both are accepted.
+// Makes a rename in the folder durable; the error number when it could not.
+// Some file systems cannot sync a folder (EINVAL), which is accepted.
 int SyncFolder(const fs::path& folder) {
-    const CFileDescriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (descriptor.Get() < 0 || ::fsync(descriptor.Get()) == 0 || errno == EINVAL) {
+    const CFileDescriptor descriptor(
+        RetryingInterrupted([&] { return ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
+    if (!descriptor.IsOpen()) {
+        return errno;
+    }
+    if (RetryingInterrupted([&] { return ::fsync(descriptor.Get()); }) == 0 || errno == EINVAL) {
         return 0;
     }
     return errno;
+}
+
+[[noreturn]] void FailFolderSync(const fs::path& path, int code) {
+    throw CFileAccessError(
+        CFileAccessError::Access::Write, path,
+        fmt::format("it was replaced, but its folder could not be synced to disk ({})", SystemMessage(code)), code,
+        true);
+}
+
+// Writes `bytes` into the file itself, so that every other name of it (hard
+// links) sees them. A complete, synced copy of the old content goes beside
+// it first (BackupPathOf); if the write fails, the old content is put back
+// from it; if the program dies in between, the copy stays for the user.
+CFileIdentity WriteInPlace(const fs::path& target, const fs::path& path, std::string_view bytes) {
+    const fs::path backupPath = BackupPathOf(target);
+    const CFileDescriptor file(RetryingInterrupted([&] { return ::open(target.c_str(), O_RDWR | O_CLOEXEC); }));
+    if (!file.IsOpen()) {
+        FailWriting(path, errno);
+    }
+    CFileDescriptor backup(
+        RetryingInterrupted([&] { return ::open(backupPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600); }));
+    if (!backup.IsOpen()) {
+        const int code = errno;
+        if (code == EEXIST) {
+            Fail(CFileAccessError::Access::Write, path,
+                 fmt::format("an earlier save that did not finish left a copy of its old content in \"{}\"; "
+                             "keep or remove that copy first",
+                             backupPath.string()),
+                 code);
+        }
+        Fail(CFileAccessError::Access::Write, path,
+             fmt::format("no copy of its content can be made beside it ({})", SystemMessage(code)), code);
+    }
+    const auto removeBackupAndFail = [&](int code, std::string reason) {
+        backup.Close();
+        ::unlink(backupPath.c_str());
+        Fail(CFileAccessError::Access::Write, path, std::move(reason), code);
+    };
+    if (!CopyAll(file.Get(), backup.Get()) || RetryingInterrupted([&] { return ::fsync(backup.Get()); }) != 0) {
+        const int code = errno;
+        removeBackupAndFail(code,
+                            fmt::format("no copy of its content can be made beside it ({})", SystemMessage(code)));
+    }
+    if (const int code = SyncFolder(FolderOf(target))) {
+        removeBackupAndFail(
+            code, fmt::format("the copy of its content beside it cannot be synced to disk ({})", SystemMessage(code)));
+    }
+
+    // Writes the file from its start, cuts it where the writing ended and syncs it.
+    const auto overwrite = [&file](auto writeContent) {
+        if (::lseek(file.Get(), 0, SEEK_SET) != 0 || !writeContent()) {
+            return false;
+        }
+        const off_t end = ::lseek(file.Get(), 0, SEEK_CUR);
+        return end >= 0 && RetryingInterrupted([&] { return ::ftruncate(file.Get(), end); }) == 0 &&
+               RetryingInterrupted([&] { return ::fsync(file.Get()); }) == 0;
+    };
+    if (!overwrite([&] { return WriteAll(file.Get(), bytes); })) {
+        const int code = errno;
+        const bool restored =
+            overwrite([&] { return ::lseek(backup.Get(), 0, SEEK_SET) == 0 && CopyAll(backup.Get(), file.Get()); });
+        if (!restored) {
+            Fail(CFileAccessError::Access::Write, path,
+                 fmt::format("{}; its old content could not be put back and is kept in \"{}\"", SystemMessage(code),
+                             backupPath.string()),
+                 code);
+        }
+        removeBackupAndFail(code, SystemMessage(code));
+    }
+    const CFileIdentity identity = FileIdentityOfDescriptor(file.Get());
+    backup.Close();
+    ::unlink(backupPath.c_str());
+    return identity;
 }
 
 }  // namespace
@@ -198,7 +267,7 @@ CFileAccessError::CFileAccessError(Access access, const fs::path& file, std::str
       code(error),
       replaced(isReplaced) {}
 
-std::vector<std::uint8_t> ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
+std::vector<std::uint8_t> ReadFileBytes(const fs::path& path, std::uintmax_t limit, CFileIdentity* identity) {
     const auto refuseUnlessRegular = [&](const struct stat& status) {
         if (const std::optional<std::string> reason = NotARegularFile(status.st_mode)) {
             Fail(CFileAccessError::Access::Read, path, *reason, 0);
@@ -212,7 +281,7 @@ std::vector<std::uint8_t> ReadFileBytes(const fs::path& path, std::uintmax_t lim
     // Looked at before opening, since opening a device can already act on
     // it, and again once open, in case the path changed in between.
     struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
+    if (RetryingInterrupted([&] { return ::stat(path.c_str(), &status); }) != 0) {
         const int code = errno;
         if (code == ENOENT) {
             Fail(CFileAccessError::Access::Read, path, "the file does not exist", code);
@@ -221,8 +290,9 @@ std::vector<std::uint8_t> ReadFileBytes(const fs::path& path, std::uintmax_t lim
     }
     refuseUnlessRegular(status);
     // Without O_NONBLOCK, opening a named pipe would wait for a writer.
-    const CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.Get() < 0 || ::fstat(file.Get(), &status) != 0) {
+    const CFileDescriptor file(
+        RetryingInterrupted([&] { return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC); }));
+    if (!file.IsOpen() || RetryingInterrupted([&] { return ::fstat(file.Get(), &status); }) != 0) {
         FailReading(path, errno);
     }
     refuseUnlessRegular(status);
@@ -230,13 +300,17 @@ std::vector<std::uint8_t> ReadFileBytes(const fs::path& path, std::uintmax_t lim
     if (flags < 0 || ::fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
         FailReading(path, errno);
     }
-    return ReadAll(file.Get(), static_cast<std::size_t>(status.st_size), limit, path);
+    std::vector<std::uint8_t> bytes = ReadAll(file.Get(), static_cast<std::size_t>(status.st_size), limit, path);
+    if (identity != nullptr) {
+        *identity = FileIdentityOfDescriptor(file.Get());
+    }
+    return bytes;
 }
 
-void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+CFileIdentity WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     const fs::path target = FollowLinks(path);
     struct stat existing {};
-    const bool exists = ::lstat(target.c_str(), &existing) == 0;
+    const bool exists = RetryingInterrupted([&] { return ::lstat(target.c_str(), &existing); }) == 0;
     if (!exists && errno != ENOENT) {
         FailWriting(path, errno);
     }
@@ -248,6 +322,10 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
         // read-only state.
         if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
             FailWriting(path, errno);
+        }
+        // A new file would leave the old content to the file's other names.
+        if (existing.st_nlink > 1) {
+            return WriteInPlace(target, path, bytes);
         }
     }
 
@@ -261,23 +339,39 @@ void WriteFileAtomically(const fs::path& path, std::string_view bytes) {
     if (exists) {
         KeepOwner(file.Get(), existing);
         // After the owner: a change of owner may clear the set-user-ID bit.
-        if (::fchmod(file.Get(), existing.st_mode & 07777) != 0) {
+        if (RetryingInterrupted([&] { return ::fchmod(file.Get(), existing.st_mode & 07777); }) != 0) {
             removeAndFail(errno);
         }
     }
-    if (!WriteAll(file.Get(), bytes) || ::fsync(file.Get()) != 0) {
+    if (!WriteAll(file.Get(), bytes) || RetryingInterrupted([&] { return ::fsync(file.Get()); }) != 0) {
         removeAndFail(errno);
     }
+    const CFileIdentity identity = FileIdentityOfDescriptor(file.Get());
     if (!file.Close()) {
         removeAndFail(errno);
     }
-    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
+    if (RetryingInterrupted([&] { return ::rename(temporary.c_str(), target.c_str()); }) != 0) {
         removeAndFail(errno);
     }
     if (const int code = SyncFolder(FolderOf(target))) {
-        throw CFileAccessError(
-            CFileAccessError::Access::Write, path,
-            fmt::format("it was replaced, but its folder could not be synced to disk ({})", SystemMessage(code)), code,
-            true);
+        FailFolderSync(path, code);
     }
+    return identity;
+}
+
+fs::path BackupPathOf(const fs::path& file) {
+    fs::path backup = file;
+    backup += ".tavrin-backup";
+    return backup;
+}
+
+std::optional<fs::path> LeftBackupOf(const fs::path& path) {
+    std::error_code error;
+    const fs::path file = fs::weakly_canonical(path, error);
+    const fs::path backup = BackupPathOf(error ? path : file);
+    struct stat status {};
+    if (::lstat(backup.c_str(), &status) == 0) {
+        return backup;
+    }
+    return std::nullopt;
 }

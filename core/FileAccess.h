@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/FileIdentity.h"
+
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -41,22 +44,40 @@ private:
     bool replaced;
 };
 
-// The whole content of a regular file of at most `limit` bytes. Anything
-// else (a folder, a device, a named pipe, a socket) is refused before a byte
-// is read, and without waiting for a writer. Throws CFileAccessError.
-std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit = kMaxFileBytes);
+// The whole content of a regular file of at most `limit` bytes, and, when
+// asked, the file's identity once read. Anything else (a folder, a device, a
+// named pipe, a socket) is refused before a byte is read, and without
+// waiting for a writer. Throws CFileAccessError.
+std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit = kMaxFileBytes,
+                                        CFileIdentity* identity = nullptr);
 
 // Replaces the file's content with `bytes`, or leaves the file byte for byte
-// as it was. The bytes go into a new temporary file in its folder
-// (".tavrin-" and 8 hex digits), which is synced and renamed over the file
-// only once complete; on any failure it is removed. A symbolic link is
-// followed: the file it leads to is replaced and the link kept. An existing
-// file keeps its permission bits, and its owner and group as far as the
-// process may set them: a user other than root gets the file's group only
-// when a member of it, and becomes the owner of the new file. The new file
-// is a new file: a hard link to the old one (another name for it) keeps the
-// old content. A file that cannot be written, or that is not a regular file,
-// is refused. Throws CFileAccessError; without write rights in the folder the
-// file is refused rather than overwritten in place, which could not keep the
-// old content if the write failed half way.
-void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+// as it was, and gives the identity of the file written. The bytes go into a
+// new temporary file in its folder (TemporaryFiles.h), which is synced and
+// renamed over the file only once complete; on any failure it is removed.
+// A symbolic link is followed: the file it leads to is replaced and the link
+// kept. An existing file keeps its permission bits, and its owner and group
+// as far as the process may set them: a user other than root gets the file's
+// group only when a member of it, and becomes the owner of the new file.
+//
+// A file with more than one name (hard links) is written in place instead,
+// so that every name sees the new content: a synced copy of the old content
+// goes beside it first (BackupPathOf), the new bytes into the file, and the
+// copy is removed once they are synced. When writing fails, the old content
+// is put back from the copy; a copy that an earlier save left behind is
+// never overwritten (the save is refused).
+//
+// A file that cannot be written, or that is not a regular file, is refused.
+// Without write rights in the folder the file is refused rather than
+// overwritten without a copy, which could not keep the old content if the
+// write failed half way. Throws CFileAccessError. Calls interrupted by a
+// signal are repeated.
+CFileIdentity WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Where an in-place write keeps the old content of `file` while it writes:
+// "NAME.tavrin-backup" beside it.
+std::filesystem::path BackupPathOf(const std::filesystem::path& file);
+
+// The copy of the old content that a write in place of the file the path
+// leads to left behind when it did not finish, if there is one.
+std::optional<std::filesystem::path> LeftBackupOf(const std::filesystem::path& path);

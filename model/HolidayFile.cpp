@@ -222,11 +222,11 @@ std::size_t LoadHolidayBytes(CHolidays& document, std::vector<std::uint8_t> byte
     return archive.Remaining();
 }
 
-std::size_t LoadHolidayFile(CHolidays& document, const std::filesystem::path& path) {
-    return LoadHolidayBytes(document, ReadFileBytes(path));
+std::size_t LoadHolidayFile(CHolidays& document, const std::filesystem::path& path, CFileIdentity* identity) {
+    return LoadHolidayBytes(document, ReadFileBytes(path, kMaxFileBytes, identity));
 }
 
-void SaveHolidayFile(const CHolidays& document, const std::filesystem::path& path) {
+CFileIdentity SaveHolidayFile(const CHolidays& document, const std::filesystem::path& path) {
     const std::vector<std::uint8_t> bytes = SaveHolidayBytes(document);
-    WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    return WriteFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }

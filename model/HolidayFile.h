@@ -37,12 +37,14 @@ std::vector<std::uint8_t> SaveHolidayBytes(const CHolidays& document);
 std::size_t LoadHolidayBytes(CHolidays& document, std::vector<std::uint8_t> bytes);
 
 // Reads the whole file and loads it into the document; returns the number of
-// bytes after the last holiday. Throws CFileAccessError when the file cannot
-// be read (the document is then unchanged) and CHolidayFileError when its
-// content is damaged (as LoadHolidayBytes).
-std::size_t LoadHolidayFile(CHolidays& document, const std::filesystem::path& path);
+// bytes after the last holiday and, when asked, the identity of the file
+// read. Throws CFileAccessError when the file cannot be read (the document
+// is then unchanged) and CHolidayFileError when its content is damaged (as
+// LoadHolidayBytes).
+std::size_t LoadHolidayFile(CHolidays& document, const std::filesystem::path& path, CFileIdentity* identity = nullptr);
 
-// Replaces the file with the document, or leaves it as it was. Throws
+// Replaces the file with the document, or leaves it as it was (see
+// WriteFileAtomically), and gives the identity of the file written. Throws
 // CFileAccessError when it cannot be written and CHolidayFileError when the
 // document does not fit the format.
-void SaveHolidayFile(const CHolidays& document, const std::filesystem::path& path);
+CFileIdentity SaveHolidayFile(const CHolidays& document, const std::filesystem::path& path);

@@ -75,6 +75,18 @@ TEST(Convert, NotesBytesAfterTheLastHoliday) {
     EXPECT_EQ(ReadTextFile(folder / "out.hol"), HolBytes(MakeNewYearDocument()));
 }
 
+TEST(Convert, NotesTheCopyASaveThatDidNotFinishLeftBehind) {
+    const CTemporaryFolder folder;
+    WriteTextFile(folder / "in.hol", HolBytes(MakeNewYearDocument()));
+    WriteTextFile(folder / "in.hol.tavrin-backup", "old");
+    const CRun run = RunCli({"convert", (folder / "in.hol").string(), "-"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_NE(run.errors.find("a save did not finish; the file's earlier content is kept in \"" +
+                              (folder / "in.hol.tavrin-backup").string() + "\""),
+              std::string::npos)
+        << run.errors;
+}
+
 TEST(Convert, FailuresLeaveNoFileBehind) {
     const CTemporaryFolder folder;
     const std::string good = (folder / "good.json").string();

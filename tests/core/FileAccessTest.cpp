@@ -1,6 +1,7 @@
 #include "core/FileAccess.h"
 #include "tests/support/FileFaults.h"
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -196,6 +197,114 @@ TEST_F(FileAccess, FailedWriteKeepsTheFileAndLeavesNothingBehind) {
     std::ofstream(full) << "old content";
     disk.Fill();
     expectFailure(full, "No space left on device", [&] { WriteFileAtomically(full, content); });
+}
+
+// The folder cannot be opened to make the rename durable: the file is
+// replaced, and the caller hears that the sync did not happen.
+TEST_F(FileAccess, FolderThatCannotBeSyncedIsReported) {
+    const fs::path locked = folder / "write-only";
+    fs::create_directory(locked);
+    const fs::path file = Write("write-only/file.hol", "old content");
+    CWithoutRootRights::Own(locked);
+    CWithoutRootRights::Own(file);
+    fs::permissions(locked, fs::perms::owner_write | fs::perms::owner_exec);
+    fs::permissions(folder, fs::perms::owner_all | fs::perms::others_exec);
+    bool replaced = false;
+    {
+        const CWithoutRootRights nobody;
+        try {
+            WriteFileAtomically(file, "new");
+        } catch (const CFileAccessError& error) {
+            replaced = error.Replaced();
+            EXPECT_EQ(error.Reason(),
+                      "it was replaced, but its folder could not be synced to disk (Permission denied)");
+        }
+    }
+    fs::permissions(locked, fs::perms::owner_all);
+    EXPECT_TRUE(replaced);
+    EXPECT_EQ(Content(file), "new");
+}
+
+// A file with several names (hard links) is written in place, so every name
+// sees the new content; a failed write puts the old content back, and a save
+// that dies half way leaves a copy of the old content that is reported and
+// never overwritten.
+TEST_F(FileAccess, HardLinkedFileIsWrittenInPlaceWithACopyOfItsOldContent) {
+    const fs::path file = Write("file.hol", "old content");
+    fs::create_hard_link(file, folder / "other-name.hol");
+    const auto inode = FileIdentityOf(file)->inode;
+    const std::vector<std::string> names = {"file.hol", "other-name.hol"};
+
+    WriteFileAtomically(file, "new");
+    EXPECT_EQ(Content(folder / "other-name.hol"), "new");
+    EXPECT_EQ(FileIdentityOf(file)->inode, inode);
+    EXPECT_EQ(Entries(folder), names);
+
+    const std::string large(5000, 'n');
+    EXPECT_EQ(ErrorOf([&] {
+                  const CFileSizeLimit limit(100);
+                  WriteFileAtomically(file, large);
+              }),
+              "cannot write " + Quoted(file) + ": File too large");
+    EXPECT_EQ(Content(folder / "other-name.hol"), "new");
+    EXPECT_EQ(Entries(folder), names);
+    EXPECT_EQ(LeftBackupOf(file), std::nullopt);
+
+    DieWhenWritingBeyond(100, [&] { WriteFileAtomically(file, large); });
+    EXPECT_EQ(LeftBackupOf(folder / "other-name.hol"), std::nullopt);
+    ASSERT_EQ(LeftBackupOf(file), BackupPathOf(file));
+    EXPECT_EQ(Content(BackupPathOf(file)), "new");
+    EXPECT_EQ(ErrorOf([&] { WriteFileAtomically(file, "newer"); }),
+              "cannot write " + Quoted(file) +
+                  ": an earlier save that did not finish left a copy of its old content in " +
+                  Quoted(BackupPathOf(file)) + "; keep or remove that copy first");
+    EXPECT_EQ(Content(BackupPathOf(file)), "new");
+}
+
+// A save that dies leaves its temporary file; the next save in the folder
+// removes it, and only temporary files of this machine's dead processes.
+TEST_F(FileAccess, StaleTemporaryFilesOfDeadProcessesAreRemoved) {
+    const fs::path file = Write("file.hol", "old content");
+    DieWhenWritingBeyond(100, [&] { WriteFileAtomically(file, std::string(5000, 'n')); });
+    std::vector<std::string> left = Entries(folder);
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_EQ(left[0].rfind(".tavrin-", 0), 0u) << left[0];
+
+    // Names that look alike but belong to a live process, another machine,
+    // or another naming.
+    char host[256] = {};
+    gethostname(host, sizeof host - 1);
+    const std::vector<std::string> kept = {
+        fmt::format(".tavrin-{}-{}-0123abcd", host, getpid()),
+        fmt::format(".tavrin-other{}-999999999-0123abcd", host),
+        ".tavrin-0123abcd",
+        fmt::format(".tavrin-{}-{}-0123ABCD", host, 999999999),
+        fmt::format(".tavrin-{}-{}-0123abcd.hol", host, 999999999),
+        "file.hol",
+    };
+    for (const std::string& name : kept) {
+        Write(name, "keep");
+    }
+    WriteFileAtomically(file, "new");
+    std::vector<std::string> expected = kept;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Entries(folder), expected);
+}
+
+// What the editor compares before it saves: the identity of the file as it
+// was read and written, and as it is now.
+TEST_F(FileAccess, IdentityChangesWithEveryWrite) {
+    const fs::path file = Write("file.hol", "old content");
+    CFileIdentity read;
+    ReadFileBytes(file, kMaxFileBytes, &read);
+    EXPECT_EQ(FileIdentityOf(file), read);
+    const CFileIdentity written = WriteFileAtomically(file, "new content");
+    EXPECT_EQ(FileIdentityOf(file), written);
+    EXPECT_NE(written, read);
+    Write("file.hol", "changed by another program");
+    EXPECT_NE(FileIdentityOf(file), written);
+    fs::remove(file);
+    EXPECT_EQ(FileIdentityOf(file), std::nullopt);
 }
 
 }  // namespace

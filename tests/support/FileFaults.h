@@ -8,11 +8,13 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +43,28 @@ private:
     rlimit saved{};
     void (*savedHandler)(int) = SIG_DFL;
 };
+
+// Runs `write` in a child process that dies, as at a kill -9 or a power cut
+// during a save, when it writes beyond `bytes` (SIGXFSZ, without a core file).
+inline void DieWhenWritingBeyond(rlim_t bytes, const std::function<void()>& write) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit noCore{0, 0};
+        const rlimit limit{bytes, bytes};
+        setrlimit(RLIMIT_CORE, &noCore);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_DFL);
+        try {
+            write();
+        } catch (...) {
+        }
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "the child ended with status " << status;
+}
 
 // A 64 KiB file system mounted at `folder` (created), unmounted when this
 // ends. Mounting needs root and the right to mount; Problem() says why not.
