@@ -8,6 +8,8 @@
 #include <unicode/unistr.h>
 
 #include <array>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -95,13 +97,20 @@ bool CopyWeekdays(const icu::UnicodeString* names, int count, std::array<std::st
     return true;
 }
 
-// The names of the user's regional format: ICU's stand-alone names, the
-// plain forms. The English tables when ICU cannot provide a complete set.
-NameTables UserTables() {
+// The names of a locale: ICU's stand-alone names, the plain forms. Nothing
+// when ICU has no names of the locale's language: it then gives those of its
+// default locale (which follows the environment too) or of its root locale
+// ("M01" ... "M12"), neither of which the user asked for.
+std::optional<NameTables> TablesOf(const icu::Locale& locale) {
     UErrorCode status = U_ZERO_ERROR;
-    const icu::DateFormatSymbols symbols(icu::Locale(UserRegionalFormatLocale().c_str()), status);
-    if (U_FAILURE(status)) {
-        return EnglishTables();
+    const icu::DateFormatSymbols symbols(locale, status);
+    if (U_FAILURE(status) || status == U_USING_DEFAULT_WARNING) {
+        return std::nullopt;
+    }
+    UErrorCode actualStatus = U_ZERO_ERROR;
+    const icu::Locale actual = symbols.getLocale(ULOC_ACTUAL_LOCALE, actualStatus);
+    if (U_FAILURE(actualStatus) || std::string_view(actual.getLanguage()) != locale.getLanguage()) {
+        return std::nullopt;
     }
     using Symbols = icu::DateFormatSymbols;
     NameTables tables;
@@ -124,7 +133,21 @@ NameTables UserTables() {
     } else {
         complete = false;
     }
-    return complete ? tables : EnglishTables();
+    if (!complete) {
+        return std::nullopt;
+    }
+    return tables;
+}
+
+// The names of the user's regional format; of its language alone when ICU
+// has none for the whole locale; the English tables when it has neither.
+NameTables UserTables() {
+    const icu::Locale locale(UserRegionalFormatLocale().c_str());
+    std::optional<NameTables> tables = TablesOf(locale);
+    if (!tables) {
+        tables = TablesOf(icu::Locale(locale.getLanguage()));
+    }
+    return tables ? *tables : EnglishTables();
 }
 
 std::unique_ptr<ILocaleNames>& InstalledNames() {

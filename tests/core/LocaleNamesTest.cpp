@@ -4,8 +4,11 @@
 
 #include "tests/support/ScopedLocaleEnvironment.h"
 
+#include <unicode/locid.h>
+
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -135,4 +138,28 @@ TEST(LocaleNames, InstalledSetServesTheFreeFunctions) {
     }
     SetLocaleNames(MakeEnglishLocaleNames());
     EXPECT_EQ(GetDayName(6), "Sunday");
+}
+
+// A locale ICU does not know gives the names of its language, else English:
+// never ICU's "M01" ... "M12", nor the names of ICU's default locale, which
+// a process takes from the same variables when it starts.
+TEST(LocaleNames, UnknownRegionalFormatFallsBackToItsLanguageThenEnglish) {
+    const icu::Locale savedDefault = icu::Locale::getDefault();
+    const struct {
+        const char* lcTime;
+        const char* lang;
+        const char* january;
+    } cases[] = {
+        {"xx_YY.invalid", "xx_YY.invalid", "January"},
+        {"xx_YY.invalid", "de_DE.UTF-8", "January"},
+        {"de_XX.UTF-8", "ru_RU.UTF-8", "Januar"},
+    };
+    for (const auto& c : cases) {
+        const CScopedLocaleEnvironment environment(nullptr, c.lcTime, c.lang);
+        UErrorCode status = U_ZERO_ERROR;
+        icu::Locale::setDefault(icu::Locale(std::string(c.lang, 5).c_str()), status);
+        EXPECT_EQ(MakeUserLocaleNames()->MonthName(1), c.january) << c.lcTime << " " << c.lang;
+    }
+    UErrorCode status = U_ZERO_ERROR;
+    icu::Locale::setDefault(savedDefault, status);
 }
