@@ -3,13 +3,13 @@
 #include "core/ProgramInfo.h"
 #include "editor/CEditorWindow.h"
 
-#include <QFileInfo>
+#include <system_error>
 
 CEditorApp::CEditorApp(int& argc, char** argv) : application(argc, argv) {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
 }
 
-int CEditorApp::Run(const QString& file) {
+int CEditorApp::Run(const std::filesystem::path& file) {
     // The window, its document and its dialogs live exactly as long as the
     // modal run; whatever its result, the program ends with it.
     CEditorWindow window;
@@ -18,9 +18,11 @@ int CEditorApp::Run(const QString& file) {
     return 0;
 }
 
-void CEditorApp::OpenStartFile(CEditorWindow& window, const QString& file) {
-    if (!file.isEmpty()) {
+void CEditorApp::OpenStartFile(CEditorWindow& window, const std::filesystem::path& file) {
+    if (!file.empty()) {
         // The file dialog gives absolute paths, and the title shows them.
-        window.OpenDocument(QFileInfo(file).absoluteFilePath());
+        std::error_code noCurrentFolder;
+        const std::filesystem::path absolute = std::filesystem::absolute(file, noCurrentFolder);
+        window.OpenDocument((noCurrentFolder ? file : absolute).lexically_normal());
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QApplication>
-#include <QString>
+
+#include <filesystem>
 
 class CEditorWindow;
 
@@ -13,12 +14,12 @@ public:
 
     // Runs the editor window, showing `file` first when one is given;
     // returns the process exit code.
-    int Run(const QString& file);
+    int Run(const std::filesystem::path& file);
 
     // Shows the file named on the command line as File > Open of it does; a
     // file that cannot be opened is reported in the same way and leaves the
     // window as it was. An empty name opens nothing.
-    static void OpenStartFile(CEditorWindow& window, const QString& file);
+    static void OpenStartFile(CEditorWindow& window, const std::filesystem::path& file);
 
 private:
     QApplication application;

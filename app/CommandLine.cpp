@@ -3,7 +3,9 @@
 #include "core/ProgramInfo.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace {
 
@@ -25,13 +27,34 @@ CCommandLine UsageError(const QString& problem, const QCommandLineParser& parser
             program + QStringLiteral(": ") + problem + '\n' + HelpText(parser, program)};
 }
 
+// The arguments the parser takes as positional, as they were given: those
+// after "--", and those that do not start with '-' (a lone "-" is one). Their
+// decoded texts lose bytes that are no character of the file-name encoding.
+std::vector<std::string> PositionalArguments(const std::vector<std::string>& arguments) {
+    std::vector<std::string> positional;
+    bool optionsEnded = false;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+        } else if (optionsEnded || argument == "-" || !argument.starts_with('-')) {
+            positional.push_back(argument);
+        }
+    }
+    return positional;
+}
+
 }  // namespace
 
 int CCommandLine::ExitCode() const {
     return action == Action::UsageError ? kUsageErrorCode : 0;
 }
 
-CCommandLine ParseCommandLine(const QStringList& arguments) {
+CCommandLine ParseCommandLine(const std::vector<std::string>& argumentBytes) {
+    QStringList arguments;
+    for (const std::string& argument : argumentBytes) {
+        arguments.append(QFile::decodeName(QByteArray::fromStdString(argument)));
+    }
     const QString program =
         arguments.isEmpty() ? QStringLiteral("tavrin") : QFileInfo(arguments.constFirst()).fileName();
     QCommandLineParser parser;
@@ -60,5 +83,8 @@ CCommandLine ParseCommandLine(const QStringList& arguments) {
         return UsageError(QStringLiteral("Unexpected argument '%1': the editor opens one file.").arg(files[1]), parser,
                           program);
     }
-    return {CCommandLine::Action::RunEditor, files.value(0), {}};
+    const std::vector<std::string> positional = PositionalArguments(argumentBytes);
+    return {CCommandLine::Action::RunEditor,
+            positional.empty() ? std::filesystem::path() : std::filesystem::path(positional.front()),
+            {}};
 }

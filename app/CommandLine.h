@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+
+#include <filesystem>
+#include <string>
+#include <vector>
 
 // What the program's arguments ask for: `tavrin [FILE]`, `--help` or
 // `--version`.
@@ -14,12 +17,13 @@ struct CCommandLine {
     };
 
     Action action = Action::RunEditor;
-    QString file;  // RunEditor: the file to open as given, empty for none
-    QString text;  // everything else: the text to print, ending with a newline
+    std::filesystem::path file;  // RunEditor: the file to open, as the argument's bytes; empty for none
+    QString text;                // everything else: the text to print, ending with a newline
 
     int ExitCode() const;
 };
 
-// Reads the arguments, the program's name first. It needs no application
-// object, so that help, version and usage errors need no display.
-CCommandLine ParseCommandLine(const QStringList& arguments);
+// Reads the arguments (as the system gives them, in bytes), the program's
+// name first. It needs no application object, so that help, version and
+// usage errors need no display.
+CCommandLine ParseCommandLine(const std::vector<std::string>& arguments);

@@ -1,15 +1,12 @@
 #include "app/CEditorApp.h"
 #include "app/CommandLine.h"
 
-#include <QStringList>
-
 #include <cstdio>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    }
+    const std::vector<std::string> arguments(argv, argv + argc);
     // Read before the QApplication exists, which needs a display.
     const CCommandLine commandLine = ParseCommandLine(arguments);
     if (commandLine.action != CCommandLine::Action::RunEditor) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CodePage.h"
+#include "core/FileIdentity.h"
 #include "core/WindowsLocale.h"
 #include "editor/CDialogControls.h"
 #include "model/CHolidays.h"
@@ -11,6 +12,7 @@
 #include <QIcon>
 #include <QString>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -56,7 +58,9 @@ public:
     QAction* MenuAction(int commandId) const;
 
     const CHolidays& Document() const { return document; }
-    const QString& FilePath() const { return filePath; }
+    // The open file's path as text (bytes that are no character of the
+    // file-name encoding as replacement characters); empty when untitled.
+    QString FilePath() const;
     const std::string& CurrentId() const { return currentId; }
     int CurrentRuleset() const { return currentRuleset; }
     int CurrentShiftRule() const { return currentShiftRule; }
@@ -111,9 +115,9 @@ public:
     void OnFileNew();
     void OnFileOpen();
     // The end of File > Open once the file is chosen, also used at start-up:
-    // shows the file at the absolute `path`, or says why it cannot and keeps
-    // the document and file the window had.
-    void OpenDocument(const QString& path);
+    // shows the file at the absolute `path` (bytes, as the system names it),
+    // or says why it cannot and keeps the document and file the window had.
+    void OpenDocument(const std::filesystem::path& path);
     void OnFileSave();
     void OnFileSaveAs();
     void OnFileExit();
@@ -165,6 +169,13 @@ private:
     bool AskToSaveWork();
     bool SaveDocument();
     bool SaveDocumentAs();
+    // Asks whether the open file may be replaced when another program
+    // changed, moved or deleted it since the window last read or wrote it;
+    // true when it may.
+    bool MayReplaceOpenFile();
+    // Writes the document to `path`, which the window then names when the
+    // file holds the document; says why not. True when written completely.
+    bool WriteDocument(const std::filesystem::path& path);
 
     CDialogControls controls;
     std::unique_ptr<IEditorDialogs> ownDialogs;
@@ -177,7 +188,9 @@ private:
     CCodePage textCodePage{0};
 
     CHolidays document;
-    QString filePath;
+    std::filesystem::path filePath;
+    // The open file as the window last read or wrote it; nothing when unknown.
+    std::optional<CFileIdentity> fileIdentity;
     std::string currentId;
     // Whether the form shows the holiday currentId. An empty ID alone cannot
     // say "none shown": a file may hold a holiday whose ID is empty.

@@ -60,6 +60,13 @@ IEditorDialogs::Answer CQtEditorDialogs::AskYesNoCancel(const QString& text) {
     }
 }
 
+IEditorDialogs::Answer CQtEditorDialogs::AskYesNo(const QString& text, Answer defaultAnswer) {
+    QMessageBox box(QMessageBox::Question, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 bool CQtEditorDialogs::AskOkCancel(const QString& text) {
     QMessageBox box(QMessageBox::Question, ApplicationTitle(), text, QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Ok);

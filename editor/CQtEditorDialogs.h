@@ -11,6 +11,7 @@ public:
     explicit CQtEditorDialogs(QWidget* parent);
 
     Answer AskYesNoCancel(const QString& text) override;
+    Answer AskYesNo(const QString& text, Answer defaultAnswer) override;
     bool AskOkCancel(const QString& text) override;
     void ShowError(const QString& text) override;
     void ShowInformation(const QString& text) override;

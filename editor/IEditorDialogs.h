@@ -18,6 +18,9 @@ public:
 
     // Yes, No and Cancel with a question icon.
     virtual Answer AskYesNoCancel(const QString& text) = 0;
+    // Yes and No with a question icon; gives Yes or No. Enter chooses
+    // `defaultAnswer`, Esc No.
+    virtual Answer AskYesNo(const QString& text, Answer defaultAnswer) = 0;
     // OK and Cancel with a question icon; true for OK.
     virtual bool AskOkCancel(const QString& text) = 0;
     // OK with an error icon.
@@ -28,7 +31,7 @@ public:
     // Filter "Holiday Files (*.hol)" and "All Files (*.*)".
     virtual std::optional<QString> ChooseOpenFile(const QString& initialPath) = 0;
     // The full path to write to, or nothing when cancelled; default suffix
-    // "hol"; an existing file is replaced without asking.
+    // "hol". The dialog itself asks nothing about an existing file.
     virtual std::optional<QString> ChooseSaveFile(const QString& initialPath) = 0;
     // The ID entered in the Add Holiday dialog as bytes of the code page (the
     // document's), or nothing when cancelled.

@@ -3,14 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 using Action = CCommandLine::Action;
 
 struct ArgumentsCase {
-    QStringList arguments;  // after the program's name
+    std::vector<std::string> arguments;  // after the program's name
     Action action;
-    QString file;
+    std::string file;
     int exitCode;
 };
 
@@ -18,6 +21,7 @@ const ArgumentsCase kArgumentsCases[] = {
     {{}, Action::RunEditor, "", 0},
     {{"germany.hol"}, Action::RunEditor, "germany.hol", 0},
     {{"--", "-style"}, Action::RunEditor, "-style", 0},
+    {{"bad\xff.hol"}, Action::RunEditor, "bad\xff.hol", 0},  // not UTF-8: the bytes are kept
     {{"--help"}, Action::PrintHelp, "", 0},
     {{"-h", "germany.hol"}, Action::PrintHelp, "", 0},
     {{"--version"}, Action::PrintVersion, "", 0},
@@ -30,8 +34,10 @@ const ArgumentsCase kArgumentsCases[] = {
 
 TEST(CommandLine, StartsTheEditorWithAtMostOneFileAndRefusesEverythingElse) {
     for (const ArgumentsCase& test : kArgumentsCases) {
-        const CCommandLine commandLine = ParseCommandLine(QStringList{"/usr/bin/tavrin"} + test.arguments);
-        const std::string arguments = test.arguments.join(' ').toStdString();
+        std::vector<std::string> all = {"/usr/bin/tavrin"};
+        all.insert(all.end(), test.arguments.begin(), test.arguments.end());
+        const CCommandLine commandLine = ParseCommandLine(all);
+        const std::string arguments = all.back();
         EXPECT_EQ(commandLine.action, test.action) << arguments;
         EXPECT_EQ(commandLine.file, test.file) << arguments;
         EXPECT_EQ(commandLine.ExitCode(), test.exitCode) << arguments;

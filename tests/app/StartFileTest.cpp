@@ -3,7 +3,9 @@
 
 #include <QDir>
 
+#include <filesystem>
 #include <functional>
+#include <string>
 
 using files::ExpectSameEditor;
 using files::Snapshot;
@@ -25,7 +27,7 @@ protected:
 
     // Starts with the file's name relative to the folder, as a file manager
     // or a shell may give it.
-    void StartWith(const QString& name) {
+    void StartWith(const std::string& name) {
         const QString previous = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(folder.path()));
         CEditorApp::OpenStartFile(window, name);
@@ -61,6 +63,18 @@ TEST_F(StartFileTest, FileThatCannotBeOpenedIsReportedAsByFileOpenAndTheEditorSt
         EXPECT_EQ(dialogs.errors, menuErrors) << name;
         ExpectSameEditor(untitled, Snapshot(window));
     }
+}
+
+// A name that is not valid UTF-8 is taken as its bytes; only the title shows
+// the bytes it cannot show as a replacement character.
+TEST_F(StartFileTest, OpensAFileWhoseNameIsNotUtf8) {
+    const std::string name = "bad\xff.hol";
+    std::filesystem::copy_file(files::ExamplePath("germany.hol").toStdString(),
+                               QFile::encodeName(folder.path()).toStdString() + "/" + name);
+    StartWith(name);
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(';').toStdString();
+    EXPECT_GT(window.Document().GetHolidayCount(), 0);
+    EXPECT_EQ(window.windowTitle(), "Tavrin - " + folder.path() + "/bad\uFFFD.hol");
 }
 
 }  // namespace

@@ -300,22 +300,98 @@ TEST_F(FileCommandsTest, SaveAfterOpenWritesTheSameBytesBackAndKeepsTheTitle) {
     }
 }
 
-TEST_F(FileCommandsTest, SaveAsReplacesAnExistingFileWithoutAskingAndLeavesNoTemporaryFile) {
+// Another file's content is replaced only after Yes; No goes back to the
+// dialog. The open file saved under its own name asks nothing.
+TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAnotherFile) {
     const QString path = PathIn("existing.hol");
-    files::WriteBytes(path, std::vector<std::uint8_t>(5000, 0xAB));
+    const std::vector<std::uint8_t> other(5000, 0xAB);
+    files::WriteBytes(path, other);
     AddUnsavedHoliday();
-    dialogs.saveFiles.push_back(path);
+    const QString question = "The file " + path + " already exists. Replace it?";
+    dialogs.saveFiles = {path, std::nullopt};
+    dialogs.yesNoAnswers.push_back(Answer::No);
     Run(kFileSaveAs);
-    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(dialogs.questions, QStringList{question});
+    EXPECT_EQ(dialogs.yesNoDefaults, std::vector<Answer>{Answer::No});
+    EXPECT_EQ(dialogs.savePaths, QStringList({"", path}));
+    EXPECT_EQ(ReadBytes(path), other);
+    EXPECT_EQ(window.windowTitle(), "Tavrin");
+
+    dialogs.saveFiles = {path, path};
+    dialogs.yesNoAnswers.push_back(Answer::Yes);
+    Run(kFileSaveAs);
+    Run(kFileSaveAs);
+    EXPECT_EQ(dialogs.questions, QStringList({question, question}));
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_EQ(ReadBytes(path), SaveHolidayBytes(window.Document()));
     EXPECT_EQ(FolderEntries(), QStringList{"existing.hol"});
     EXPECT_EQ(window.windowTitle(), "Tavrin - " + path);
+    EXPECT_TRUE(dialogs.AllAnswersUsed());
+}
 
-    // The next Save as starts at the file.
-    dialogs.saveFiles.push_back(std::nullopt);
-    Run(kFileSaveAs);
-    EXPECT_EQ(dialogs.savePaths.last(), path);
+// Before Save writes the open file, it compares the file with what the
+// window last read or wrote: a change by another program, or a file gone,
+// is asked about, and No stops the save and the command that asked for it.
+TEST_F(FileCommandsTest, SaveAsksBeforeReplacingAnotherProgramsChanges) {
+    const struct {
+        const char* name;
+        void (*change)(const QString& path);
+        QString question;
+        Answer defaultAnswer;
+    } cases[] = {
+        {"changed",
+         [](const QString& path) {
+             files::WriteBytes(path, {1, 2, 3});
+         },
+         "was changed by another program since Tavrin last read or saved it. Overwrite it?", Answer::No},
+        {"replaced",
+         [](const QString& path) {
+             files::WriteBytes(path + ".new", files::ReadBytes(path));
+             ASSERT_EQ(std::rename(QFile::encodeName(path + ".new"), QFile::encodeName(path)), 0);
+         },
+         "was changed by another program since Tavrin last read or saved it. Overwrite it?", Answer::No},
+        {"deleted", [](const QString& path) { QFile::remove(path); }, "was deleted or moved. Save it there again?",
+         Answer::Yes},
+    };
+    for (const auto& c : cases) {
+        const QString path = OpenExampleCopy("usa.hol");
+        gui::Type(window.Edit(kDisplayEdit), "Xmas");
+        c.change(path);
+        const bool existed = QFile::exists(path);
+        const std::vector<std::uint8_t> theirs = existed ? ReadBytes(path) : std::vector<std::uint8_t>{};
+        dialogs.questions.clear();
+        dialogs.yesNoDefaults.clear();
+        dialogs.yesNoCancelAnswers.push_back(Answer::Yes);
+        dialogs.yesNoAnswers.push_back(Answer::No);
+        Run(kFileNew);
+        EXPECT_EQ(dialogs.questions, QStringList({kSaveQuestion, "The file " + path + " " + c.question})) << c.name;
+        EXPECT_EQ(dialogs.yesNoDefaults, std::vector<Answer>{c.defaultAnswer}) << c.name;
+        EXPECT_GT(window.Document().GetHolidayCount(), 0) << c.name;  // New stopped
+        EXPECT_EQ(QFile::exists(path), existed) << c.name;
+        if (existed) {
+            EXPECT_EQ(ReadBytes(path), theirs) << c.name;
+        }
+
+        dialogs.yesNoAnswers.push_back(Answer::Yes);
+        Run(kFileSave);
+        EXPECT_EQ(ReadBytes(path), SaveHolidayBytes(window.Document())) << c.name;
+        Run(kFileSave);  // as it was written: no question
+        EXPECT_EQ(dialogs.questions.size(), 3) << c.name;
+        EXPECT_TRUE(dialogs.AllAnswersUsed()) << c.name;
+        QFile::remove(path);
+    }
+}
+
+// A save of a hard-linked file that died half way left the old content
+// beside the file; Open says where.
+TEST_F(FileCommandsTest, OpenReportsTheCopyALeftSaveLeftBehind) {
+    const QString path = PathIn("usa.hol");
+    ASSERT_TRUE(QFile::copy(files::ExamplePath("usa.hol"), path));
+    ASSERT_TRUE(QFile::copy(path, path + ".tavrin-backup"));
+    OpenFile(path);
+    EXPECT_EQ(dialogs.informations,
+              QStringList{"A save of this file did not finish. The file's earlier content is kept in \"" + path +
+                          ".tavrin-backup\"; compare it with the file, then remove it."});
 }
 
 // Places a save cannot write to, and what the message should say about each.

@@ -331,7 +331,14 @@ TEST(RealDialogs, ConfirmationsAndRefusalsAreMessageBoxesWithTheirButtonsAndIcon
         QMessageBox::Icon icon;
         QMessageBox::StandardButtons buttons;
         QMessageBox::StandardButton answer;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;  // not checked
     };
+    const auto askYesNo = [&window](IEditorDialogs::Answer defaultAnswer, IEditorDialogs::Answer expected) {
+        return [&window, defaultAnswer, expected] {
+            EXPECT_EQ(CQtEditorDialogs(&window).AskYesNo("Replace it?", defaultAnswer), expected);
+        };
+    };
+    const QMessageBox::StandardButtons yesNo = QMessageBox::Yes | QMessageBox::No;
     const QMessageBox::StandardButtons okCancel = QMessageBox::Ok | QMessageBox::Cancel;
     const Case cases[] = {
         {click(kDeleteShiftRule), "Do you really want to remove shiftrule 1 ?", QMessageBox::Question, okCancel,
@@ -346,6 +353,10 @@ TEST(RealDialogs, ConfirmationsAndRefusalsAreMessageBoxesWithTheirButtonsAndIcon
         {add("A,B"), "ID must not contain commas!", QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok},
         {[&window] { CQtEditorDialogs(&window).ShowInformation("Note"); }, "Note", QMessageBox::Information,
          QMessageBox::Ok, QMessageBox::Ok},
+        {askYesNo(IEditorDialogs::Answer::No, IEditorDialogs::Answer::Yes), "Replace it?", QMessageBox::Question, yesNo,
+         QMessageBox::Yes, QMessageBox::No},
+        {askYesNo(IEditorDialogs::Answer::Yes, IEditorDialogs::Answer::No), "Replace it?", QMessageBox::Question, yesNo,
+         QMessageBox::No, QMessageBox::Yes},
     };
     for (const Case& c : cases) {
         const gui::CNextModal box(
@@ -355,6 +366,9 @@ TEST(RealDialogs, ConfirmationsAndRefusalsAreMessageBoxesWithTheirButtonsAndIcon
                 EXPECT_EQ(messageBox->text(), c.text);
                 EXPECT_EQ(messageBox->icon(), c.icon) << c.text.toStdString();
                 EXPECT_EQ(messageBox->standardButtons(), c.buttons) << c.text.toStdString();
+                if (c.defaultButton != QMessageBox::NoButton) {
+                    EXPECT_EQ(messageBox->defaultButton(), messageBox->button(c.defaultButton));
+                }
                 gui::Click(messageBox->button(c.answer));
             },
             "QMessageBox");

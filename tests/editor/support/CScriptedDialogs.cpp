@@ -27,6 +27,12 @@ IEditorDialogs::Answer CScriptedDialogs::AskYesNoCancel(const QString& text) {
     return Next(yesNoCancelAnswers, "Yes/No/Cancel question", Answer::Cancel);
 }
 
+IEditorDialogs::Answer CScriptedDialogs::AskYesNo(const QString& text, Answer defaultAnswer) {
+    questions << text;
+    yesNoDefaults.push_back(defaultAnswer);
+    return Next(yesNoAnswers, "Yes/No question", Answer::No);
+}
+
 bool CScriptedDialogs::AskOkCancel(const QString& text) {
     questions << text;
     return Next(okCancelAnswers, "OK/Cancel question");
@@ -67,6 +73,6 @@ void CScriptedDialogs::ShowAbout() {
 }
 
 bool CScriptedDialogs::AllAnswersUsed() const {
-    return yesNoCancelAnswers.empty() && okCancelAnswers.empty() && openFiles.empty() && saveFiles.empty() &&
-           newIds.empty() && renamedIds.empty();
+    return yesNoCancelAnswers.empty() && yesNoAnswers.empty() && okCancelAnswers.empty() && openFiles.empty() &&
+           saveFiles.empty() && newIds.empty() && renamedIds.empty();
 }

@@ -17,6 +17,7 @@ class CScriptedDialogs : public IEditorDialogs {
 public:
     // Queued answers, used front first.
     std::deque<Answer> yesNoCancelAnswers;
+    std::deque<Answer> yesNoAnswers;
     std::deque<bool> okCancelAnswers;
     std::deque<std::optional<QString>> openFiles;
     std::deque<std::optional<QString>> saveFiles;
@@ -24,7 +25,8 @@ public:
     std::deque<std::optional<std::string>> renamedIds;
 
     // What was asked or shown, in order.
-    QStringList questions;                 // texts of AskYesNoCancel and AskOkCancel
+    QStringList questions;                 // texts of AskYesNoCancel, AskYesNo and AskOkCancel
+    std::vector<Answer> yesNoDefaults;     // the default answers of AskYesNo
     QStringList errors;                    // texts of ShowError
     QStringList informations;              // texts of ShowInformation
     QStringList openPaths;                 // initial paths of ChooseOpenFile
@@ -35,6 +37,7 @@ public:
     int aboutBoxes = 0;
 
     Answer AskYesNoCancel(const QString& text) override;
+    Answer AskYesNo(const QString& text, Answer defaultAnswer) override;
     bool AskOkCancel(const QString& text) override;
     void ShowError(const QString& text) override;
     void ShowInformation(const QString& text) override;
