@@ -26,7 +26,17 @@ void BM_CheckMixed(benchmark::State& state) {
 void BM_CheckRandom(benchmark::State& state) {
     CheckSample(state, Random);
 }
-BENCHMARK(BM_CheckMixed)->Arg(10'000)->Arg(100'000)->UseRealTime()->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-BENCHMARK(BM_CheckRandom)->Arg(10'000)->Arg(100'000)->UseRealTime()->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_CheckMixed)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_CheckRandom)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 }  // namespace
