@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
@@ -35,24 +36,24 @@ public:
     }
 
     void Open() {
-        if (window.Document().GetHolidayCount() > 0) {
+        if (window.View().Document().GetHolidayCount() > 0) {
             dialogs.yesNoCancelAnswers.push_back(IEditorDialogs::Answer::No);
         }
         dialogs.openFiles.push_back(path);
-        window.MenuAction(ids::kFileOpen)->trigger();
+        window.View().MenuAction(ids::kFileOpen)->trigger();
         Idle();
     }
 
     // Picks the item as a user does, which runs the list's handler.
     void Pick(int listId, int position) {
-        CComboList* list = window.List(listId);
+        CComboList* list = window.View().List(listId);
         list->setCurrentIndex(position);
         emit list->activated(position);
         Idle();
     }
 
     void Click(int buttonId) {
-        window.Button(buttonId)->click();
+        window.View().Button(buttonId)->click();
         Idle();
     }
 
@@ -67,7 +68,7 @@ public:
     }
 
     int PositionOfLanguage(LCID language) const {
-        const CComboList* languages = window.List(ids::kLanguageList);
+        const CComboList* languages = window.View().List(ids::kLanguageList);
         for (int position = 0; position < languages->Count(); ++position) {
             if (languages->Data(position).toUInt() == language) {
                 return position;
@@ -76,12 +77,12 @@ public:
         return -1;
     }
 
-    int HolidayCount() const { return window.Document().GetHolidayCount(); }
+    int HolidayCount() const { return window.View().Document().GetHolidayCount(); }
 
 private:
     void Idle() {
         QCoreApplication::processEvents();
-        window.UpdateControlStates();
+        emit QAbstractEventDispatcher::instance()->aboutToBlock();
     }
 
     QTemporaryDir folder;

@@ -33,6 +33,12 @@ void CNumberedHolidays::Append(const CHoliday& holiday) {
     holidays.push_back(holiday);
 }
 
+void CNumberedHolidays::Insert(std::size_t position, const CHoliday& holiday) {
+    const auto offset = static_cast<std::ptrdiff_t>(position);
+    ids.insert(ids.begin() + offset, Number(holiday));
+    holidays.insert(holidays.begin() + offset, holiday);
+}
+
 void CNumberedHolidays::Remove(std::size_t position) {
     Release(ids[position]);
     const auto offset = static_cast<std::ptrdiff_t>(position);

@@ -40,6 +40,7 @@ public:
     void Assign(const std::vector<CHoliday>& holidays);
     void Replace(std::size_t position, const CHoliday& holiday);
     void Append(const CHoliday& holiday);
+    void Insert(std::size_t position, const CHoliday& holiday);  // position <= Count()
     void Remove(std::size_t position);
 
     std::size_t Count() const { return holidays.size(); }

@@ -139,6 +139,11 @@ void CYearCalculation::AppendHoliday(const CHoliday& holiday) {
     ClearTables();
 }
 
+void CYearCalculation::InsertHoliday(std::size_t position, const CHoliday& holiday) {
+    holidays.Insert(position, holiday);
+    ClearTables();
+}
+
 void CYearCalculation::RemoveHoliday(std::size_t position) {
     holidays.Remove(position);
     ClearTables();

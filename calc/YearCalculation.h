@@ -46,6 +46,7 @@ public:
     void SetHolidays(const std::vector<CHoliday>& holidays);
     void ReplaceHoliday(std::size_t position, const CHoliday& holiday);
     void AppendHoliday(const CHoliday& holiday);
+    void InsertHoliday(std::size_t position, const CHoliday& holiday);
     void RemoveHoliday(std::size_t position);
 
     // Rebuilds every table for the year from the holidays held.

@@ -72,6 +72,11 @@ int CComboList::Insert(CListItem item) {
                              [](const QString& text, const CListItem& other) { return SortsBefore(text, other.text); });
         position = static_cast<int>(after - all.begin());
     }
+    return InsertAt(position, std::move(item));
+}
+
+int CComboList::InsertAt(int position, CListItem item) {
+    position = std::clamp(position, 0, Count());
     const int selected = Selection();
     items->Insert(position, std::move(item));
     // Inserting must not move the selection onto another item (Qt selects
@@ -88,6 +93,10 @@ int CComboList::AddItem(const QString& text, const QVariant& value) {
 
 int CComboList::AddId(const std::string& id, const CCodePage& codePage) {
     return Insert(CListItem(CShownId(id, codePage)));
+}
+
+void CComboList::InsertIdAt(int position, const std::string& id, const CCodePage& codePage) {
+    InsertAt(position, CListItem(CShownId(id, codePage)));
 }
 
 void CComboList::AddItems(const std::vector<std::pair<QString, QVariant>>& added) {

@@ -36,6 +36,9 @@ public:
     // Adds an item and returns its position.
     int AddItem(const QString& text, const QVariant& value = {});
     int AddId(const std::string& id, const CCodePage& codePage);
+    // Puts an ID item back where it stood (clamped to 0..count), also in a
+    // sorted list: the place an earlier removal reported.
+    void InsertIdAt(int position, const std::string& id, const CCodePage& codePage);
     // Add many at once, giving the list that adding them one by one in their
     // order gives. AddIds returns the position of the batch's last ID (-1 for
     // an empty batch).
@@ -78,6 +81,7 @@ public:
 private:
     bool InRange(int position) const { return position >= 0 && position < Count(); }
     int Insert(CListItem item);
+    int InsertAt(int position, CListItem item);
     // Adds items given in the order this list shows them (sorted lists: by
     // text, equal texts in insertion order) and returns the new position of
     // the item at `tracked` in the batch.

@@ -4,6 +4,8 @@
 #include "core/LocaleNames.h"
 #include "editor/CCodePageTextBinding.h"
 #include "editor/CComboList.h"
+#include "editor/CFormBinding.h"
+#include "editor/CIdLists.h"
 #include "editor/CQtEditorDialogs.h"
 #include "resources/ControlIds.h"
 #include "resources/Templates.h"
@@ -11,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QAction>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -43,7 +46,14 @@ CEditorWindow::CEditorWindow(IEditorDialogs* editorDialogs, QWidget* parent)
     menuBar->setGeometry(0, 0, client.width(), menuHeight);
     setFixedSize(client.width(), client.height() + menuHeight);
 
-    displayText = std::make_unique<CCodePageTextBinding>(Edit(ids::kDisplayEdit));
+    displayText = std::make_unique<CCodePageTextBinding>(view.Edit(ids::kDisplayEdit));
+    form = std::make_unique<CFormBinding>(controls, *displayText);
+    idLists = std::make_unique<CIdLists>(controls);
+    // A line edit takes Ctrl+Z for its own typing only while it has some to
+    // undo; otherwise the key reaches the Edit menu.
+    for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        edit->installEventFilter(this);
+    }
 
     ConnectSignals();
     Initialise();
@@ -51,27 +61,26 @@ CEditorWindow::CEditorWindow(IEditorDialogs* editorDialogs, QWidget* parent)
 
 CEditorWindow::~CEditorWindow() = default;
 
-CComboList* CEditorWindow::List(int id) const {
-    return controls.Get<CComboList>(id);
-}
-QLineEdit* CEditorWindow::Edit(int id) const {
-    return controls.Get<QLineEdit>(id);
-}
-QAbstractButton* CEditorWindow::Button(int id) const {
-    return controls.Get<QAbstractButton>(id);
-}
-
-QAction* CEditorWindow::MenuAction(int commandId) const {
-    const auto found = menuActions.find(commandId);
-    return found == menuActions.end() ? nullptr : found->second;
-}
-
 void CEditorWindow::BuildMenu(QMenuBar& menuBar) {
+    // Undo and Redo come from the stack, which names the command they take
+    // back or make again and enables them; both first store the form.
+    QAction* undo = undoStack.createUndoAction(this);
+    QAction* redo = undoStack.createRedoAction(this);
+    for (QAction* action : {undo, redo}) {
+        disconnect(action, &QAction::triggered, &undoStack, nullptr);
+    }
+    undo->setShortcuts(QKeySequence::Undo);
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    menuActions[ids::kEditUndo] = undo;
+    menuActions[ids::kEditRedo] = redo;
+
     for (const CMenuTemplate& menuTemplate : MainMenuTemplate()) {
         QMenu* menu = menuBar.addMenu(QString::fromUtf8(menuTemplate.text));
         for (const CMenuItemTemplate& item : menuTemplate.items) {
             if (item.commandId == 0) {
                 menu->addSeparator();
+            } else if (const auto given = menuActions.find(item.commandId); given != menuActions.end()) {
+                menu->addAction(given->second);
             } else {
                 menuActions[item.commandId] = menu->addAction(QString::fromUtf8(item.text));
             }
@@ -79,7 +88,26 @@ void CEditorWindow::BuildMenu(QMenuBar& menuBar) {
     }
     // The About box also opens with F1; the File items have no shortcuts.
     menuActions.at(ids::kAboutBox)->setShortcut(QKeySequence(Qt::Key_F1));
-    addAction(menuActions.at(ids::kAboutBox));
+    // The window is a dialog: its own actions carry the shortcuts.
+    for (int command : {ids::kAboutBox, ids::kEditUndo, ids::kEditRedo}) {
+        addAction(menuActions.at(command));
+    }
+}
+
+bool CEditorWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* edit = qobject_cast<QLineEdit*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool undo = key->matches(QKeySequence::Undo);
+        const bool redo =
+            key->matches(QKeySequence::Redo) || key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
+        // Left unaccepted, the key goes to the shortcuts of the window.
+        if (edit != nullptr && ((undo && !edit->isUndoAvailable()) || (redo && !edit->isRedoAvailable()))) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // The routing table: every signal of the window's controls and menu, in one place.
@@ -88,13 +116,13 @@ void CEditorWindow::ConnectSignals() {
             &CEditorWindow::UpdateControlStates);
 
     const auto onClick = [this](int id, void (CEditorWindow::*handler)()) {
-        connect(Button(id), &QAbstractButton::clicked, this, handler);
+        connect(view.Button(id), &QAbstractButton::clicked, this, handler);
     };
     const auto onSelect = [this](int id, void (CEditorWindow::*handler)()) {
-        connect(List(id), &QComboBox::activated, this, handler);
+        connect(view.List(id), &QComboBox::activated, this, handler);
     };
     const auto onMenu = [this](int commandId, void (CEditorWindow::*handler)()) {
-        connect(MenuAction(commandId), &QAction::triggered, this, handler);
+        connect(view.MenuAction(commandId), &QAction::triggered, this, handler);
     };
 
     onClick(ids::kAddHoliday, &CEditorWindow::OnAddHoliday);
@@ -115,6 +143,8 @@ void CEditorWindow::ConnectSignals() {
     onMenu(ids::kFileExit, &CEditorWindow::OnFileExit);
     onMenu(ids::kFileNew, &CEditorWindow::OnFileNew);
     onSelect(ids::kLanguageList, &CEditorWindow::OnLanguageSelected);
+    onMenu(ids::kEditUndo, &CEditorWindow::OnUndo);
+    onMenu(ids::kEditRedo, &CEditorWindow::OnRedo);
     onMenu(ids::kAboutBox, &CEditorWindow::OnAboutBox);
 }
 
@@ -124,33 +154,33 @@ void CEditorWindow::Initialise() {
     FillYearList();
     FillLanguageList();
     OnFileNew();
-    Control(ids::kLanguageList)->setFocus();
+    view.Control(ids::kLanguageList)->setFocus();
 }
 
 void CEditorWindow::FillMonthAndWeekdayLists() {
     for (int month = 1; month <= 12; ++month) {
         const QString name = QString::fromStdString(GetMonthName(month));
         for (int id : {ids::kFixedMonthList, ids::kWeekdayMonthList}) {
-            List(id)->AddItem(name);
+            view.List(id)->AddItem(name);
         }
     }
     for (int id : {ids::kFixedMonthList, ids::kWeekdayMonthList}) {
-        List(id)->Select(0);
+        view.List(id)->Select(0);
     }
     for (int weekday = 0; weekday <= 6; ++weekday) {  // Monday ... Sunday
         const QString name = QString::fromStdString(GetDayName(weekday));
         for (int id :
              {ids::kMonthWeekdayList, ids::kRelativeWeekdayList, ids::kShiftWeekdayList, ids::kConditionList}) {
-            List(id)->AddItem(name);
+            view.List(id)->AddItem(name);
         }
     }
     for (int id : {ids::kMonthWeekdayList, ids::kRelativeWeekdayList, ids::kShiftWeekdayList}) {
-        List(id)->Select(0);
+        view.List(id)->Select(0);
     }
 }
 
 void CEditorWindow::FillYearList() {
-    CComboList* years = List(ids::kYearList);
+    CComboList* years = view.List(ids::kYearList);
     for (int year = kFirstYear; year <= kLastYear; ++year) {
         years->AddItem(QString::number(year));
     }
@@ -160,6 +190,12 @@ void CEditorWindow::FillYearList() {
 
 void CEditorWindow::OnAboutBox() {
     dialogs->ShowAbout();
+}
+
+void CEditorWindow::UpdateControlStates() {
+    const bool holiday = FindShownHoliday() != -1;
+    form->UpdateEnabling(holiday, holiday && view.List(ids::kRulesetList)->Selection() != -1,
+                         view.List(ids::kShiftRuleList)->Selection() != -1);
 }
 
 void CEditorWindow::OnOK() {

@@ -4,6 +4,9 @@
 #include "core/FileIdentity.h"
 #include "core/WindowsLocale.h"
 #include "editor/CDialogControls.h"
+#include "editor/CEditCommand.h"
+#include "editor/CEditorView.h"
+#include "editor/CSelection.h"
 #include "model/CHolidays.h"
 #include "model/PreviewReport.h"
 
@@ -11,6 +14,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QString>
+#include <QUndoStack>
 
 #include <filesystem>
 #include <map>
@@ -21,21 +25,23 @@
 
 class CCodePageTextBinding;
 class CComboList;
+class CEditDraft;
+class CFormBinding;
+class CIdLists;
 class IEditorDialogs;
-class QAbstractButton;
 class QAction;
-class QLineEdit;
 class QMenuBar;
 
-// The program's main window (dialog 102 with the File menu): a fixed-size
-// modal dialog that owns the document and shows one of its holidays in a
-// form beside the preview of a chosen year.
+// The program's main window (dialog 102 with the File, Edit and Help menus):
+// a fixed-size modal dialog that owns the document and shows one of its
+// holidays in a form beside the preview of a chosen year.
 //
 // The controls hold the values being edited; they reach the document only
-// when the form is stored (StoreForm). Control enabling is recomputed from
-// the shown holiday, ruleset and shift rule whenever the event loop has run
-// out of events (UpdateControlStates).
-class CEditorWindow : public QDialog {
+// when the form is stored. Every change of the document is a command on the
+// undo stack (CEditCommand), which a store of the form that changes it is
+// too. Control enabling is recomputed whenever the event loop has run out of
+// events.
+class CEditorWindow : public QDialog, private IEditTarget {
     Q_OBJECT
 
 public:
@@ -44,128 +50,92 @@ public:
     explicit CEditorWindow(IEditorDialogs* dialogs = nullptr, QWidget* parent = nullptr);
     ~CEditorWindow() override;
 
-    // Controls by their ids (resources/ControlIds.h); nullptr for an unknown
-    // id or a control of another kind.
-    QWidget* Control(int id) const { return controls.Widget(id); }
-    template <class T>
-    T* Control(int id) const {
-        return controls.Get<T>(id);
-    }
-    CComboList* List(int id) const;
-    QLineEdit* Edit(int id) const;
-    QAbstractButton* Button(int id) const;
-    // The menu item of a command id (ids::kFileNew ... ids::kAboutBox).
-    QAction* MenuAction(int commandId) const;
-
-    const CHolidays& Document() const { return document; }
-    // The open file's path as text (bytes that are no character of the
-    // file-name encoding as replacement characters); empty when untitled.
-    QString FilePath() const;
-    const std::string& CurrentId() const { return currentId; }
-    int CurrentRuleset() const { return currentRuleset; }
-    int CurrentShiftRule() const { return currentShiftRule; }
-    const QFont& DisplayFont() const { return displayFont; }
-    // The code page of the selected language, in which the window shows the
-    // document's texts (IDs, display texts) and reads typed ones.
-    const CCodePage& TextCodePage() const { return textCodePage; }
-    // The bytes behind the Display edit 1042, shown in the code page of the
-    // selected language.
-    CCodePageTextBinding& DisplayText() const { return *displayText; }
-    // The text of the preview 1005 (UTF-8, lines ending in "\r\n"): the dates
-    // in the user's locale, the display texts in the selected language's code
-    // page.
-    const std::string& PreviewReport() const { return previewReport; }
-
-    // Sets the enabled state of every control from the shown holiday, the
-    // selected ruleset and shift rule and the checked radio buttons.
-    void UpdateControlStates();
-
-    // Form binding.
-    void StoreForm();
-    void FillFromDocument();
-    void AddIdToLists(const std::string& id);
-    void RemoveIdFromLists(const std::string& id);
-    void ShowRuleset(const CRuleset& ruleset);
-    void ShowShiftRule(const CShiftRule& shiftRule);
-
-    // Holiday commands.
-    void OnAddHoliday();
-    void OnRenameHoliday();
-    void OnDeleteHoliday();
-    void OnHolidaySelected();
-
-    // Ruleset commands.
-    void OnRulesetSelected();
-    void OnAddRuleset();
-    void OnDeleteRuleset();
-
-    // Shift-rule commands.
-    void OnShiftRuleSelected();
-    void OnAddShiftRule();
-    void OnDeleteShiftRule();
-
-    // Year preview.
-    void OnRefresh();
-    void OnYearSelected();
-    // Shows the holidays of the last rebuild in the preview, in the selected
-    // language's code page.
-    void ShowPreview();
-
-    // File commands and closing.
-    void OnFileNew();
-    void OnFileOpen();
     // The end of File > Open once the file is chosen, also used at start-up:
     // shows the file at the absolute `path` (bytes, as the system names it),
     // or says why it cannot and keeps the document and file the window had.
     void OpenDocument(const std::filesystem::path& path);
-    void OnFileSave();
-    void OnFileSaveAs();
-    void OnFileExit();
-    void OnOK();
-    void OnCancel();
 
-    // Language selection.
-    void OnLanguageSelected();
-    // Shows the document's texts in the code page of the selected language.
-    void ApplyLanguageFont();
-    // Selects the item of the language in 1040. A language the list does not
-    // offer is shown as an extra item ("Unknown language (0x1234)"), so that
-    // the next store keeps it.
-    void SelectLanguage(LCID language);
-    // The language to store: the selected item's LCID, or the document's
-    // language when no item is selected.
-    LCID SelectedLanguage() const;
+    // What the window shows and holds, for tests and tools.
+    const CEditorView& View() const { return view; }
 
     // Enter and every other "OK" route: OnOK. Esc, the close box: OnCancel.
     void accept() override;
     void reject() override;
 
-protected:
-    // Ends the modal run (the end of OnCancel).
-    void EndWindow();
-
-    IEditorDialogs& Dialogs() const { return *dialogs; }
+private slots:
+    // Holiday commands (HolidayCommands.cpp).
+    void OnAddHoliday();
+    void OnRenameHoliday();
+    void OnDeleteHoliday();
+    void OnHolidaySelected();
+    // Ruleset commands (RulesetCommands.cpp).
+    void OnRulesetSelected();
+    void OnAddRuleset();
+    void OnDeleteRuleset();
+    // Shift-rule commands (ShiftRuleCommands.cpp).
+    void OnShiftRuleSelected();
+    void OnAddShiftRule();
+    void OnDeleteShiftRule();
+    // Year preview (YearPreview.cpp).
+    void OnRefresh();
+    void OnYearSelected();
+    // File commands and closing (FileCommands.cpp).
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFileExit();
+    void OnOK();
+    void OnCancel();
+    // Undo and Redo (EditCommands.cpp).
+    void OnUndo();
+    void OnRedo();
+    // Language selection (LanguageSelection.cpp).
+    void OnLanguageSelected();
+    void OnAboutBox();
+    // Sets the enabled state of every control from the shown holiday, the
+    // selected ruleset and shift rule and the checked radio buttons.
+    void UpdateControlStates();
 
 private:
+    friend class CEditorView;
+
+    // Construction (CEditorWindow.cpp).
     void BuildMenu(QMenuBar& menuBar);
-    void OnAboutBox();
     void ConnectSignals();
     void Initialise();
     void FillMonthAndWeekdayLists();
     void FillYearList();
-    void FillLanguageList();
-    // The first part of ApplyLanguageFont: the code page and font of the
-    // selected language, without showing the lists and the preview again.
-    void UseLanguageCodePage();
-    // Shows the IDs of the ID list and the reference lists in TextCodePage().
-    void ShowIdsInTextCodePage();
-    // File commands (FileCommands.cpp). AskToSaveWork asks the save question
-    // when there is work to lose and gives whether the command may go on;
-    // SaveDocument and SaveDocumentAs give whether the document was written.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // The form (EditCommands.cpp).
+    // Stores the form into the document as a command of its own, when that
+    // changes the document.
+    void StoreForm();
+    // A draft of a command's changes that begins with the form's store.
+    CEditDraft DraftStoringForm() const;
+    // Pushes the draft's changes as one command, which makes them and shows
+    // `after`; nothing when the draft changes nothing.
+    void Commit(CEditDraft& draft, const QString& text, const CSelection& after);
+    // The selection that shows the holiday (nothing: none) with its first
+    // ruleset and that ruleset's first shift rule.
+    static CSelection ShowingHoliday(const std::optional<std::string>& id, const CHoliday& holiday);
     // Position of the holiday the form shows, or -1 when none is shown.
     int FindShownHoliday() const;
-    // Detaches the form from the document before another document is shown.
-    void ForgetShownHoliday();
+    // The ID as the lists show it.
+    QString IdText(const std::string& id) const;
+
+    // IEditTarget.
+    CHolidays& EditedDocument() override { return document; }
+    CIdLists& EditedIdLists() override { return *idLists; }
+    void ShowForm(const CSelection& shown) override;
+
+    // Files (FileCommands.cpp). AskToSaveWork asks the save question when
+    // there is work to lose and gives whether the command may go on;
+    // SaveDocument and SaveDocumentAs give whether the document was written.
+    // The end of New and Open: shows the document with the ID list's item at
+    // the position selected (none: -1), its preview, and an empty history.
+    void ShowWholeDocument(int selectedId);
     bool AskToSaveWork();
     bool SaveDocument();
     bool SaveDocumentAs();
@@ -176,12 +146,37 @@ private:
     // Writes the document to `path`, which the window then names when the
     // file holds the document; says why not. True when written completely.
     bool WriteDocument(const std::filesystem::path& path);
+    // Ends the modal run (the end of OnCancel).
+    void EndWindow();
+    IEditorDialogs& Dialogs() const { return *dialogs; }
+
+    // The preview (YearPreview.cpp): shows the holidays of the last rebuild
+    // in the selected language's code page.
+    void ShowPreview();
+
+    // Language selection (LanguageSelection.cpp).
+    void FillLanguageList();
+    // Selects the item of the language. A language the list does not offer
+    // is shown as an extra item ("Unknown language (0x1234)"), so that the
+    // next store keeps it.
+    void SelectLanguage(LCID language);
+    // The selected item's LCID, or the document's language without a selection.
+    LCID SelectedLanguage() const;
+    // Shows the document's texts in the code page of the selected language.
+    void ApplyLanguageFont();
+    // The code page and font of the selected language, without showing the
+    // lists and the preview again.
+    void UseLanguageCodePage();
 
     CDialogControls controls;
+    CEditorView view{*this};
     std::unique_ptr<IEditorDialogs> ownDialogs;
     IEditorDialogs* dialogs = nullptr;
     std::map<int, QAction*> menuActions;
     std::unique_ptr<CCodePageTextBinding> displayText;
+    std::unique_ptr<CFormBinding> form;
+    std::unique_ptr<CIdLists> idLists;
+    QUndoStack undoStack;
     std::vector<CPreviewEntry> previewEntries;  // of the last rebuild
     std::string previewReport;
     std::optional<LCID> unlistedLanguage;  // the LCID of the extra language item, if any
@@ -191,12 +186,7 @@ private:
     std::filesystem::path filePath;
     // The open file as the window last read or wrote it; nothing when unknown.
     std::optional<CFileIdentity> fileIdentity;
-    std::string currentId;
-    // Whether the form shows the holiday currentId. An empty ID alone cannot
-    // say "none shown": a file may hold a holiday whose ID is empty.
-    bool holidayShown = false;
-    int currentRuleset = -1;
-    int currentShiftRule = -1;
+    CSelection selection;
     QFont displayFont;
     QIcon icon;
 };

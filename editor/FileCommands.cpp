@@ -1,12 +1,15 @@
 #include "core/FileAccess.h"
 #include "editor/CComboList.h"
 #include "editor/CEditorWindow.h"
+#include "editor/CIdLists.h"
 #include "editor/IEditorDialogs.h"
 #include "model/HolidayFile.h"
 #include "resources/ControlIds.h"
 
 #include <QByteArray>
 #include <QFile>
+#include <QLineEdit>
+#include <QStringList>
 
 #include <cerrno>
 #include <cstddef>
@@ -72,10 +75,6 @@ bool IsSameFile(const fs::path& a, const fs::path& b) {
 }
 
 }  // namespace
-
-QString CEditorWindow::FilePath() const {
-    return PathText(filePath);
-}
 
 bool CEditorWindow::AskToSaveWork() {
     if (document.GetHolidayCount() == 0) {
@@ -183,16 +182,33 @@ bool CEditorWindow::SaveDocumentAs() {
     }
 }
 
+void CEditorWindow::ShowWholeDocument(int selectedId) {
+    SelectLanguage(document.GetLanguage());
+    // As ApplyLanguageFont, except that the lists are filled anew below and
+    // the preview is rebuilt: showing the old ones in the new code page
+    // first would be work thrown away.
+    UseLanguageCodePage();
+    view.Edit(ids::kVersionEdit)->setText(QString::number(document.GetVersion()));
+    QStringList weekdayNames;
+    for (int weekday = 0; weekday < CIdLists::kFirstConditionId; ++weekday) {
+        weekdayNames << view.List(ids::kMonthWeekdayList)->Text(weekday);
+    }
+    idLists->Fill(weekdayNames, document.Holidays(), textCodePage);
+    // The old form belongs to the old document and must not be stored into
+    // the new one.
+    selection.Clear();
+    idLists->IdList()->Select(selectedId);
+    OnHolidaySelected();
+    OnRefresh();
+    undoStack.clear();
+}
+
 void CEditorWindow::OnFileNew() {
     if (!AskToSaveWork()) {
         return;
     }
     document.Clear();
-    FillFromDocument();
-    ForgetShownHoliday();
-    List(ids::kIdList)->Select(-1);
-    OnHolidaySelected();
-    OnRefresh();
+    ShowWholeDocument(-1);
     filePath.clear();
     fileIdentity.reset();
     setWindowTitle(kUntitledTitle);
@@ -237,13 +253,7 @@ void CEditorWindow::OpenDocument(const fs::path& path) {
     document = std::move(loaded);
     filePath = path;
     fileIdentity = identity;
-    FillFromDocument();
-    // The old form belongs to the old document and must not be stored into
-    // the new one.
-    ForgetShownHoliday();
-    List(ids::kIdList)->Select(0);
-    OnHolidaySelected();
-    OnRefresh();
+    ShowWholeDocument(0);
     setWindowTitle(TitledCaption(filePath));
     if (trailingBytes > 0) {
         Dialogs().ShowInformation(TrailingBytesNotice(filePath, trailingBytes));

@@ -2,7 +2,7 @@
 #include "editor/CCodePageTextBinding.h"
 #include "editor/CComboList.h"
 #include "editor/CEditorWindow.h"
-#include "editor/CShownIds.h"
+#include "editor/CIdLists.h"
 #include "resources/ControlIds.h"
 
 #include <QApplication>
@@ -44,11 +44,11 @@ void CEditorWindow::FillLanguageList() {
     for (const CLocaleInfo& locale : SupportedLocales()) {
         languages.emplace_back(LanguageItemText(locale), QVariant::fromValue<uint>(locale.lcid));
     }
-    List(ids::kLanguageList)->AddItems(languages);
+    view.List(ids::kLanguageList)->AddItems(languages);
 }
 
 void CEditorWindow::SelectLanguage(LCID language) {
-    CComboList* languages = List(ids::kLanguageList);
+    CComboList* languages = view.List(ids::kLanguageList);
     // The extra item belonged to the document shown before.
     if (unlistedLanguage.has_value() && *unlistedLanguage != language) {
         languages->RemoveItem(FindLanguage(*languages, *unlistedLanguage));
@@ -64,7 +64,7 @@ void CEditorWindow::SelectLanguage(LCID language) {
 }
 
 LCID CEditorWindow::SelectedLanguage() const {
-    const CComboList* languages = List(ids::kLanguageList);
+    const CComboList* languages = view.List(ids::kLanguageList);
     const int selected = languages->Selection();
     return selected == -1 ? document.GetLanguage() : languages->Data(selected).toUInt();
 }
@@ -75,7 +75,9 @@ void CEditorWindow::OnLanguageSelected() {
 
 void CEditorWindow::ApplyLanguageFont() {
     UseLanguageCodePage();
-    ShowIdsInTextCodePage();
+    // Sorting again moves items but keeps the selected one, and with it what
+    // the user has or has not changed.
+    idLists->ShowIn(textCodePage, document.Holidays());
     ShowPreview();
 }
 
@@ -86,25 +88,7 @@ void CEditorWindow::UseLanguageCodePage() {
     const int codePage = GetDefaultAnsiCodePage(SelectedLanguage());
     textCodePage = CCodePage(codePage);
     displayFont = QApplication::font();
-    Control(ids::kDisplayEdit)->setFont(displayFont);
-    Control(ids::kPreviewEdit)->setFont(displayFont);
-    DisplayText().SetCodePage(codePage);
-}
-
-void CEditorWindow::ShowIdsInTextCodePage() {
-    // The lists hold the reference IDs and the document's IDs, each shown
-    // once for all of them. Sorting again moves items but keeps the selected
-    // one, and with it what the user has or has not changed.
-    std::vector<std::string> listedIds;
-    for (int i = 0; i < CHolidays::GetReferenceCount(); ++i) {
-        listedIds.push_back(CHolidays::GetReferenceId(i));
-    }
-    for (const CHoliday& holiday : document.Holidays()) {
-        listedIds.push_back(holiday.id);
-    }
-    CShownIds shownIds(listedIds, textCodePage);
-    for (int id : {ids::kIdList, ids::kOffsetReferenceList, ids::kWeekdayReferenceList, ids::kConditionList,
-                   ids::kShiftTargetList}) {
-        List(id)->ShowIdsIn(shownIds);
-    }
+    view.Control(ids::kDisplayEdit)->setFont(displayFont);
+    view.Control(ids::kPreviewEdit)->setFont(displayFont);
+    displayText->SetCodePage(codePage);
 }

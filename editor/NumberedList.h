@@ -5,11 +5,11 @@
 #include <cstddef>
 
 // Fills the ruleset or shift-rule list with the numbers "1" ... "count" and
-// selects the first (nothing when count is 0).
-inline void FillNumberedList(CComboList* list, std::size_t count) {
+// selects the position (nothing outside 0..count-1).
+inline void FillNumberedList(CComboList* list, std::size_t count, int selected) {
     list->RemoveAll();
     for (std::size_t number = 1; number <= count; ++number) {
         list->AddItem(QString::number(number));
     }
-    list->Select(0);
+    list->Select(selected);
 }

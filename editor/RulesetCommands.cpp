@@ -1,7 +1,7 @@
 #include "editor/CComboList.h"
+#include "editor/CEditDraft.h"
 #include "editor/CEditorWindow.h"
 #include "editor/IEditorDialogs.h"
-#include "editor/NumberedList.h"
 #include "resources/ControlIds.h"
 
 #include <cstddef>
@@ -11,24 +11,24 @@ void CEditorWindow::OnRulesetSelected() {
     if (index == -1) {
         return;
     }
-    const int selected = List(ids::kRulesetList)->Selection();
+    const int selected = view.List(ids::kRulesetList)->Selection();
     if (selected == -1) {
-        currentRuleset = -1;
+        selection.ChooseRuleset(CSelection::kNone);
         return;
     }
     // The form goes into the ruleset and shift rule shown so far.
     StoreForm();
-    const CHoliday holiday = document.GetHoliday(index);
+    const CHoliday& holiday = document.Holidays()[static_cast<std::size_t>(index)];
     if (static_cast<std::size_t>(selected) >= holiday.rulesets.size()) {
-        currentRuleset = -1;  // the list is out of step with the document
+        selection.ChooseRuleset(CSelection::kNone);  // the list is out of step with the document
         return;
     }
-    currentRuleset = selected;
-    currentShiftRule = -1;
-    const CRuleset& ruleset = holiday.rulesets[static_cast<std::size_t>(selected)];
-    ShowRuleset(ruleset);
-    FillNumberedList(List(ids::kShiftRuleList), ruleset.shiftRules.size());
-    OnShiftRuleSelected();
+    CSelection shown = selection;
+    shown.ChooseRuleset(selected);
+    if (!holiday.rulesets[static_cast<std::size_t>(selected)].shiftRules.empty()) {
+        shown.ChooseShiftRule(0);
+    }
+    ShowForm(shown);
 }
 
 void CEditorWindow::OnAddRuleset() {
@@ -36,14 +36,14 @@ void CEditorWindow::OnAddRuleset() {
     if (index == -1) {
         return;
     }
-    // The form is stored by the selection that follows, into the ruleset
-    // shown so far, which keeps its index.
-    CHoliday holiday = document.GetHoliday(index);
+    // The form goes into the ruleset shown so far, which keeps its index.
+    CEditDraft draft = DraftStoringForm();
+    CHoliday holiday = draft.Holiday(index);
     holiday.rulesets.emplace_back();
-    document.SetHoliday(holiday);
-    CComboList* rulesets = List(ids::kRulesetList);
-    rulesets->Select(rulesets->AddItem(QString::number(holiday.rulesets.size())));
-    OnRulesetSelected();
+    draft.Replace(index, holiday);
+    CSelection after = selection;
+    after.ChooseRuleset(static_cast<int>(holiday.rulesets.size()) - 1);
+    Commit(draft, QStringLiteral("Add Ruleset %1 to %2").arg(holiday.rulesets.size()).arg(IdText(holiday.id)), after);
 }
 
 void CEditorWindow::OnDeleteRuleset() {
@@ -51,18 +51,20 @@ void CEditorWindow::OnDeleteRuleset() {
     if (index == -1) {
         return;
     }
-    CHoliday holiday = document.GetHoliday(index);
-    const int selected = List(ids::kRulesetList)->Selection();
-    if (selected == -1 || static_cast<std::size_t>(selected) >= holiday.rulesets.size()) {
+    const int selected = view.List(ids::kRulesetList)->Selection();
+    if (selected == -1 ||
+        static_cast<std::size_t>(selected) >= document.Holidays()[static_cast<std::size_t>(index)].rulesets.size()) {
         return;
     }
     if (!Dialogs().AskOkCancel(QStringLiteral("Do you really want to remove ruleset %1 ?").arg(selected + 1))) {
         return;
     }
+    // The deleted ruleset's controls go with it; the first remaining ruleset
+    // is shown.
+    CEditDraft draft = DraftStoringForm();
+    CHoliday holiday = draft.Holiday(index);
     holiday.rulesets.erase(holiday.rulesets.begin() + selected);
-    document.SetHoliday(holiday);
-    FillNumberedList(List(ids::kRulesetList), holiday.rulesets.size());
-    // The deleted ruleset's controls must not reach the one that took its index.
-    currentRuleset = -1;
-    OnRulesetSelected();
+    draft.Replace(index, holiday);
+    Commit(draft, QStringLiteral("Delete Ruleset %1 of %2").arg(selected + 1).arg(IdText(holiday.id)),
+           ShowingHoliday(selection.Holiday(), holiday));
 }

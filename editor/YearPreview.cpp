@@ -31,7 +31,7 @@ int LeadingNumber(const QString& text) {
 
 void CEditorWindow::OnRefresh() {
     StoreForm();
-    const int year = LeadingNumber(List(ids::kYearList)->SelectedText());
+    const int year = LeadingNumber(view.List(ids::kYearList)->SelectedText());
     previewEntries = CollectPreviewEntries(document, year);
     ShowPreview();
 }
@@ -52,5 +52,5 @@ void CEditorWindow::ShowPreview() {
         return;
     }
     previewReport = std::move(report);
-    Control<QPlainTextEdit>(ids::kPreviewEdit)->setPlainText(QString::fromStdString(previewReport));
+    view.Control<QPlainTextEdit>(ids::kPreviewEdit)->setPlainText(QString::fromStdString(previewReport));
 }

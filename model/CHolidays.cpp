@@ -44,29 +44,14 @@ int CHolidays::FindHoliday(const std::string& id) const {
 void CHolidays::SetHoliday(const CHoliday& holiday) {
     const int position = FindHoliday(holiday.id);
     if (position == -1) {
-        holidays.push_back(holiday);
-        if (calculationHasHolidays) {
-            calculation.AppendHoliday(holiday);
-        }
+        InsertHoliday(GetHolidayCount(), holiday);
     } else {
-        holidays[static_cast<std::size_t>(position)] = holiday;
-        if (calculationHasHolidays) {
-            calculation.ReplaceHoliday(static_cast<std::size_t>(position), holiday);
-        }
+        ReplaceHolidayAt(position, holiday);
     }
-    Recalculate();
 }
 
 void CHolidays::RemoveHoliday(const std::string& id) {
-    const int position = FindHoliday(id);
-    if (position == -1) {
-        return;
-    }
-    holidays.erase(holidays.begin() + position);
-    if (calculationHasHolidays) {
-        calculation.RemoveHoliday(static_cast<std::size_t>(position));
-    }
-    Recalculate();
+    RemoveHolidayAt(FindHoliday(id));
 }
 
 void CHolidays::RenameHoliday(const std::string& oldId, const std::string& newId) {
@@ -74,10 +59,40 @@ void CHolidays::RenameHoliday(const std::string& oldId, const std::string& newId
     if (position == -1) {
         return;
     }
-    CHoliday& renamed = holidays[static_cast<std::size_t>(position)];
+    CHoliday renamed = holidays[static_cast<std::size_t>(position)];
     renamed.id = newId;
+    ReplaceHolidayAt(position, renamed);
+}
+
+void CHolidays::ReplaceHolidayAt(int position, const CHoliday& holiday) {
+    if (position < 0 || position >= GetHolidayCount()) {
+        return;
+    }
+    holidays[static_cast<std::size_t>(position)] = holiday;
     if (calculationHasHolidays) {
-        calculation.ReplaceHoliday(static_cast<std::size_t>(position), renamed);
+        calculation.ReplaceHoliday(static_cast<std::size_t>(position), holiday);
+    }
+    Recalculate();
+}
+
+void CHolidays::InsertHoliday(int position, const CHoliday& holiday) {
+    if (position < 0 || position > GetHolidayCount()) {
+        return;
+    }
+    holidays.insert(holidays.begin() + position, holiday);
+    if (calculationHasHolidays) {
+        calculation.InsertHoliday(static_cast<std::size_t>(position), holiday);
+    }
+    Recalculate();
+}
+
+void CHolidays::RemoveHolidayAt(int position) {
+    if (position < 0 || position >= GetHolidayCount()) {
+        return;
+    }
+    holidays.erase(holidays.begin() + position);
+    if (calculationHasHolidays) {
+        calculation.RemoveHoliday(static_cast<std::size_t>(position));
     }
     Recalculate();
 }

@@ -32,9 +32,17 @@ public:
     CHoliday GetHoliday(int index) const;
     const std::vector<CHoliday>& Holidays() const { return holidays; }
     int FindHoliday(const std::string& id) const;  // exact match, or -1
+    // Replaces the holiday with the same ID (the first, when a file holds the
+    // ID more than once) or appends it.
     void SetHoliday(const CHoliday& holiday);
     void RemoveHoliday(const std::string& id);
     void RenameHoliday(const std::string& oldId, const std::string& newId);
+    // The same changes by position, whatever the IDs: a holiday replaced,
+    // inserted before `position` (Count() appends) or removed. Positions
+    // outside the list change nothing. Each recalculates the held year.
+    void ReplaceHolidayAt(int position, const CHoliday& holiday);
+    void InsertHoliday(int position, const CHoliday& holiday);
+    void RemoveHolidayAt(int position);
 
     static int GetReferenceCount() { return static_cast<int>(kReferenceIds.size()); }
     static std::string GetReferenceId(int index);  // "" outside 0..2

@@ -17,6 +17,9 @@ const std::vector<CMenuTemplate>& MainMenuTemplate() {
              {0, ""},
              {ids::kFileExit, "E&xit"},
          }},
+        // The texts of Undo and Redo name the command they take back or
+        // make again; the window sets them.
+        {"&Edit", {{ids::kEditUndo, "&Undo"}, {ids::kEditRedo, "&Redo"}}},
         // Linux desktops have no system menu to hold the About entry.
         {"&Help", {{ids::kAboutBox, AboutMenuText()}}},
     };

@@ -10,7 +10,7 @@ const CDialogTemplate& MainDialogTemplate();           // dialog 102
 const CDialogTemplate& AddHolidayDialogTemplate();     // dialog 130
 const CDialogTemplate& RenameHolidayDialogTemplate();  // dialog 131
 const CDialogTemplate& AboutDialogTemplate();          // dialog 100
-// Menu 131 ("&File") followed by the Help menu that holds string 101.
+// Menu 131 ("&File"), the Edit menu and the Help menu that holds string 101.
 const std::vector<CMenuTemplate>& MainMenuTemplate();
 const std::string& AboutMenuText();  // string 101
 

@@ -20,7 +20,7 @@ protected:
         CScriptedDialogs menuDialogs;
         CEditorWindow opened(&menuDialogs);
         menuDialogs.openFiles.push_back(path);
-        opened.OnFileOpen();
+        opened.View().MenuAction(ids::kFileOpen)->trigger();
         menuErrors = menuDialogs.errors;
         return Snapshot(opened);
     }
@@ -43,7 +43,7 @@ TEST_F(StartFileTest, ShowsTheFileAsFileOpenDoes) {
     StartWith("germany.hol");
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_EQ(window.windowTitle(), "Tavrin - " + path);
-    EXPECT_GT(window.Document().GetHolidayCount(), 0);
+    EXPECT_GT(window.View().Document().GetHolidayCount(), 0);
     ExpectSameEditor(OpenedThroughTheMenu(path), Snapshot(window));
 }
 
@@ -73,7 +73,7 @@ TEST_F(StartFileTest, OpensAFileWhoseNameIsNotUtf8) {
                                QFile::encodeName(folder.path()).toStdString() + "/" + name);
     StartWith(name);
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(';').toStdString();
-    EXPECT_GT(window.Document().GetHolidayCount(), 0);
+    EXPECT_GT(window.View().Document().GetHolidayCount(), 0);
     EXPECT_EQ(window.windowTitle(), "Tavrin - " + folder.path() + "/bad\uFFFD.hol");
 }
 

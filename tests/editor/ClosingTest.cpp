@@ -27,7 +27,7 @@ const std::vector<CloseRoute>& CloseRoutes() {
     static const std::vector<CloseRoute> routes = {
         {"Esc", [](CEditorWindow& window) { gui::PressKey(&window, Qt::Key_Escape); }},
         {"close box", [](CEditorWindow& window) { window.close(); }},
-        {"File > Exit", [](CEditorWindow& window) { window.MenuAction(kFileExit)->trigger(); }},
+        {"File > Exit", [](CEditorWindow& window) { window.View().MenuAction(kFileExit)->trigger(); }},
     };
     return routes;
 }
@@ -60,13 +60,13 @@ TEST_F(EditorWindowTest, ClosingAnEmptyDocumentNeverAsks) {
 
 TEST_F(EditorWindowTest, ClosingWithAHolidayAsksAndCancelKeepsTheWindowOpen) {
     gui::AddHoliday(window, dialogs, "Xmas");
-    ASSERT_EQ(window.Document().GetHolidayCount(), 1);
+    ASSERT_EQ(window.View().Document().GetHolidayCount(), 1);
     for (const CloseRoute& route : CloseRoutes()) {
         dialogs.questions.clear();
         dialogs.yesNoCancelAnswers = {IEditorDialogs::Answer::Cancel};
         EXPECT_FALSE(RunAndClose(window, route)) << route.name;
         EXPECT_EQ(dialogs.questions, QStringList({kSaveQuestion})) << route.name;
-        EXPECT_EQ(window.Document().GetHolidayCount(), 1) << route.name;
+        EXPECT_EQ(window.View().Document().GetHolidayCount(), 1) << route.name;
     }
 }
 
@@ -86,22 +86,22 @@ TEST_F(EditorWindowTest, EnterNeverClosesTheWindowNorChangesAnything) {
     bool stillOpen = false;
     QTimer::singleShot(0, &window, [&] {
         for (int id : {kLanguageList, kVersionEdit, kIdList, kAddHoliday, kDisplayEdit, kYearList, kRefresh}) {
-            window.Control(id)->setFocus();
-            gui::PressKey(window.Control(id), Qt::Key_Return);
-            gui::PressKey(window.Control(id), Qt::Key_Enter);
+            window.View().Control(id)->setFocus();
+            gui::PressKey(window.View().Control(id), Qt::Key_Return);
+            gui::PressKey(window.View().Control(id), Qt::Key_Enter);
         }
         stillOpen = window.isVisible();
         window.done(QDialog::Accepted);
     });
     window.exec();
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(window.Document().GetHolidayCount(), 1);
+    EXPECT_EQ(window.View().Document().GetHolidayCount(), 1);
     EXPECT_EQ(dialogs.newIdRequests, 1);  // Enter on the Add button did not press it
     EXPECT_TRUE(dialogs.questions.isEmpty());
 }
 
 TEST_F(EditorWindowTest, AboutBoxOpensFromTheHelpMenuAndF1AsOftenAsAsked) {
-    QAction* about = window.MenuAction(kAboutBox);
+    QAction* about = window.View().MenuAction(kAboutBox);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->text(), "&About Tavrin...");
     about->trigger();
@@ -113,15 +113,15 @@ TEST_F(EditorWindowTest, AboutBoxOpensFromTheHelpMenuAndF1AsOftenAsAsked) {
     gui::PressKey(&window, Qt::Key_F1);
     EXPECT_EQ(dialogs.aboutBoxes, 3);
     window.hide();
-    EXPECT_EQ(window.Document().GetHolidayCount(), 0);
+    EXPECT_EQ(window.View().Document().GetHolidayCount(), 0);
 }
 
 TEST_F(EditorWindowTest, FileMenuHoldsItsItemsInOrder) {
     QStringList texts;
     for (int command : {kFileNew, kFileOpen, kFileSave, kFileSaveAs, kFileExit}) {
-        ASSERT_NE(window.MenuAction(command), nullptr) << command;
-        texts << window.MenuAction(command)->text();
-        EXPECT_TRUE(window.MenuAction(command)->shortcut().isEmpty()) << command;
+        ASSERT_NE(window.View().MenuAction(command), nullptr) << command;
+        texts << window.View().MenuAction(command)->text();
+        EXPECT_TRUE(window.View().MenuAction(command)->shortcut().isEmpty()) << command;
     }
     EXPECT_EQ(texts, QStringList({"&New", "&Open...", "&Save", "Save &as...", "E&xit"}));
 }

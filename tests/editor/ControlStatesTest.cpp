@@ -50,19 +50,19 @@ protected:
     // A holiday with one ruleset holding one shift rule, all shown.
     void ShowHolidayWithShiftRule() {
         gui::AddHoliday(window, dialogs, "Xmas");
-        gui::Click(window.Button(kAddRuleset));
+        gui::Click(window.View().Button(kAddRuleset));
         gui::RunIdle(window);  // the shift rule's Add button is enabled at the next idle turn
-        gui::Click(window.Button(kAddShiftRule));
+        gui::Click(window.View().Button(kAddShiftRule));
         gui::RunIdle(window);
-        ASSERT_NE(window.List(kRulesetList)->Selection(), -1);
-        ASSERT_NE(window.List(kShiftRuleList)->Selection(), -1);
+        ASSERT_NE(window.View().List(kRulesetList)->Selection(), -1);
+        ASSERT_NE(window.View().List(kShiftRuleList)->Selection(), -1);
     }
 
-    void Check(int radio, bool checked) { window.Button(radio)->setChecked(checked); }
+    void Check(int radio, bool checked) { window.View().Button(radio)->setChecked(checked); }
 
     void ExpectEnabledExactly(const std::set<int>& enabled, const std::string& context) {
         for (int id : kEveryControl) {
-            EXPECT_EQ(window.Control(id)->isEnabled(), enabled.count(id) == 1) << context << ", control " << id;
+            EXPECT_EQ(window.View().Control(id)->isEnabled(), enabled.count(id) == 1) << context << ", control " << id;
         }
     }
 };
@@ -71,7 +71,7 @@ protected:
 
 TEST_F(ControlStatesTest, WithAHolidayButNoRulesetOnlyTheHolidayGroupIsEnabled) {
     gui::AddHoliday(window, dialogs, "Xmas");
-    ASSERT_EQ(window.List(kRulesetList)->Count(), 0);
+    ASSERT_EQ(window.View().List(kRulesetList)->Count(), 0);
     ExpectEnabledExactly(Union({kAlwaysEnabled, kHolidayControls}), "no ruleset");
 }
 
@@ -114,7 +114,7 @@ TEST_F(ControlStatesTest, RelativeDateAloneEnablesOnlyItsTwoRadioButtons) {
     ASSERT_NO_FATAL_FAILURE(ShowHolidayWithShiftRule());
     // A freshly built radio group may have none checked; uncheck through the group's exclusivity switch.
     for (int id : {kFixedDaysRadio, kRelativeWeekdayRadio}) {
-        QAbstractButton* button = window.Button(id);
+        QAbstractButton* button = window.View().Button(id);
         QButtonGroup* group = button->group();
         group->setExclusive(false);
         button->setChecked(false);
@@ -123,10 +123,10 @@ TEST_F(ControlStatesTest, RelativeDateAloneEnablesOnlyItsTwoRadioButtons) {
     Check(kRelativeDateRadio, true);
     gui::RunIdle(window);
     for (int id : kRelativeControls) {
-        EXPECT_TRUE(window.Control(id)->isEnabled()) << id;
+        EXPECT_TRUE(window.View().Control(id)->isEnabled()) << id;
     }
     for (int id : Union({kFixedDaysControls, kRelativeWeekdayControls})) {
-        EXPECT_FALSE(window.Control(id)->isEnabled()) << id;
+        EXPECT_FALSE(window.View().Control(id)->isEnabled()) << id;
     }
 }
 
@@ -136,36 +136,36 @@ TEST_F(ControlStatesTest, DisabledRadioButtonsKeepTheirStateAndTheirFieldsFollow
     Check(kRelativeWeekdayRadio, true);
     Check(kFixedDateRadio, true);
     gui::RunIdle(window);
-    EXPECT_FALSE(window.Control(kRelativeWeekdayRadio)->isEnabled());
-    EXPECT_TRUE(window.Button(kRelativeWeekdayRadio)->isChecked());
+    EXPECT_FALSE(window.View().Control(kRelativeWeekdayRadio)->isEnabled());
+    EXPECT_TRUE(window.View().Button(kRelativeWeekdayRadio)->isChecked());
     Check(kRelativeDateRadio, true);
     gui::RunIdle(window);
     for (int id : kRelativeWeekdayControls) {
-        EXPECT_TRUE(window.Control(id)->isEnabled()) << id;
+        EXPECT_TRUE(window.View().Control(id)->isEnabled()) << id;
     }
 }
 
 TEST_F(ControlStatesTest, WithoutAShiftRuleTheShiftRuleFieldsAreDisabled) {
     gui::AddHoliday(window, dialogs, "Xmas");
-    gui::Click(window.Button(kAddRuleset));
+    gui::Click(window.View().Button(kAddRuleset));
     gui::RunIdle(window);
     Check(kShiftToWeekdayRadio, true);
     gui::RunIdle(window);
-    ASSERT_EQ(window.List(kShiftRuleList)->Selection(), -1);
-    EXPECT_TRUE(window.Control(kShiftRuleList)->isEnabled());
-    EXPECT_TRUE(window.Control(kAddShiftRule)->isEnabled());
+    ASSERT_EQ(window.View().List(kShiftRuleList)->Selection(), -1);
+    EXPECT_TRUE(window.View().Control(kShiftRuleList)->isEnabled());
+    EXPECT_TRUE(window.View().Control(kAddShiftRule)->isEnabled());
     for (int id : Union({kShiftRuleControls, kShiftToWeekdayControls, kShiftToHolidayControls})) {
-        EXPECT_FALSE(window.Control(id)->isEnabled()) << id;
+        EXPECT_FALSE(window.View().Control(id)->isEnabled()) << id;
     }
 }
 
 TEST_F(ControlStatesTest, IsRecomputedWhenTheEventLoopRunsOutOfEvents) {
     gui::AddHoliday(window, dialogs, "Xmas");
-    ASSERT_TRUE(window.Control(kDisplayEdit)->isEnabled());
+    ASSERT_TRUE(window.View().Control(kDisplayEdit)->isEnabled());
     // Disable by hand; only the idle update can enable it again.
-    window.Control(kDisplayEdit)->setEnabled(false);
+    window.View().Control(kDisplayEdit)->setEnabled(false);
     QEventLoop loop;
     QTimer::singleShot(50, &loop, &QEventLoop::quit);
     loop.exec();
-    EXPECT_TRUE(window.Control(kDisplayEdit)->isEnabled());
+    EXPECT_TRUE(window.View().Control(kDisplayEdit)->isEnabled());
 }

@@ -164,7 +164,7 @@ TEST_F(EditorWindowTest, DropDownListsOpenAsScrollingListsOfTheTablesHeight) {
     for (const auto& c : cases) {
         const auto& table = MainDialogTemplate().controls;
         const auto control = std::find_if(table.begin(), table.end(), [&](const auto& t) { return t.id == c.id; });
-        CComboList* list = window.List(c.id);
+        CComboList* list = window.View().List(c.id);
         list->showPopup();
         const QAbstractItemView* view = list->view();
         const QWidget* popup = view->window();

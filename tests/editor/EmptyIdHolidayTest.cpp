@@ -21,20 +21,20 @@ CHoliday HolidayWithDisplay(const std::string& id, const std::string& display) {
 // also an empty ID.
 TEST_F(EditorWindowTest, OpeningAFileWithAnEmptyIdKeepsTheOldFormOutOfIt) {
     gui::OpenHolidays(window, dialogs, {HolidayWithDisplay("A", "first")});
-    gui::Type(window.Edit(kDisplayEdit), QStringLiteral("typed into A"));
+    gui::Type(window.View().Edit(kDisplayEdit), QStringLiteral("typed into A"));
 
     gui::OpenHolidays(window, dialogs, {HolidayWithDisplay("", "kept"), HolidayWithDisplay("Z", "zed")});
 
     EXPECT_EQ(gui::HolidayById(window, "").display, "kept");
-    EXPECT_EQ(window.DisplayText().Bytes(), "kept");  // the empty ID sorts first and is shown
-    gui::Click(window.Button(kRefresh));
+    EXPECT_EQ(window.View().DisplayText().Bytes(), "kept");  // the empty ID sorts first and is shown
+    gui::Click(window.View().Button(kRefresh));
     EXPECT_EQ(gui::HolidayById(window, "").display, "kept");
 }
 
 TEST_F(EditorWindowTest, AHolidayWithAnEmptyIdCanBeEditedLikeAnyOther) {
     gui::OpenHolidays(window, dialogs, {HolidayWithDisplay("", "old"), HolidayWithDisplay("Z", "zed")});
-    gui::Type(window.Edit(kDisplayEdit), QStringLiteral("new"));
-    gui::Pick(window.List(kIdList), 1);
+    gui::Type(window.View().Edit(kDisplayEdit), QStringLiteral("new"));
+    gui::Pick(window.View().List(kIdList), 1);
     EXPECT_EQ(gui::HolidayById(window, "").display, "new");
     EXPECT_EQ(gui::HolidayById(window, "Z").display, "zed");
 }

@@ -19,16 +19,16 @@ namespace {
 TEST_F(EditorWindowTest, HolidayBuiltThroughTheWidgetsReachesTheDocumentFieldByField) {
     const auto type = [&](int edit, const QString& text) {
         gui::RunIdle(window);
-        ASSERT_TRUE(window.Edit(edit)->isEnabled()) << edit;
-        gui::Type(window.Edit(edit), text);
+        ASSERT_TRUE(window.View().Edit(edit)->isEnabled()) << edit;
+        gui::Type(window.View().Edit(edit), text);
     };
     const auto pick = [&](int list, const QString& text) {
         gui::RunIdle(window);
-        gui::Pick(window.List(list), text);
+        gui::Pick(window.View().List(list), text);
     };
     const auto click = [&](int button) {
         gui::RunIdle(window);
-        gui::Click(window.Button(button));
+        gui::Click(window.View().Button(button));
     };
 
     type(kVersionEdit, "3");
@@ -112,10 +112,10 @@ TEST_F(EditorWindowTest, HolidayBuiltThroughTheWidgetsReachesTheDocumentFieldByF
     second.weekdayMonth = 9;
 
     const CHoliday expected{"Pentecost", "Whit Sunday", 1, {first, second}};
-    ASSERT_EQ(window.Document().GetHolidayCount(), 2);
-    EXPECT_EQ(window.Document().GetHoliday(0), gui::EmptyHoliday("Base"));
-    EXPECT_EQ(window.Document().GetHoliday(1), expected);
-    EXPECT_EQ(window.Document().GetVersion(), 3);
+    ASSERT_EQ(window.View().Document().GetHolidayCount(), 2);
+    EXPECT_EQ(window.View().Document().GetHoliday(0), gui::EmptyHoliday("Base"));
+    EXPECT_EQ(window.View().Document().GetHoliday(1), expected);
+    EXPECT_EQ(window.View().Document().GetVersion(), 3);
     EXPECT_TRUE(dialogs.AllAnswersUsed());
 }
 
@@ -129,17 +129,17 @@ TEST_F(EditorWindowTest, LongDisplayTextSurvivesEditingWalkingAndSaving) {
     CHoliday holiday = gui::EmptyHoliday("Long");
     holiday.display = display;
     gui::OpenHolidays(window, dialogs, {holiday, gui::EmptyHoliday("Other")});
-    QLineEdit* edit = window.Edit(kDisplayEdit);
+    QLineEdit* edit = window.View().Edit(kDisplayEdit);
     edit->setCursorPosition(35001);
     gui::PressKey(edit, Qt::Key_Backspace);
-    gui::Pick(window.List(kIdList), "Other");
+    gui::Pick(window.View().List(kIdList), "Other");
     gui::RunIdle(window);
-    gui::Pick(window.List(kIdList), "Long");
+    gui::Pick(window.View().List(kIdList), "Long");
     gui::RunIdle(window);
-    window.MenuAction(kFileSave)->trigger();
+    window.View().MenuAction(kFileSave)->trigger();
 
     CHolidays saved;
-    LoadHolidayFile(saved, QFile::encodeName(window.FilePath()).toStdString());
+    LoadHolidayFile(saved, QFile::encodeName(window.View().FilePath()).toStdString());
     const std::string savedDisplay = saved.GetHoliday(saved.FindHoliday("Long")).display;
     display.erase(35000, 1);
     EXPECT_EQ(savedDisplay.size(), display.size());

@@ -110,13 +110,13 @@ protected:
     // into the document (as every save does first), but not written.
     void AddUnsavedHoliday() {
         gui::AddHoliday(window, dialogs, "X");
-        gui::Type(window.Edit(kDisplayEdit), "Y");
-        gui::Click(window.Button(kRefresh));
+        gui::Type(window.View().Edit(kDisplayEdit), "Y");
+        gui::Click(window.View().Button(kRefresh));
     }
 
     // An empty untitled document again, without saving.
     void StartOver() {
-        if (window.Document().GetHolidayCount() > 0) {
+        if (window.View().Document().GetHolidayCount() > 0) {
             dialogs.yesNoCancelAnswers.push_back(Answer::No);
         }
         Run(kFileNew);
@@ -128,7 +128,7 @@ protected:
     // window.
     bool WentOn(const AskingCommand& asking) const {
         switch (asking.command) {
-        case kFileNew: return window.Document().GetHolidayCount() == 0;
+        case kFileNew: return window.View().Document().GetHolidayCount() == 0;
         case kFileOpen: return !dialogs.openPaths.isEmpty();
         default: return !window.isVisible();
         }
@@ -144,7 +144,7 @@ protected:
     // Save, and Exit answered with Yes, fail while the cause lasts: each says
     // why, the file and its folder stay as they were, and the window stays open.
     void ExpectSaveAndClosingFail(const QString& path, const QString& reason) {
-        gui::Type(window.Edit(kDisplayEdit), "Xmas");
+        gui::Type(window.View().Edit(kDisplayEdit), "Xmas");
         const std::vector<std::uint8_t> bytes = ReadBytes(path);
         const QDir place = QFileInfo(path).dir();
         const QStringList entries = place.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -200,14 +200,14 @@ TEST_F(FileCommandsTest, NewEmptiesTheFormAndTheTitle) {
     OpenExampleCopy("usa.hol");
     dialogs.yesNoCancelAnswers.push_back(Answer::No);
     Run(kFileNew);
-    EXPECT_EQ(window.Document().GetHolidayCount(), 0);
-    EXPECT_EQ(window.Document().GetLanguage(), 0x0409u);  // the user's locale
+    EXPECT_EQ(window.View().Document().GetHolidayCount(), 0);
+    EXPECT_EQ(window.View().Document().GetLanguage(), 0x0409u);  // the user's locale
     EXPECT_EQ(window.windowTitle(), "Tavrin");
-    EXPECT_EQ(window.FilePath(), "");
-    EXPECT_EQ(window.List(kIdList)->Count(), 0);
-    EXPECT_EQ(window.CurrentId(), "");
-    EXPECT_EQ(window.DisplayText().Bytes(), "");
-    EXPECT_EQ(window.Edit(kVersionEdit)->text(), "100");
+    EXPECT_EQ(window.View().FilePath(), "");
+    EXPECT_EQ(window.View().List(kIdList)->Count(), 0);
+    EXPECT_EQ(window.View().Selection().HolidayId(), "");
+    EXPECT_EQ(window.View().DisplayText().Bytes(), "");
+    EXPECT_EQ(window.View().Edit(kVersionEdit)->text(), "100");
 }
 
 TEST_F(FileCommandsTest, YesOnAnUntitledDocumentSavesUnderTheChosenNameAndGoesOn) {
@@ -224,7 +224,7 @@ TEST_F(FileCommandsTest, YesOnAnUntitledDocumentSavesUnderTheChosenNameAndGoesOn
         ASSERT_EQ(saved.GetHolidayCount(), 1) << asking.name;
         EXPECT_EQ(saved.GetHoliday(0).display, "Y") << asking.name;  // the form was stored first
         if (asking.command != kFileNew) {
-            EXPECT_EQ(window.FilePath(), path) << asking.name;
+            EXPECT_EQ(window.View().FilePath(), path) << asking.name;
             EXPECT_EQ(window.windowTitle(), "Tavrin - " + path) << asking.name;
         }
         StartOver();
@@ -233,11 +233,11 @@ TEST_F(FileCommandsTest, YesOnAnUntitledDocumentSavesUnderTheChosenNameAndGoesOn
 
 TEST_F(FileCommandsTest, YesOnAnOpenedFileWritesItBackWithoutAskingForAName) {
     const QString path = OpenExampleCopy("germany.hol");
-    gui::Type(window.Edit(kDisplayEdit), "All Saints");
+    gui::Type(window.View().Edit(kDisplayEdit), "All Saints");
     dialogs.yesNoCancelAnswers.push_back(Answer::Yes);
     Run(kFileNew);
     EXPECT_TRUE(dialogs.savePaths.isEmpty());
-    EXPECT_EQ(window.Document().GetHolidayCount(), 0);
+    EXPECT_EQ(window.View().Document().GetHolidayCount(), 0);
     CHolidays saved;
     LoadHolidayFile(saved, path.toStdString());
     EXPECT_EQ(saved.GetHoliday(saved.FindHoliday("ALLERHEILIGEN")).display, "All Saints");
@@ -261,13 +261,14 @@ TEST_F(FileCommandsTest, CancellingTheSaveDialogAfterYesStopsTheCommandQuietly) 
 TEST_F(FileCommandsTest, OpenShowsTheFirstIdSortedWithThePathInTheTitle) {
     const QString path = OpenExampleCopy("usa.hol");
     EXPECT_EQ(dialogs.openPaths, QStringList{""});
-    EXPECT_EQ(window.FilePath(), path);
+    EXPECT_EQ(window.View().FilePath(), path);
     EXPECT_EQ(window.windowTitle(), "Tavrin - " + path);
-    EXPECT_EQ(window.List(kIdList)->Count(), 11);
-    EXPECT_EQ(window.List(kIdList)->SelectedText(), "CHRISTMAS_DAY");
-    EXPECT_EQ(window.CurrentId(), "CHRISTMAS_DAY");
-    EXPECT_EQ(window.DisplayText().Bytes(), "Christmas Day");
-    EXPECT_EQ(window.List(kLanguageList)->Data(window.List(kLanguageList)->Selection()).toUInt(), 0x0409u);
+    EXPECT_EQ(window.View().List(kIdList)->Count(), 11);
+    EXPECT_EQ(window.View().List(kIdList)->SelectedText(), "CHRISTMAS_DAY");
+    EXPECT_EQ(window.View().Selection().HolidayId(), "CHRISTMAS_DAY");
+    EXPECT_EQ(window.View().DisplayText().Bytes(), "Christmas Day");
+    EXPECT_EQ(window.View().List(kLanguageList)->Data(window.View().List(kLanguageList)->Selection()).toUInt(),
+              0x0409u);
 
     // The question comes even right after an open; the dialog starts at the file.
     dialogs.yesNoCancelAnswers.push_back(Answer::No);
@@ -282,11 +283,11 @@ TEST_F(FileCommandsTest, OpenOfAFileWithoutHolidaysShowsAnEmptyFormAndThePath) {
     const QString path = PathIn("empty.hol");
     files::WriteBytes(path, SaveHolidayBytes(MakeDocument(0x0407, {})));
     OpenFile(path);
-    EXPECT_EQ(window.List(kIdList)->Count(), 0);
-    EXPECT_EQ(window.List(kIdList)->Selection(), -1);
-    EXPECT_EQ(window.CurrentId(), "");
+    EXPECT_EQ(window.View().List(kIdList)->Count(), 0);
+    EXPECT_EQ(window.View().List(kIdList)->Selection(), -1);
+    EXPECT_EQ(window.View().Selection().HolidayId(), "");
     EXPECT_EQ(window.windowTitle(), "Tavrin - " + path);
-    EXPECT_EQ(window.Document().GetLanguage(), 0x0407u);
+    EXPECT_EQ(window.View().Document().GetLanguage(), 0x0407u);
 }
 
 TEST_F(FileCommandsTest, SaveAfterOpenWritesTheSameBytesBackAndKeepsTheTitle) {
@@ -323,7 +324,7 @@ TEST_F(FileCommandsTest, SaveAsAsksBeforeReplacingAnotherFile) {
     Run(kFileSaveAs);
     EXPECT_EQ(dialogs.questions, QStringList({question, question}));
     EXPECT_TRUE(dialogs.errors.isEmpty());
-    EXPECT_EQ(ReadBytes(path), SaveHolidayBytes(window.Document()));
+    EXPECT_EQ(ReadBytes(path), SaveHolidayBytes(window.View().Document()));
     EXPECT_EQ(FolderEntries(), QStringList{"existing.hol"});
     EXPECT_EQ(window.windowTitle(), "Tavrin - " + path);
     EXPECT_TRUE(dialogs.AllAnswersUsed());
@@ -355,7 +356,7 @@ TEST_F(FileCommandsTest, SaveAsksBeforeReplacingAnotherProgramsChanges) {
     };
     for (const auto& c : cases) {
         const QString path = OpenExampleCopy("usa.hol");
-        gui::Type(window.Edit(kDisplayEdit), "Xmas");
+        gui::Type(window.View().Edit(kDisplayEdit), "Xmas");
         c.change(path);
         const bool existed = QFile::exists(path);
         const std::vector<std::uint8_t> theirs = existed ? ReadBytes(path) : std::vector<std::uint8_t>{};
@@ -366,7 +367,7 @@ TEST_F(FileCommandsTest, SaveAsksBeforeReplacingAnotherProgramsChanges) {
         Run(kFileNew);
         EXPECT_EQ(dialogs.questions, QStringList({kSaveQuestion, "The file " + path + " " + c.question})) << c.name;
         EXPECT_EQ(dialogs.yesNoDefaults, std::vector<Answer>{c.defaultAnswer}) << c.name;
-        EXPECT_GT(window.Document().GetHolidayCount(), 0) << c.name;  // New stopped
+        EXPECT_GT(window.View().Document().GetHolidayCount(), 0) << c.name;  // New stopped
         EXPECT_EQ(QFile::exists(path), existed) << c.name;
         if (existed) {
             EXPECT_EQ(ReadBytes(path), theirs) << c.name;
@@ -374,7 +375,7 @@ TEST_F(FileCommandsTest, SaveAsksBeforeReplacingAnotherProgramsChanges) {
 
         dialogs.yesNoAnswers.push_back(Answer::Yes);
         Run(kFileSave);
-        EXPECT_EQ(ReadBytes(path), SaveHolidayBytes(window.Document())) << c.name;
+        EXPECT_EQ(ReadBytes(path), SaveHolidayBytes(window.View().Document())) << c.name;
         Run(kFileSave);  // as it was written: no question
         EXPECT_EQ(dialogs.questions.size(), 3) << c.name;
         EXPECT_TRUE(dialogs.AllAnswersUsed()) << c.name;
@@ -430,7 +431,7 @@ TEST_F(FileCommandsTest, SaveInAFolderWithoutWriteRightsIsRefusedWithAHintToSave
     CWithoutRootRights::Own(QFile::encodeName(path).toStdString());  // the file stays writable
     ASSERT_TRUE(
         QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
-    gui::Type(window.Edit(kDisplayEdit), "Xmas");
+    gui::Type(window.View().Edit(kDisplayEdit), "Xmas");
     {
         const CWithoutRootRights nobody;
         Run(kFileSave);
@@ -535,8 +536,8 @@ const UnreadableFile kUnreadableFiles[] = {
 TEST_F(FileCommandsTest, FailedOpenSaysWhatIsWrongAndLeavesTheEditorAsItWas) {
     const CHangGuard guard(10);  // a named pipe must not block the editor
     OpenExampleCopy("usa.hol");
-    gui::Pick(window.List(kIdList), "MEMORIAL_DAY");
-    gui::Type(window.Edit(kDisplayEdit), "edited, not stored yet");
+    gui::Pick(window.View().List(kIdList), "MEMORIAL_DAY");
+    gui::Type(window.View().Edit(kDisplayEdit), "edited, not stored yet");
     for (const UnreadableFile& file : kUnreadableFiles) {
         const QString path = file.place(PathIn(file.name));
         const files::EditorSnapshot before = Snapshot(window);
@@ -549,7 +550,7 @@ TEST_F(FileCommandsTest, FailedOpenSaysWhatIsWrongAndLeavesTheEditorAsItWas) {
         EXPECT_TRUE(message.contains("\"" + path + "\"")) << message.toStdString();
         EXPECT_TRUE(message.contains(file.why)) << message.toStdString();
         ExpectSameEditor(before, Snapshot(window));
-        EXPECT_EQ(window.Edit(kDisplayEdit)->text(), "edited, not stored yet");
+        EXPECT_EQ(window.View().Edit(kDisplayEdit)->text(), "edited, not stored yet");
     }
 }
 
@@ -579,14 +580,14 @@ TEST_F(FileCommandsTest, WithoutMemoryForTheFileOpenAndSaveFailWithAMessage) {
     dialogs.errors.clear();
 
     OpenFile(path);
-    gui::Type(window.Edit(kDisplayEdit), "Edited");
+    gui::Type(window.View().Edit(kDisplayEdit), "Edited");
     const std::vector<std::uint8_t> bytes = ReadBytes(path);
     {
         const CAllocationLimit limit(kMemory);
         Run(kFileSave);
     }
     EXPECT_EQ(ReadBytes(path), bytes);
-    EXPECT_EQ(window.Edit(kDisplayEdit)->text(), "Edited");
+    EXPECT_EQ(window.View().Edit(kDisplayEdit)->text(), "Edited");
     EXPECT_EQ(dialogs.errors, QStringList("Cannot save \"" + path +
                                           "\": there is not enough memory to save it.\nThe file on disk is "
                                           "unchanged."));
@@ -613,7 +614,7 @@ TEST_F(FileCommandsTest, OpenNamesTheBytesAfterTheLastHolidayThatSavingDrops) {
         dialogs.informations.clear();
         OpenFile(path);
         EXPECT_EQ(dialogs.informations, c.notice.isEmpty() ? QStringList() : QStringList(c.notice.arg(path)));
-        EXPECT_EQ(window.FilePath(), path);
+        EXPECT_EQ(window.View().FilePath(), path);
         Run(kFileSave);
         EXPECT_EQ(ReadBytes(path), document);
     }

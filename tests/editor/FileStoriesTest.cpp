@@ -53,15 +53,15 @@ TEST_F(FileStoriesTest, TheWorkedExampleBuiltThroughTheWidgetsSavesItsExactBytes
     // January gives the example's values.
     const CClockOnDay monday(CLocalTime{2024, 1, 8, 9, 30, 0});
     gui::AddHoliday(window, dialogs, "X");
-    gui::Type(window.Edit(kDisplayEdit), "Y");
-    gui::Click(window.Button(kAddRuleset));  // a fixed date on 8 January
+    gui::Type(window.View().Edit(kDisplayEdit), "Y");
+    gui::Click(window.View().Button(kAddRuleset));  // a fixed date on 8 January
     gui::RunIdle(window);
-    gui::Type(window.Edit(kFixedDayEdit), "1");
-    gui::Pick(window.List(kFixedMonthList), "January");
-    gui::Click(window.Button(kAddShiftRule));
+    gui::Type(window.View().Edit(kFixedDayEdit), "1");
+    gui::Pick(window.View().List(kFixedMonthList), "January");
+    gui::Click(window.View().Button(kAddShiftRule));
     gui::RunIdle(window);
-    gui::Pick(window.List(kYearList), "2023");  // 1 January 2023 is a Sunday
-    EXPECT_EQ(window.PreviewReport(), "02 Jan\tY\r\n");
+    gui::Pick(window.View().List(kYearList), "2023");  // 1 January 2023 is a Sunday
+    EXPECT_EQ(window.View().PreviewReport(), "02 Jan\tY\r\n");
 
     const QString path = PathIn("example.hol");
     dialogs.saveFiles.push_back(path);
@@ -79,27 +79,27 @@ TEST_F(FileStoriesTest, TheWorkedExampleBuiltThroughTheWidgetsSavesItsExactBytes
 
 TEST_F(FileStoriesTest, OpenEditPreviewSaveAndOpenAgain) {
     const QString path = OpenExampleCopy("usa.hol");
-    gui::Pick(window.List(kYearList), "2027");
-    EXPECT_NE(window.PreviewReport().find("24 Dec\tChristmas Day\r\n"), std::string::npos);
+    gui::Pick(window.View().List(kYearList), "2027");
+    EXPECT_NE(window.View().PreviewReport().find("24 Dec\tChristmas Day\r\n"), std::string::npos);
 
     // Christmas on the 26th instead, shown as "Xmas".
-    gui::Type(window.Edit(kDisplayEdit), "Xmas");
-    gui::Type(window.Edit(kFixedDayEdit), "26");
-    gui::Click(window.Button(kRefresh));
-    const std::string edited = window.PreviewReport();
+    gui::Type(window.View().Edit(kDisplayEdit), "Xmas");
+    gui::Type(window.View().Edit(kFixedDayEdit), "26");
+    gui::Click(window.View().Button(kRefresh));
+    const std::string edited = window.View().PreviewReport();
     EXPECT_NE(edited.find("27 Dec\tXmas\r\n"), std::string::npos);  // a Sunday in 2027: the Monday after
 
     Run(kFileSave);
     EXPECT_TRUE(dialogs.savePaths.isEmpty());
     dialogs.yesNoCancelAnswers.push_back(Answer::No);
     Run(kFileNew);
-    EXPECT_EQ(window.PreviewReport(), "");
+    EXPECT_EQ(window.View().PreviewReport(), "");
 
     OpenFile(path);
     EXPECT_EQ(window.windowTitle(), "Tavrin - " + path);
-    EXPECT_EQ(window.DisplayText().Bytes(), "Xmas");
-    EXPECT_EQ(window.Edit(kFixedDayEdit)->text(), "26");
-    EXPECT_EQ(window.PreviewReport(), edited);  // Open rebuilt the preview for 2027
+    EXPECT_EQ(window.View().DisplayText().Bytes(), "Xmas");
+    EXPECT_EQ(window.View().Edit(kFixedDayEdit)->text(), "26");
+    EXPECT_EQ(window.View().PreviewReport(), edited);  // Open rebuilt the preview for 2027
 }
 
 TEST_F(FileStoriesTest, SaveAsThenClosingWithYesWritesTheSameFileAgain) {
@@ -109,7 +109,7 @@ TEST_F(FileStoriesTest, SaveAsThenClosingWithYesWritesTheSameFileAgain) {
     Run(kFileSaveAs);
     const std::vector<std::uint8_t> first = ReadBytes(path);
 
-    gui::Type(window.Edit(kDisplayEdit), "later");
+    gui::Type(window.View().Edit(kDisplayEdit), "later");
     dialogs.yesNoCancelAnswers.push_back(Answer::Yes);
     Run(kFileExit);
     EXPECT_FALSE(window.isVisible());

@@ -67,17 +67,17 @@ struct EditorSnapshot {
 };
 
 inline EditorSnapshot Snapshot(const CEditorWindow& window) {
-    return {SaveHolidayBytes(window.Document()),
-            window.FilePath(),
+    return {SaveHolidayBytes(window.View().Document()),
+            window.View().FilePath(),
             window.windowTitle(),
-            window.List(ids::kLanguageList)->SelectedText(),
-            window.Edit(ids::kVersionEdit)->text(),
-            gui::Items(window.List(ids::kIdList)),
-            window.List(ids::kIdList)->Selection(),
-            window.CurrentId(),
-            window.CurrentRuleset(),
-            window.DisplayText().Bytes(),
-            window.PreviewReport()};
+            window.View().List(ids::kLanguageList)->SelectedText(),
+            window.View().Edit(ids::kVersionEdit)->text(),
+            gui::Items(window.View().List(ids::kIdList)),
+            window.View().List(ids::kIdList)->Selection(),
+            window.View().Selection().HolidayId(),
+            window.View().Selection().Ruleset(),
+            window.View().DisplayText().Bytes(),
+            window.View().PreviewReport()};
 }
 
 inline void ExpectSameEditor(const EditorSnapshot& before, const EditorSnapshot& after) {
@@ -107,7 +107,7 @@ protected:
     QStringList FolderEntries() const { return QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
 
     void Run(int command) {
-        window.MenuAction(command)->trigger();
+        window.View().MenuAction(command)->trigger();
         gui::RunIdle(window);
     }
 
@@ -120,7 +120,7 @@ protected:
     }
 
     void OpenFile(const QString& path) {
-        if (window.Document().GetHolidayCount() > 0) {
+        if (window.View().Document().GetHolidayCount() > 0) {
             dialogs.yesNoCancelAnswers.push_back(IEditorDialogs::Answer::No);
         }
         dialogs.openFiles.push_back(path);

@@ -34,12 +34,12 @@ protected:
     // Stores the form by choosing the shown ruleset again.
     void StoreByChoosingRulesetAgain() {
         gui::RunIdle(window);
-        gui::Pick(window.List(kRulesetList), window.List(kRulesetList)->Selection());
+        gui::Pick(window.View().List(kRulesetList), window.View().List(kRulesetList)->Selection());
     }
 
     CRuleset ShownRuleset() const {
-        return gui::HolidayById(window, window.CurrentId())
-            .rulesets.at(static_cast<std::size_t>(window.CurrentRuleset()));
+        return gui::HolidayById(window, window.View().Selection().HolidayId())
+            .rulesets.at(static_cast<std::size_t>(window.View().Selection().Ruleset()));
     }
 };
 
@@ -62,8 +62,8 @@ TEST_F(FormBindingTest, NumbersAreReadAsAtoiReadsThemAndSaturateBeyond32Bits) {
     };
     Open({Holiday("Xmas", {CRuleset()})});
     for (const Case& c : cases) {
-        gui::Type(window.Edit(kValidFromEdit), c.text);
-        gui::Type(window.Edit(kIntervalEdit), c.text);
+        gui::Type(window.View().Edit(kValidFromEdit), c.text);
+        gui::Type(window.View().Edit(kIntervalEdit), c.text);
         StoreByChoosingRulesetAgain();
         EXPECT_EQ(ShownRuleset().validFrom, c.stored) << c.text;
         EXPECT_EQ(ShownRuleset().interval, c.stored) << c.text;
@@ -72,7 +72,7 @@ TEST_F(FormBindingTest, NumbersAreReadAsAtoiReadsThemAndSaturateBeyond32Bits) {
 
 TEST_F(FormBindingTest, EmptiedDigitsOnlyFieldIsStoredAsZero) {
     Open({Holiday("Xmas", {CRuleset()})});
-    gui::Type(window.Edit(kFixedDayEdit), "");
+    gui::Type(window.View().Edit(kFixedDayEdit), "");
     StoreByChoosingRulesetAgain();
     EXPECT_EQ(ShownRuleset().fixedDay, 0);
 }
@@ -92,7 +92,7 @@ TEST_F(FormBindingTest, TypedOccurrenceSelectsTheItemItNamesOrIsPutBack) {
     Open({Holiday("Xmas", {ruleset})});
     window.show();
     QApplication::setActiveWindow(&window);
-    CComboList* occurrence = window.List(kWeekdayOrdinalList);
+    CComboList* occurrence = window.View().List(kWeekdayOrdinalList);
     ASSERT_TRUE(occurrence->isEnabled());
     for (const bool byFocus : {true, false}) {
         for (const Case& c : cases) {
@@ -100,10 +100,10 @@ TEST_F(FormBindingTest, TypedOccurrenceSelectsTheItemItNamesOrIsPutBack) {
             gui::Pick(occurrence, 1);
             gui::Type(occurrence->lineEdit(), c.typed);
             if (byFocus) {
-                window.Edit(kValidFromEdit)->setFocus();
+                window.View().Edit(kValidFromEdit)->setFocus();
                 EXPECT_EQ(occurrence->currentText(), c.shown) << route.toStdString();
             }
-            gui::Click(window.Button(kRefresh));
+            gui::Click(window.View().Button(kRefresh));
             EXPECT_EQ(occurrence->currentText(), c.shown) << route.toStdString();
             EXPECT_EQ(occurrence->SelectedText(), c.shown) << route.toStdString();
             EXPECT_EQ(occurrence->Text(ShownRuleset().weekdayOrdinal), c.shown) << route.toStdString();
@@ -118,12 +118,12 @@ TEST_F(FormBindingTest, BeforeIsZeroAndAfterIsThree) {
     ruleset.relativeKind = 0;
     ruleset.offsetDirection = 3;
     Open({Holiday("Xmas", {ruleset})});
-    EXPECT_EQ(window.List(kOffsetDirectionList)->SelectedText(), "after");
+    EXPECT_EQ(window.View().List(kOffsetDirectionList)->SelectedText(), "after");
 
-    gui::Pick(window.List(kOffsetDirectionList), "before");
+    gui::Pick(window.View().List(kOffsetDirectionList), "before");
     StoreByChoosingRulesetAgain();
     EXPECT_EQ(ShownRuleset().offsetDirection, 0);
-    gui::Pick(window.List(kOffsetDirectionList), "after");
+    gui::Pick(window.View().List(kOffsetDirectionList), "after");
     StoreByChoosingRulesetAgain();
     EXPECT_EQ(ShownRuleset().offsetDirection, 3);
 }
@@ -134,9 +134,9 @@ TEST_F(FormBindingTest, ConditionIsAWeekdayBelowPosition7AndAHolidayFromThere) {
     shiftRule.conditionWeekday = 5;
     shiftRule.conditionHoliday = "Before";
     Open({Holiday("Xmas", {WithShiftRule(CRuleset(), shiftRule)}), Holiday("Boxing")});
-    gui::Pick(window.List(kIdList), "Xmas");
+    gui::Pick(window.View().List(kIdList), "Xmas");
     gui::RunIdle(window);
-    CComboList* conditions = window.List(kConditionList);
+    CComboList* conditions = window.View().List(kConditionList);
     EXPECT_EQ(conditions->Selection(), 5);
 
     gui::Pick(conditions, 3);
@@ -159,7 +159,7 @@ TEST_F(FormBindingTest, ConditionNamingAWeekdayIsNotShownOnTheWeekday) {
     shiftRule.conditionKind = 1;
     shiftRule.conditionHoliday = "Monday";  // no holiday has this ID
     Open({Holiday("Xmas", {WithShiftRule(CRuleset(), shiftRule)})});
-    EXPECT_EQ(window.List(kConditionList)->Selection(), -1);
+    EXPECT_EQ(window.View().List(kConditionList)->Selection(), -1);
     StoreByChoosingRulesetAgain();
     EXPECT_EQ(ShownRuleset().shiftRules.at(0), shiftRule);
 }
@@ -171,9 +171,9 @@ TEST_F(FormBindingTest, ReferenceDifferingOnlyInCaseIsShownOnTheItemAndStoredInI
     CShiftRule shiftRule;
     shiftRule.shiftTarget = "xMaS";
     Open({Holiday("Xmas"), Holiday("Other", {WithShiftRule(ruleset, shiftRule)})});
-    EXPECT_EQ(window.List(kOffsetReferenceList)->SelectedId(), "Xmas");
-    EXPECT_EQ(window.List(kWeekdayReferenceList)->SelectedId(), "EASTER_REF");
-    EXPECT_EQ(window.List(kShiftTargetList)->SelectedId(), "Xmas");
+    EXPECT_EQ(window.View().List(kOffsetReferenceList)->SelectedId(), "Xmas");
+    EXPECT_EQ(window.View().List(kWeekdayReferenceList)->SelectedId(), "EASTER_REF");
+    EXPECT_EQ(window.View().List(kShiftTargetList)->SelectedId(), "Xmas");
 
     StoreByChoosingRulesetAgain();
     const CRuleset stored = gui::HolidayById(window, "Other").rulesets.at(0);
@@ -190,8 +190,8 @@ TEST_F(FormBindingTest, ExactMatchOfAReferenceWinsOverOneDifferingInCase) {
         shiftRule.conditionKind = 1;
         shiftRule.conditionHoliday = reference;
         Open({Holiday("XMAS"), Holiday("Xmas"), Holiday("Other", {WithShiftRule(ruleset, shiftRule)})});
-        EXPECT_EQ(window.List(kOffsetReferenceList)->SelectedId(), reference);
-        EXPECT_EQ(window.List(kConditionList)->SelectedId(), reference);
+        EXPECT_EQ(window.View().List(kOffsetReferenceList)->SelectedId(), reference);
+        EXPECT_EQ(window.View().List(kConditionList)->SelectedId(), reference);
         StoreByChoosingRulesetAgain();
         EXPECT_EQ(gui::HolidayById(window, "Other").rulesets.at(0).offsetReference, reference);
     }
@@ -202,36 +202,36 @@ TEST_F(FormBindingTest, IdsDifferingOnlyInCaseStayTwoEntriesInEveryList) {
     gui::AddHoliday(window, dialogs, "XMAS");
     const int idLists[] = {kIdList, kOffsetReferenceList, kWeekdayReferenceList, kConditionList, kShiftTargetList};
     for (int list : idLists) {
-        EXPECT_NE(window.List(list)->FindId("Xmas"), -1) << list;
-        EXPECT_NE(window.List(list)->FindId("XMAS"), -1) << list;
+        EXPECT_NE(window.View().List(list)->FindId("Xmas"), -1) << list;
+        EXPECT_NE(window.View().List(list)->FindId("XMAS"), -1) << list;
     }
 
     dialogs.okCancelAnswers.push_back(true);
-    gui::Pick(window.List(kIdList), "XMAS");
-    gui::Click(window.Button(kDeleteHoliday));
+    gui::Pick(window.View().List(kIdList), "XMAS");
+    gui::Click(window.View().Button(kDeleteHoliday));
     for (int list : idLists) {
-        EXPECT_NE(window.List(list)->FindId("Xmas"), -1) << list;
-        EXPECT_EQ(window.List(list)->FindId("XMAS"), -1) << list;
+        EXPECT_NE(window.View().List(list)->FindId("Xmas"), -1) << list;
+        EXPECT_EQ(window.View().List(list)->FindId("XMAS"), -1) << list;
     }
-    EXPECT_EQ(window.Document().FindHoliday("Xmas"), 0);
+    EXPECT_EQ(window.View().Document().FindHoliday("Xmas"), 0);
 }
 
 TEST_F(FormBindingTest, HolidayNamedLikeAWeekdayJoinsAndLeavesTheEndOfTheConditionList) {
-    CComboList* conditions = window.List(kConditionList);
+    CComboList* conditions = window.View().List(kConditionList);
     const QStringList before = gui::Items(conditions);
     gui::AddHoliday(window, dialogs, "Monday");
     EXPECT_EQ(conditions->Count(), before.size() + 1);
     EXPECT_EQ(conditions->Text(conditions->Count() - 1), "Monday");
 
     dialogs.okCancelAnswers.push_back(true);
-    gui::Click(window.Button(kDeleteHoliday));
+    gui::Click(window.View().Button(kDeleteHoliday));
     EXPECT_EQ(gui::Items(conditions), before);
 }
 
 TEST_F(FormBindingTest, LanguageAndVersionReachTheDocumentWhileNoHolidayIsShown) {
-    gui::Type(window.Edit(kVersionEdit), "7");
+    gui::Type(window.View().Edit(kVersionEdit), "7");
     const int german = [&] {
-        const CComboList* languages = window.List(kLanguageList);
+        const CComboList* languages = window.View().List(kLanguageList);
         for (int position = 0; position < languages->Count(); ++position) {
             if (languages->Data(position).toUInt() == kGerman) {
                 return position;
@@ -240,18 +240,18 @@ TEST_F(FormBindingTest, LanguageAndVersionReachTheDocumentWhileNoHolidayIsShown)
         return -1;
     }();
     ASSERT_NE(german, -1);
-    gui::Pick(window.List(kLanguageList), german);
-    gui::Click(window.Button(kRefresh));
-    EXPECT_EQ(window.Document().GetVersion(), 7);
-    EXPECT_EQ(window.Document().GetLanguage(), kGerman);
+    gui::Pick(window.View().List(kLanguageList), german);
+    gui::Click(window.View().Button(kRefresh));
+    EXPECT_EQ(window.View().Document().GetVersion(), 7);
+    EXPECT_EQ(window.View().Document().GetLanguage(), kGerman);
 
     // Also after the only holiday was deleted.
     gui::AddHoliday(window, dialogs, "Xmas");
     dialogs.okCancelAnswers.push_back(true);
-    gui::Click(window.Button(kDeleteHoliday));
-    gui::Type(window.Edit(kVersionEdit), "");
-    gui::Click(window.Button(kRefresh));
-    EXPECT_EQ(window.Document().GetVersion(), 0);
+    gui::Click(window.View().Button(kDeleteHoliday));
+    gui::Type(window.View().Edit(kVersionEdit), "");
+    gui::Click(window.View().Button(kRefresh));
+    EXPECT_EQ(window.View().Document().GetVersion(), 0);
 }
 
 TEST_F(FormBindingTest, UnshowableValuesShowNoChoiceAndAreKeptWhileTheirControlsAreUntouched) {
@@ -274,23 +274,23 @@ TEST_F(FormBindingTest, UnshowableValuesShowNoChoiceAndAreKeptWhileTheirControls
 
     for (int radio : {kFixedDateRadio, kWeekdayOfMonthRadio, kRelativeDateRadio, kFixedDaysRadio, kRelativeWeekdayRadio,
                       kShiftToWeekdayRadio, kShiftToHolidayRadio, kDropRadio}) {
-        EXPECT_FALSE(window.Button(radio)->isChecked()) << radio;
+        EXPECT_FALSE(window.View().Button(radio)->isChecked()) << radio;
     }
     for (int list : {kFixedMonthList, kWeekdayOrdinalList, kMonthWeekdayList, kOffsetDirectionList,
                      kOffsetReferenceList, kConditionList, kShiftDirectionList, kShiftTargetList}) {
-        EXPECT_EQ(window.List(list)->Selection(), -1) << list;
+        EXPECT_EQ(window.View().List(list)->Selection(), -1) << list;
     }
 
     // Editing one field changes that field only.
-    gui::Type(window.Edit(kValidFromEdit), "1950");
+    gui::Type(window.View().Edit(kValidFromEdit), "1950");
     StoreByChoosingRulesetAgain();
     holiday.rulesets[0].validFrom = 1950;
     EXPECT_EQ(gui::HolidayById(window, "Xmas"), holiday);
 
     // A control the user sets stores what it shows.
-    gui::Click(window.Button(kFixedDateRadio));
+    gui::Click(window.View().Button(kFixedDateRadio));
     gui::RunIdle(window);
-    gui::Pick(window.List(kFixedMonthList), 2);
+    gui::Pick(window.View().List(kFixedMonthList), 2);
     StoreByChoosingRulesetAgain();
     EXPECT_EQ(ShownRuleset().ruleKind, 0);
     EXPECT_EQ(ShownRuleset().fixedMonth, 3);

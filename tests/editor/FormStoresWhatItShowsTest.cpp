@@ -63,19 +63,19 @@ constexpr LCID kLanguages[] = {0x0407, 0x0419, 0x0411, 0x0804, 0x0439};
 
 // A control read as a user reads it.
 std::int32_t Number(Window window, int id) {
-    const QString text = window.Edit(id)->text();
+    const QString text = window.View().Edit(id)->text();
     constexpr qlonglong kMin = std::numeric_limits<std::int32_t>::min();
     constexpr qlonglong kMax = std::numeric_limits<std::int32_t>::max();
     return text.isEmpty() ? 0 : static_cast<std::int32_t>(std::clamp(text.toLongLong(), kMin, kMax));
 }
 int Position(Window window, int id) {
-    return window.List(id)->Selection();
+    return window.View().List(id)->Selection();
 }
 std::string Item(Window window, int id) {
-    return window.List(id)->SelectedId();
+    return window.View().List(id)->SelectedId();
 }
 int Radio(Window window, int firstButton) {
-    const QList<QAbstractButton*> buttons = window.Button(firstButton)->group()->buttons();
+    const QList<QAbstractButton*> buttons = window.View().Button(firstButton)->group()->buttons();
     return static_cast<int>(std::find_if(buttons.begin(), buttons.end(), [](auto* b) { return b->isChecked(); }) -
                             buttons.begin());
 }
@@ -90,17 +90,17 @@ struct CField {
 const CField kFields[] = {
     {kVersionEdit, Level::Document, [](Window w, int c, Expected e) { e.version = Number(w, c); }},
     {kLanguageList, Level::Document,
-     [](Window w, int c, Expected e) { e.language = w.List(c)->Data(Position(w, c)).toUInt(); }},
+     [](Window w, int c, Expected e) { e.language = w.View().List(c)->Data(Position(w, c)).toUInt(); }},
     {kDisplayEdit, Level::Holiday,
      [](Window w, int c, Expected e) {
          // Other texts are the file's bytes shown in its code page; the user
          // here types digits only.
-         if (const QString text = w.Edit(c)->text(); IsTypeable(text)) {
+         if (const QString text = w.View().Edit(c)->text(); IsTypeable(text)) {
              e.Holiday().display = text.toStdString();
          }
      }},
     {kReferenceOnlyCheck, Level::Holiday,
-     [](Window w, int c, Expected e) { e.Holiday().referenceOnly = w.Button(c)->isChecked() ? 1 : 0; }},
+     [](Window w, int c, Expected e) { e.Holiday().referenceOnly = w.View().Button(c)->isChecked() ? 1 : 0; }},
     {kValidFromEdit, Level::Ruleset, [](Window w, int c, Expected e) { e.Ruleset().validFrom = Number(w, c); }},
     {kValidToEdit, Level::Ruleset, [](Window w, int c, Expected e) { e.Ruleset().validTo = Number(w, c); }},
     {kIntervalEdit, Level::Ruleset, [](Window w, int c, Expected e) { e.Ruleset().interval = Number(w, c); }},
@@ -160,7 +160,7 @@ public:
         expected.language = document.GetLanguage();
         expected.version = document.GetVersion();
         gui::OpenDocument(window, dialogs, document);
-        ShowHoliday(window.List(kIdList)->SelectedId());
+        ShowHoliday(window.View().List(kIdList)->SelectedId());
         Shown(Level::Document);
     }
 
@@ -199,7 +199,7 @@ private:
         std::vector<int> enabled;
         std::vector<int> idLists;
         for (const CField& field : kFields) {
-            if (window.Control(field.control)->isEnabled()) {
+            if (window.View().Control(field.control)->isEnabled()) {
                 enabled.push_back(field.control);
                 if (kFirstIdItem.contains(field.control)) {
                     idLists.push_back(field.control);
@@ -215,7 +215,7 @@ private:
         std::vector<int> changed;
         for (const auto& [control, state] : shownStates) {
             const bool typeable = state.typeId() != QMetaType::QString || IsTypeable(state.toString());
-            if (window.Control(control)->isEnabled() && typeable && State(control) != state) {
+            if (window.View().Control(control)->isEnabled() && typeable && State(control) != state) {
                 changed.push_back(control);
             }
         }
@@ -228,7 +228,7 @@ private:
     // The IDs, display text and preview are shown in another code page; a
     // sorted list of IDs may sort its items anew.
     void ChangeLanguage() {
-        const CComboList* languages = window.List(kLanguageList);
+        const CComboList* languages = window.View().List(kLanguageList);
         const LCID language = AnyOf(std::vector<LCID>(std::begin(kLanguages), std::end(kLanguages)));
         for (int position = 0; position < languages->Count(); ++position) {
             if (languages->Data(position).toUInt() == language) {
@@ -247,21 +247,21 @@ private:
         std::vector<std::function<void()>> stores = {
             [&] {
                 PickAny(kIdList, "holiday");
-                ShowHoliday(window.List(kIdList)->SelectedId());
+                ShowHoliday(window.View().List(kIdList)->SelectedId());
             },
             [&] { PickAny(kYearList, "year"); },
             [&] {
                 trace += "| Refresh ";
-                gui::Click(window.Button(kRefresh));
+                gui::Click(window.View().Button(kRefresh));
             },
             [&] {
                 trace += "| Save ";
-                window.MenuAction(kFileSave)->trigger();
+                window.View().MenuAction(kFileSave)->trigger();
             },
             [&] { ChangeHolidays(); },
             [&] {
                 trace += "| Add ruleset ";
-                gui::Click(window.Button(kAddRuleset));
+                gui::Click(window.View().Button(kAddRuleset));
                 expected.Holiday().rulesets.emplace_back();
                 ShowRuleset(static_cast<int>(expected.Holiday().rulesets.size()) - 1);
             },
@@ -274,9 +274,9 @@ private:
         }
         AnyOf(stores)();
         EXPECT_TRUE(dialogs.errors.isEmpty());
-        EXPECT_EQ(window.Document().Holidays(), expected.holidays);
-        EXPECT_EQ(window.Document().GetVersion(), expected.version);
-        EXPECT_EQ(window.Document().GetLanguage(), expected.language);
+        EXPECT_EQ(window.View().Document().Holidays(), expected.holidays);
+        EXPECT_EQ(window.View().Document().GetVersion(), expected.version);
+        EXPECT_EQ(window.View().Document().GetLanguage(), expected.language);
     }
 
     // Adds, renames or deletes a holiday, which changes the lists of IDs
@@ -294,22 +294,22 @@ private:
         } else if (choice == 1 || expected.holidays.size() == 1) {
             trace += "| Rename " + id + " ";
             dialogs.renamedIds.push_back(id);
-            gui::Click(window.Button(kRenameHoliday));
+            gui::Click(window.View().Button(kRenameHoliday));
             expected.Holiday().id = id;
         } else {
             trace += "| Delete ";
             dialogs.okCancelAnswers.push_back(true);
-            gui::Click(window.Button(kDeleteHoliday));
+            gui::Click(window.View().Button(kDeleteHoliday));
             expected.holidays.erase(expected.holidays.begin() + static_cast<std::ptrdiff_t>(expected.holiday));
         }
-        ShowHoliday(window.List(kIdList)->SelectedId());
+        ShowHoliday(window.View().List(kIdList)->SelectedId());
     }
 
     // Picks any entry of the list, which stores the form; gives its position.
     int PickAny(int list, const char* what) {
-        const int position = Between(0, window.List(list)->Count() - 1);
+        const int position = Between(0, window.View().List(list)->Count() - 1);
         trace += std::string("| ") + what + " " + std::to_string(position) + " ";
-        gui::Pick(window.List(list), position);
+        gui::Pick(window.View().List(list), position);
         return position;
     }
 
@@ -396,7 +396,7 @@ private:
     // another list; the checked state, or the position of the checked button
     // in its group.
     QVariant State(int control) const {
-        QWidget* widget = window.Control(control);
+        QWidget* widget = window.View().Control(control);
         if (const auto* edit = qobject_cast<QLineEdit*>(widget)) {
             return edit->text();
         }
@@ -410,11 +410,11 @@ private:
         if (qobject_cast<QRadioButton*>(widget) != nullptr) {
             return Radio(window, control);
         }
-        return window.Button(control)->isChecked();
+        return window.View().Button(control)->isChecked();
     }
 
     QVariant RandomState(int control) {
-        QWidget* widget = window.Control(control);
+        QWidget* widget = window.View().Control(control);
         if (qobject_cast<QLineEdit*>(widget) != nullptr) {
             QString digits;
             for (int length = Between(0, 4); length > 0; --length) {
@@ -427,9 +427,9 @@ private:
             return Between(0, 1) == 0 ? list->Selection() + 2 * Between(0, 1) - 1 : Between(0, list->Count() - 1);
         }
         if (qobject_cast<QRadioButton*>(widget) != nullptr) {
-            return Between(0, static_cast<int>(window.Button(control)->group()->buttons().size()) - 1);
+            return Between(0, static_cast<int>(window.View().Button(control)->group()->buttons().size()) - 1);
         }
-        return !window.Button(control)->isChecked();
+        return !window.View().Button(control)->isChecked();
     }
 
     // Sets the control as a user does. Lists cannot be emptied and radio
@@ -437,7 +437,7 @@ private:
     // outside the list.
     void SetState(int control, const QVariant& state) {
         trace += std::to_string(control) + "=" + state.toString().toStdString() + " ";
-        QWidget* widget = window.Control(control);
+        QWidget* widget = window.View().Control(control);
         int position = state.toInt();
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             gui::Type(edit, state.toString());
@@ -457,12 +457,12 @@ private:
                 }
             }
         } else if (qobject_cast<QRadioButton*>(widget) != nullptr) {
-            const QList<QAbstractButton*> buttons = window.Button(control)->group()->buttons();
+            const QList<QAbstractButton*> buttons = window.View().Button(control)->group()->buttons();
             if (position < buttons.size()) {
                 gui::Click(buttons.at(position));
             }
-        } else if (window.Button(control)->isChecked() != state.toBool()) {
-            gui::Click(window.Button(control));
+        } else if (window.View().Button(control)->isChecked() != state.toBool()) {
+            gui::Click(window.View().Button(control));
         }
     }
 

@@ -20,7 +20,7 @@ CHoliday Holiday(const std::string& id, const std::string& display = {}) {
 
 std::vector<std::string> DocumentIds(const CEditorWindow& window) {
     std::vector<std::string> result;
-    for (const CHoliday& holiday : window.Document().Holidays()) {
+    for (const CHoliday& holiday : window.View().Document().Holidays()) {
         result.push_back(holiday.id);
     }
     return result;
@@ -33,18 +33,18 @@ using HolidayCommandsTest = EditorWindowTest;
 TEST_F(HolidayCommandsTest, AddWithAnEmptyIdOrCancelledDoesNothingAndSaysNothing) {
     for (const std::optional<std::string>& answer : {std::optional<std::string>(""), std::optional<std::string>()}) {
         dialogs.newIds.push_back(answer);
-        gui::Click(window.Button(kAddHoliday));
+        gui::Click(window.View().Button(kAddHoliday));
     }
-    EXPECT_EQ(window.Document().GetHolidayCount(), 0);
+    EXPECT_EQ(window.View().Document().GetHolidayCount(), 0);
     EXPECT_TRUE(dialogs.errors.isEmpty());
-    EXPECT_EQ(window.List(kIdList)->Count(), 0);
+    EXPECT_EQ(window.View().List(kIdList)->Count(), 0);
 }
 
 TEST_F(HolidayCommandsTest, RefusedIdsAreReportedByTheFirstFailingCheckAndChangeNothing) {
     // "a,b" comes from a file: the existence check runs before the comma check.
     gui::OpenHolidays(window, dialogs, {Holiday("Xmas", "Christmas"), Holiday("a,b")});
-    gui::Pick(window.List(kIdList), "Xmas");
-    gui::Type(window.Edit(kDisplayEdit), "edited");
+    gui::Pick(window.View().List(kIdList), "Xmas");
+    gui::Type(window.View().Edit(kDisplayEdit), "edited");
     struct Case {
         const char* id;
         const char* message;
@@ -61,9 +61,9 @@ TEST_F(HolidayCommandsTest, RefusedIdsAreReportedByTheFirstFailingCheckAndChange
         EXPECT_EQ(dialogs.errors, QStringList{c.message}) << c.id;
     }
     EXPECT_EQ(DocumentIds(window), (std::vector<std::string>{"Xmas", "a,b"}));
-    EXPECT_EQ(gui::Items(window.List(kIdList)), (QStringList{"a,b", "Xmas"}));
-    EXPECT_EQ(window.CurrentId(), "Xmas");
-    EXPECT_EQ(window.Edit(kDisplayEdit)->text(), "edited");
+    EXPECT_EQ(gui::Items(window.View().List(kIdList)), (QStringList{"a,b", "Xmas"}));
+    EXPECT_EQ(window.View().Selection().HolidayId(), "Xmas");
+    EXPECT_EQ(window.View().Edit(kDisplayEdit)->text(), "edited");
     EXPECT_EQ(gui::HolidayById(window, "Xmas").display, "Christmas");  // the form was not stored either
 }
 
@@ -71,29 +71,29 @@ TEST_F(HolidayCommandsTest, AcceptedIdsAreAppendedAndShownAtTheirSortedPlace) {
     const std::string longest(64, 'x');
     for (const std::string id : {"Xmas", "easter_ref", " Xmas", "Xmas ", longest.c_str()}) {
         gui::AddHoliday(window, dialogs, id);
-        EXPECT_EQ(window.CurrentId(), id);
-        EXPECT_EQ(window.List(kIdList)->SelectedId(), id);
+        EXPECT_EQ(window.View().Selection().HolidayId(), id);
+        EXPECT_EQ(window.View().List(kIdList)->SelectedId(), id);
     }
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_EQ(DocumentIds(window), (std::vector<std::string>{"Xmas", "easter_ref", " Xmas", "Xmas ", longest}));
-    EXPECT_EQ(gui::Items(window.List(kIdList)),
+    EXPECT_EQ(gui::Items(window.View().List(kIdList)),
               (QStringList{" Xmas", "easter_ref", "Xmas", "Xmas ", QString::fromStdString(longest)}));
 }
 
 TEST_F(HolidayCommandsTest, AddStoresTheFormIntoTheHolidayShownBeforeAndShowsTheNewOneEmpty) {
     gui::AddHoliday(window, dialogs, "Xmas");
-    gui::Click(window.Button(kAddRuleset));
-    gui::Type(window.Edit(kDisplayEdit), "Christmas");
-    gui::Click(window.Button(kReferenceOnlyCheck));
+    gui::Click(window.View().Button(kAddRuleset));
+    gui::Type(window.View().Edit(kDisplayEdit), "Christmas");
+    gui::Click(window.View().Button(kReferenceOnlyCheck));
     gui::AddHoliday(window, dialogs, "Boxing");
 
     const CHoliday xmas = gui::HolidayById(window, "Xmas");
     EXPECT_EQ(xmas.display, "Christmas");
     EXPECT_EQ(xmas.referenceOnly, 1);
-    EXPECT_EQ(window.Edit(kDisplayEdit)->text(), "");
-    EXPECT_FALSE(window.Button(kReferenceOnlyCheck)->isChecked());
-    EXPECT_EQ(window.List(kRulesetList)->Count(), 0);
-    EXPECT_EQ(window.CurrentRuleset(), -1);
+    EXPECT_EQ(window.View().Edit(kDisplayEdit)->text(), "");
+    EXPECT_FALSE(window.View().Button(kReferenceOnlyCheck)->isChecked());
+    EXPECT_EQ(window.View().List(kRulesetList)->Count(), 0);
+    EXPECT_EQ(window.View().Selection().Ruleset(), -1);
     EXPECT_EQ(gui::HolidayById(window, "Boxing"), gui::EmptyHoliday("Boxing"));
 }
 
@@ -102,7 +102,7 @@ TEST_F(HolidayCommandsTest, AddStoresTheFormIntoTheHolidayShownBeforeAndShowsThe
 TEST_F(HolidayCommandsTest, RenameToItsOwnIdSaysItAlreadyExists) {
     gui::AddHoliday(window, dialogs, "Xmas");
     dialogs.renamedIds.push_back("Xmas");
-    gui::Click(window.Button(kRenameHoliday));
+    gui::Click(window.View().Button(kRenameHoliday));
     EXPECT_EQ(dialogs.renameOffers, std::deque<std::string>{"Xmas"});
     EXPECT_EQ(dialogs.errors, QStringList{"ID Xmas already exist!"});
     EXPECT_EQ(DocumentIds(window), std::vector<std::string>{"Xmas"});
@@ -112,7 +112,7 @@ TEST_F(HolidayCommandsTest, RenameCancelledOrEmptyChangesNothing) {
     gui::AddHoliday(window, dialogs, "Xmas");
     for (const std::optional<std::string>& answer : {std::optional<std::string>(""), std::optional<std::string>()}) {
         dialogs.renamedIds.push_back(answer);
-        gui::Click(window.Button(kRenameHoliday));
+        gui::Click(window.View().Button(kRenameHoliday));
     }
     EXPECT_EQ(DocumentIds(window), std::vector<std::string>{"Xmas"});
     EXPECT_TRUE(dialogs.errors.isEmpty());
@@ -120,44 +120,44 @@ TEST_F(HolidayCommandsTest, RenameCancelledOrEmptyChangesNothing) {
 
 TEST_F(HolidayCommandsTest, RenamedHolidayKeepsItsPlaceWhileTheListShowsItsNewPlace) {
     gui::OpenHolidays(window, dialogs, {Holiday("A", "first"), Holiday("B"), Holiday("C")});
-    gui::Pick(window.List(kIdList), "A");
+    gui::Pick(window.View().List(kIdList), "A");
     dialogs.renamedIds.push_back("Z");
-    gui::Click(window.Button(kRenameHoliday));
+    gui::Click(window.View().Button(kRenameHoliday));
 
     EXPECT_EQ(DocumentIds(window), (std::vector<std::string>{"Z", "B", "C"}));
-    EXPECT_EQ(gui::Items(window.List(kIdList)), (QStringList{"B", "C", "Z"}));
-    EXPECT_EQ(window.List(kIdList)->SelectedId(), "Z");
-    EXPECT_EQ(window.CurrentId(), "Z");
-    EXPECT_EQ(window.Edit(kDisplayEdit)->text(), "first");
+    EXPECT_EQ(gui::Items(window.View().List(kIdList)), (QStringList{"B", "C", "Z"}));
+    EXPECT_EQ(window.View().List(kIdList)->SelectedId(), "Z");
+    EXPECT_EQ(window.View().Selection().HolidayId(), "Z");
+    EXPECT_EQ(window.View().Edit(kDisplayEdit)->text(), "first");
     for (int list : {kOffsetReferenceList, kWeekdayReferenceList, kConditionList, kShiftTargetList}) {
-        EXPECT_EQ(window.List(list)->FindId("A"), -1) << list;
-        EXPECT_NE(window.List(list)->FindId("Z"), -1) << list;
+        EXPECT_EQ(window.View().List(list)->FindId("A"), -1) << list;
+        EXPECT_NE(window.View().List(list)->FindId("Z"), -1) << list;
     }
 }
 
 TEST_F(HolidayCommandsTest, RenameKeepsTheEditsMadeSinceTheLastStore) {
     gui::AddHoliday(window, dialogs, "Xmas");
-    gui::Click(window.Button(kAddRuleset));
+    gui::Click(window.View().Button(kAddRuleset));
     gui::RunIdle(window);
-    gui::Type(window.Edit(kDisplayEdit), "Christmas");
-    gui::Type(window.Edit(kValidFromEdit), "1950");
+    gui::Type(window.View().Edit(kDisplayEdit), "Christmas");
+    gui::Type(window.View().Edit(kValidFromEdit), "1950");
     dialogs.renamedIds.push_back("Christmas");
-    gui::Click(window.Button(kRenameHoliday));
+    gui::Click(window.View().Button(kRenameHoliday));
 
     const CHoliday renamed = gui::HolidayById(window, "Christmas");
     EXPECT_EQ(renamed.display, "Christmas");
     ASSERT_EQ(renamed.rulesets.size(), 1u);
     EXPECT_EQ(renamed.rulesets[0].validFrom, 1950);
-    EXPECT_EQ(window.Edit(kValidFromEdit)->text(), "1950");
+    EXPECT_EQ(window.View().Edit(kValidFromEdit)->text(), "1950");
 }
 
 TEST_F(HolidayCommandsTest, RenameOfAnIdDifferingOnlyInCaseTouchesOnlyThatId) {
     gui::AddHoliday(window, dialogs, "Xmas");
     gui::AddHoliday(window, dialogs, "XMAS");
     dialogs.renamedIds.push_back("Yule");
-    gui::Click(window.Button(kRenameHoliday));  // XMAS is shown
+    gui::Click(window.View().Button(kRenameHoliday));  // XMAS is shown
     EXPECT_EQ(DocumentIds(window), (std::vector<std::string>{"Xmas", "Yule"}));
-    EXPECT_EQ(gui::Items(window.List(kIdList)), (QStringList{"Xmas", "Yule"}));
+    EXPECT_EQ(gui::Items(window.View().List(kIdList)), (QStringList{"Xmas", "Yule"}));
 }
 
 // Delete
@@ -165,10 +165,10 @@ TEST_F(HolidayCommandsTest, RenameOfAnIdDifferingOnlyInCaseTouchesOnlyThatId) {
 TEST_F(HolidayCommandsTest, DeleteAsksNamingTheIdAndCancelKeepsEverything) {
     gui::AddHoliday(window, dialogs, "Xmas");
     dialogs.okCancelAnswers.push_back(false);
-    gui::Click(window.Button(kDeleteHoliday));
+    gui::Click(window.View().Button(kDeleteHoliday));
     EXPECT_EQ(dialogs.questions, QStringList{"Do you really want to remove Xmas ?"});
     EXPECT_EQ(DocumentIds(window), std::vector<std::string>{"Xmas"});
-    EXPECT_EQ(window.List(kIdList)->SelectedId(), "Xmas");
+    EXPECT_EQ(window.View().List(kIdList)->SelectedId(), "Xmas");
 }
 
 TEST_F(HolidayCommandsTest, DeleteSelectsTheItemAtTheSamePlaceOrTheNewLast) {
@@ -178,52 +178,52 @@ TEST_F(HolidayCommandsTest, DeleteSelectsTheItemAtTheSamePlaceOrTheNewLast) {
         const char* selectedAfter;
     };
     for (const Step step : {Step{"B", "C"}, Step{"C", "A"}}) {
-        gui::Pick(window.List(kIdList), step.deleted);
+        gui::Pick(window.View().List(kIdList), step.deleted);
         dialogs.okCancelAnswers.push_back(true);
-        gui::Click(window.Button(kDeleteHoliday));
-        EXPECT_EQ(window.List(kIdList)->SelectedId(), step.selectedAfter) << step.deleted;
-        EXPECT_EQ(window.CurrentId(), step.selectedAfter) << step.deleted;
-        EXPECT_EQ(window.Document().FindHoliday(step.deleted), -1) << step.deleted;
-        EXPECT_EQ(window.List(kOffsetReferenceList)->FindId(step.deleted), -1) << step.deleted;
+        gui::Click(window.View().Button(kDeleteHoliday));
+        EXPECT_EQ(window.View().List(kIdList)->SelectedId(), step.selectedAfter) << step.deleted;
+        EXPECT_EQ(window.View().Selection().HolidayId(), step.selectedAfter) << step.deleted;
+        EXPECT_EQ(window.View().Document().FindHoliday(step.deleted), -1) << step.deleted;
+        EXPECT_EQ(window.View().List(kOffsetReferenceList)->FindId(step.deleted), -1) << step.deleted;
     }
 }
 
 TEST_F(HolidayCommandsTest, DeletingTheOnlyHolidayLeavesNoSelectionAndDisablesTheHolidayGroup) {
     gui::AddHoliday(window, dialogs, "Xmas");
-    gui::Type(window.Edit(kDisplayEdit), "Christmas");
+    gui::Type(window.View().Edit(kDisplayEdit), "Christmas");
     dialogs.okCancelAnswers.push_back(true);
-    gui::Click(window.Button(kDeleteHoliday));
+    gui::Click(window.View().Button(kDeleteHoliday));
     gui::RunIdle(window);
 
-    EXPECT_EQ(window.Document().GetHolidayCount(), 0);
-    EXPECT_EQ(window.List(kIdList)->Selection(), -1);
-    EXPECT_EQ(window.CurrentId(), "");
+    EXPECT_EQ(window.View().Document().GetHolidayCount(), 0);
+    EXPECT_EQ(window.View().List(kIdList)->Selection(), -1);
+    EXPECT_EQ(window.View().Selection().HolidayId(), "");
     for (int id : {kRenameHoliday, kDeleteHoliday, kDisplayEdit, kReferenceOnlyCheck, kRulesetList, kAddRuleset}) {
-        EXPECT_FALSE(window.Control(id)->isEnabled()) << id;
+        EXPECT_FALSE(window.View().Control(id)->isEnabled()) << id;
     }
-    EXPECT_TRUE(window.Control(kIdList)->isEnabled());
-    EXPECT_TRUE(window.Control(kAddHoliday)->isEnabled());
+    EXPECT_TRUE(window.View().Control(kIdList)->isEnabled());
+    EXPECT_TRUE(window.View().Control(kAddHoliday)->isEnabled());
 }
 
 // Selection
 
 TEST_F(HolidayCommandsTest, ChoosingTheShownHolidayAgainStoresItAndStartsAgainAtTheFirstRuleset) {
     gui::AddHoliday(window, dialogs, "Xmas");
-    gui::Click(window.Button(kAddRuleset));
-    gui::Click(window.Button(kAddRuleset));
-    ASSERT_EQ(window.List(kRulesetList)->Selection(), 1);
+    gui::Click(window.View().Button(kAddRuleset));
+    gui::Click(window.View().Button(kAddRuleset));
+    ASSERT_EQ(window.View().List(kRulesetList)->Selection(), 1);
     gui::RunIdle(window);
-    gui::Type(window.Edit(kDisplayEdit), "Christmas");
-    gui::Type(window.Edit(kValidToEdit), "2000");
+    gui::Type(window.View().Edit(kDisplayEdit), "Christmas");
+    gui::Type(window.View().Edit(kValidToEdit), "2000");
 
-    gui::Pick(window.List(kIdList), "Xmas");
+    gui::Pick(window.View().List(kIdList), "Xmas");
     const CHoliday xmas = gui::HolidayById(window, "Xmas");
     EXPECT_EQ(xmas.display, "Christmas");
     EXPECT_EQ(xmas.rulesets.at(1).validTo, 2000);
     EXPECT_EQ(xmas.rulesets.at(0).validTo, 2100);
-    EXPECT_EQ(window.List(kRulesetList)->Selection(), 0);
-    EXPECT_EQ(window.CurrentRuleset(), 0);
-    EXPECT_EQ(window.Edit(kValidToEdit)->text(), "2100");
+    EXPECT_EQ(window.View().List(kRulesetList)->Selection(), 0);
+    EXPECT_EQ(window.View().Selection().Ruleset(), 0);
+    EXPECT_EQ(window.View().Edit(kValidToEdit)->text(), "2100");
 }
 
 TEST_F(HolidayCommandsTest, ChoosingAnotherHolidayShowsItsOwnFields) {
@@ -231,14 +231,14 @@ TEST_F(HolidayCommandsTest, ChoosingAnotherHolidayShowsItsOwnFields) {
     reference.referenceOnly = 1;
     reference.rulesets.emplace_back();
     gui::OpenHolidays(window, dialogs, {Holiday("A", "Plain"), reference});
-    gui::Pick(window.List(kIdList), "Ref");
-    EXPECT_EQ(window.DisplayText().Bytes(), "Reference");
-    EXPECT_TRUE(window.Button(kReferenceOnlyCheck)->isChecked());
-    EXPECT_EQ(gui::Items(window.List(kRulesetList)), (QStringList{"1", "2"}));
-    EXPECT_EQ(window.List(kRulesetList)->Selection(), 0);
-    gui::Pick(window.List(kIdList), "A");
-    EXPECT_FALSE(window.Button(kReferenceOnlyCheck)->isChecked());
-    EXPECT_EQ(gui::Items(window.List(kRulesetList)), QStringList{"1"});
+    gui::Pick(window.View().List(kIdList), "Ref");
+    EXPECT_EQ(window.View().DisplayText().Bytes(), "Reference");
+    EXPECT_TRUE(window.View().Button(kReferenceOnlyCheck)->isChecked());
+    EXPECT_EQ(gui::Items(window.View().List(kRulesetList)), (QStringList{"1", "2"}));
+    EXPECT_EQ(window.View().List(kRulesetList)->Selection(), 0);
+    gui::Pick(window.View().List(kIdList), "A");
+    EXPECT_FALSE(window.View().Button(kReferenceOnlyCheck)->isChecked());
+    EXPECT_EQ(gui::Items(window.View().List(kRulesetList)), QStringList{"1"});
 }
 
 }  // namespace

@@ -65,10 +65,10 @@ protected:
                                          Holiday(c.third, {Fixed(3, 1)}), Holiday("REF", {ruleset})});
     }
 
-    QStringList ShownIds() const { return Sorted(gui::Items(window.List(kIdList))); }
+    QStringList ShownIds() const { return Sorted(gui::Items(window.View().List(kIdList))); }
 
     void PickLanguage(LCID lcid) {
-        gui::Pick(window.List(kLanguageList), FindLanguage(window.List(kLanguageList), lcid));
+        gui::Pick(window.View().List(kLanguageList), FindLanguage(window.View().List(kLanguageList), lcid));
     }
 };
 
@@ -85,35 +85,35 @@ TEST_F(HolidayIdCodePageTest, IdsAreTextsOfTheFilesCodePage) {
         // Shown decoded, distinct, in the ID list and every reference list.
         EXPECT_EQ(ShownIds(), Sorted({c.firstShown, c.secondShown, c.thirdShown, "REF"}));
         for (int list : {kOffsetReferenceList, kWeekdayReferenceList, kConditionList, kShiftTargetList}) {
-            EXPECT_TRUE(gui::Items(window.List(list)).contains(c.secondShown)) << list;
+            EXPECT_TRUE(gui::Items(window.View().List(list)).contains(c.secondShown)) << list;
         }
 
         // Walked: each item names its holiday's exact bytes.
         for (const std::string& id : {c.first, c.second, c.third}) {
-            gui::Pick(window.List(kIdList), QString::fromStdString(ShowText(CCodePage(c.codePage), id)));
-            EXPECT_EQ(window.CurrentId(), id);
+            gui::Pick(window.View().List(kIdList), QString::fromStdString(ShowText(CCodePage(c.codePage), id)));
+            EXPECT_EQ(window.View().Selection().HolidayId(), id);
         }
 
         // Referenced: the references show on their items; the one in other
         // letter case shows on the first's item and is stored with its bytes.
-        gui::Pick(window.List(kIdList), "REF");
+        gui::Pick(window.View().List(kIdList), "REF");
         gui::RunIdle(window);
-        EXPECT_EQ(window.List(kOffsetReferenceList)->SelectedText(), c.firstShown);
-        EXPECT_EQ(window.List(kWeekdayReferenceList)->SelectedText(), c.firstShown);
-        EXPECT_EQ(window.List(kConditionList)->SelectedText(), c.secondShown);
-        EXPECT_EQ(window.List(kShiftTargetList)->SelectedText(), c.thirdShown);
-        gui::Pick(window.List(kOffsetReferenceList), c.secondShown);
+        EXPECT_EQ(window.View().List(kOffsetReferenceList)->SelectedText(), c.firstShown);
+        EXPECT_EQ(window.View().List(kWeekdayReferenceList)->SelectedText(), c.firstShown);
+        EXPECT_EQ(window.View().List(kConditionList)->SelectedText(), c.secondShown);
+        EXPECT_EQ(window.View().List(kShiftTargetList)->SelectedText(), c.thirdShown);
+        gui::Pick(window.View().List(kOffsetReferenceList), c.secondShown);
 
         // Renamed, with the old ID offered as bytes and the dialog told the
         // code page; messages show IDs decoded.
-        gui::Pick(window.List(kIdList), c.firstShown);
+        gui::Pick(window.View().List(kIdList), c.firstShown);
         dialogs.renamedIds.push_back(c.renamed);
-        gui::Click(window.Button(kRenameHoliday));
+        gui::Click(window.View().Button(kRenameHoliday));
         EXPECT_EQ(dialogs.renameOffers.back(), c.first);
         EXPECT_EQ(dialogs.idCodePages.back(), c.codePage);
         EXPECT_EQ(ShownIds(), Sorted({c.renamedShown, c.secondShown, c.thirdShown, "REF"}));
         dialogs.newIds.push_back(c.second);
-        gui::Click(window.Button(kAddHoliday));
+        gui::Click(window.View().Button(kAddHoliday));
         EXPECT_EQ(dialogs.errors.takeLast(), QStringLiteral("ID %1 already exist!").arg(c.secondShown));
 
         // Saved byte for byte.
@@ -130,7 +130,7 @@ TEST_F(HolidayIdCodePageTest, IdsAreTextsOfTheFilesCodePage) {
         EXPECT_EQ(ShownIds(), Sorted({QString::fromStdString(ShowText(CCodePage(0), c.renamed)),
                                       QString::fromStdString(ShowText(CCodePage(0), c.second)),
                                       QString::fromStdString(ShowText(CCodePage(0), c.third)), "REF"}));
-        EXPECT_EQ(window.List(kIdList)->SelectedId(), c.renamed);
+        EXPECT_EQ(window.View().List(kIdList)->SelectedId(), c.renamed);
         PickLanguage(c.language);
         EXPECT_EQ(ShownIds(), Sorted({c.renamedShown, c.secondShown, c.thirdShown, "REF"}));
         Run(kFileSave);

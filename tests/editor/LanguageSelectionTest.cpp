@@ -22,6 +22,12 @@ namespace {
 constexpr LCID kGerman = 0x0407;
 constexpr LCID kRussian = 0x0419;
 
+// The LCID of the language list's selected item.
+LCID SelectedLanguage(const CEditorWindow& window) {
+    const CComboList* languages = window.View().List(kLanguageList);
+    return languages->Data(languages->Selection()).toUInt();
+}
+
 int FindLanguage(const CComboList* list, LCID lcid) {
     for (int position = 0; position < list->Count(); ++position) {
         if (list->Data(position).toUInt() == lcid) {
@@ -34,7 +40,7 @@ int FindLanguage(const CComboList* list, LCID lcid) {
 }  // namespace
 
 TEST_F(EditorWindowTest, LanguageListHoldsTheSupportedLocalesWithTheirNames) {
-    const CComboList* languages = window.List(kLanguageList);
+    const CComboList* languages = window.View().List(kLanguageList);
     EXPECT_EQ(languages->Count(), static_cast<int>(SupportedLocales().size()));
     struct Case {
         LCID lcid;
@@ -48,7 +54,7 @@ TEST_F(EditorWindowTest, LanguageListHoldsTheSupportedLocalesWithTheirNames) {
 }
 
 TEST_F(EditorWindowTest, LanguageListIsSortedIgnoringCase) {
-    const QStringList items = gui::Items(window.List(kLanguageList));
+    const QStringList items = gui::Items(window.View().List(kLanguageList));
     for (int i = 1; i < items.size(); ++i) {
         EXPECT_LE(QString::compare(items[i - 1], items[i], Qt::CaseInsensitive), 0) << items[i].toStdString();
     }
@@ -58,64 +64,68 @@ TEST_F(EditorWindowTest, ChoosingALanguageRereadsTheDisplayTextAndPreviewBytes) 
     CHoliday holiday = rules::Holiday("X", {rules::Fixed(1, 1)});
     holiday.display = "\xC4";
     gui::OpenHolidays(window, dialogs, {holiday}, 0x0409);
-    EXPECT_EQ(window.Edit(kDisplayEdit)->text(), QString::fromUtf8("\xC3\x84"));  // Ä in 1252
-    EXPECT_EQ(window.PreviewReport(), "01 Jan\t\xC3\x84\r\n");
+    EXPECT_EQ(window.View().Edit(kDisplayEdit)->text(), QString::fromUtf8("\xC3\x84"));  // Ä in 1252
+    EXPECT_EQ(window.View().PreviewReport(), "01 Jan\t\xC3\x84\r\n");
 
-    gui::Pick(window.List(kLanguageList), FindLanguage(window.List(kLanguageList), kRussian));
-    EXPECT_EQ(window.DisplayText().CodePage(), 1251);
-    EXPECT_EQ(window.Edit(kDisplayEdit)->text(), QString::fromUtf8("\xD0\x94"));  // Д in 1251
-    EXPECT_EQ(window.PreviewReport(), "01 Jan\t\xD0\x94\r\n");
-    EXPECT_TRUE(window.Control<QPlainTextEdit>(kPreviewEdit)->toPlainText().contains(QString::fromUtf8("\xD0\x94")));
-    EXPECT_EQ(window.DisplayText().Bytes(), "\xC4");
-    EXPECT_EQ(window.Document().GetHoliday(0).display, "\xC4");
+    gui::Pick(window.View().List(kLanguageList), FindLanguage(window.View().List(kLanguageList), kRussian));
+    EXPECT_EQ(window.View().DisplayText().CodePage(), 1251);
+    EXPECT_EQ(window.View().Edit(kDisplayEdit)->text(), QString::fromUtf8("\xD0\x94"));  // Д in 1251
+    EXPECT_EQ(window.View().PreviewReport(), "01 Jan\t\xD0\x94\r\n");
+    EXPECT_TRUE(
+        window.View().Control<QPlainTextEdit>(kPreviewEdit)->toPlainText().contains(QString::fromUtf8("\xD0\x94")));
+    EXPECT_EQ(window.View().DisplayText().Bytes(), "\xC4");
+    EXPECT_EQ(window.View().Document().GetHoliday(0).display, "\xC4");
 }
 
 TEST_F(EditorWindowTest, ChoosingALanguageAloneLeavesTheDocumentAlone) {
-    gui::Pick(window.List(kLanguageList), FindLanguage(window.List(kLanguageList), kGerman));
-    EXPECT_EQ(window.SelectedLanguage(), kGerman);
-    EXPECT_EQ(window.Document().GetLanguage(), GetUserDefaultLCID());
+    gui::Pick(window.View().List(kLanguageList), FindLanguage(window.View().List(kLanguageList), kGerman));
+    EXPECT_EQ(SelectedLanguage(window), kGerman);
+    EXPECT_EQ(window.View().Document().GetLanguage(), GetUserDefaultLCID());
 }
 
 TEST_F(EditorWindowTest, BothTextControlsUseTheDisplayFont) {
-    gui::Pick(window.List(kLanguageList), FindLanguage(window.List(kLanguageList), kRussian));
-    EXPECT_EQ(window.Control(kDisplayEdit)->font(), window.DisplayFont());
-    EXPECT_EQ(window.Control(kPreviewEdit)->font(), window.DisplayFont());
+    gui::Pick(window.View().List(kLanguageList), FindLanguage(window.View().List(kLanguageList), kRussian));
+    EXPECT_EQ(window.View().Control(kDisplayEdit)->font(), window.View().DisplayFont());
+    EXPECT_EQ(window.View().Control(kPreviewEdit)->font(), window.View().DisplayFont());
 }
 
 TEST_F(EditorWindowTest, LanguageWithoutAnsiCodePageShowsUtf8) {
     // Hindi (India) has no ANSI code page.
-    const int hindi = FindLanguage(window.List(kLanguageList), 0x0439);
-    ASSERT_NE(hindi, -1);
-    gui::Pick(window.List(kLanguageList), hindi);
-    EXPECT_EQ(window.DisplayText().CodePage(), 0);
-    window.DisplayText().SetBytes("\xE0\xA4\xB9");  // ह in UTF-8
-    EXPECT_EQ(window.Edit(kDisplayEdit)->text(), QString::fromUtf8("\xE0\xA4\xB9"));
+    ASSERT_NE(FindLanguage(window.View().List(kLanguageList), 0x0439), -1);
+    CHoliday holiday = gui::EmptyHoliday("X");
+    holiday.display = "\xE0\xA4\xB9";  // ह in UTF-8
+    gui::OpenHolidays(window, dialogs, {holiday}, 0x0439);
+    EXPECT_EQ(window.View().DisplayText().CodePage(), 0);
+    EXPECT_EQ(window.View().Edit(kDisplayEdit)->text(), QString::fromUtf8("\xE0\xA4\xB9"));
 }
 
 TEST_F(EditorWindowTest, UnlistedLanguageIsShownAsAnExtraItemAndKept) {
-    CComboList* languages = window.List(kLanguageList);
+    CComboList* languages = window.View().List(kLanguageList);
     const int listed = languages->Count();
-    window.SelectLanguage(0x1234);
+    gui::OpenHolidays(window, dialogs, {}, 0x1234);
     EXPECT_EQ(languages->Count(), listed + 1);
     EXPECT_EQ(languages->SelectedText(), "Unknown language (0x1234)");
-    EXPECT_EQ(window.SelectedLanguage(), 0x1234U);
+    EXPECT_EQ(SelectedLanguage(window), 0x1234U);
 
     // Showing it again reuses the item; showing a listed language drops it.
-    window.SelectLanguage(0x1234);
+    gui::OpenHolidays(window, dialogs, {}, 0x1234);
     EXPECT_EQ(languages->Count(), listed + 1);
-    window.SelectLanguage(kGerman);
+    gui::OpenHolidays(window, dialogs, {}, kGerman);
     EXPECT_EQ(languages->Count(), listed);
-    EXPECT_EQ(window.SelectedLanguage(), kGerman);
+    EXPECT_EQ(SelectedLanguage(window), kGerman);
 }
 
 TEST_F(EditorWindowTest, WithoutASelectedLanguageTheDocumentsLanguageIsKept) {
-    window.List(kLanguageList)->Select(-1);
-    EXPECT_EQ(window.SelectedLanguage(), window.Document().GetLanguage());
+    gui::AddHoliday(window, dialogs, "X");
+    const LCID language = window.View().Document().GetLanguage();
+    window.View().List(kLanguageList)->Select(-1);
+    gui::Click(window.View().Button(kRefresh));
+    EXPECT_EQ(window.View().Document().GetLanguage(), language);
 }
 
 TEST_F(EditorWindowTest, VersionFieldAcceptsDigitsOnly) {
-    gui::Type(window.Edit(kVersionEdit), "1a2-3");
-    EXPECT_EQ(window.Edit(kVersionEdit)->text(), "123");
+    gui::Type(window.View().Edit(kVersionEdit), "1a2-3");
+    EXPECT_EQ(window.View().Edit(kVersionEdit)->text(), "123");
 }
 
 TEST_F(EditorWindowTest, FileInAnUnlistedLanguageKeepsItsLanguageWhenSavedAgain) {
@@ -134,9 +144,9 @@ TEST_F(EditorWindowTest, FileInAnUnlistedLanguageKeepsItsLanguageWhenSavedAgain)
     file.close();
 
     dialogs.openFiles.push_back(path);
-    window.MenuAction(kFileOpen)->trigger();
-    EXPECT_EQ(window.List(kLanguageList)->SelectedText(), "Unknown language (0x1234)");
-    window.MenuAction(kFileSave)->trigger();  // stores the form, then writes
+    window.View().MenuAction(kFileOpen)->trigger();
+    EXPECT_EQ(window.View().List(kLanguageList)->SelectedText(), "Unknown language (0x1234)");
+    window.View().MenuAction(kFileSave)->trigger();  // stores the form, then writes
 
     CHolidays saved;
     LoadHolidayFile(saved, path.toStdString());

@@ -29,8 +29,8 @@ CHoliday FixedHoliday(const std::string& id, const std::string& display, int day
 class PreviewTest : public files::FileWindowTest {
 protected:
     std::string PreviewOf(int year) {
-        gui::Pick(window.List(kYearList), QString::number(year));
-        return window.PreviewReport();
+        gui::Pick(window.View().List(kYearList), QString::number(year));
+        return window.View().PreviewReport();
     }
 };
 
@@ -108,7 +108,8 @@ TEST_F(PreviewTest, ExampleFilesGiveTheHandCheckedDatesOfEachYear) {
 TEST_F(PreviewTest, DisplayTextsShowInTheCodePageOfTheFilesLanguage) {
     OpenExampleCopy("germany.hol");
     PreviewOf(2024);
-    EXPECT_TRUE(window.Control<QPlainTextEdit>(kPreviewEdit)
+    EXPECT_TRUE(window.View()
+                    .Control<QPlainTextEdit>(kPreviewEdit)
                     ->toPlainText()
                     .contains(QStringLiteral("20 Nov\tBu\u00DF- und Bettag\n")));
 }
@@ -121,33 +122,33 @@ TEST_F(PreviewTest, YearWithoutHolidaysAndEmptyDocumentGiveAnEmptyPreview) {
     PreviewOf(2024);
     dialogs.yesNoCancelAnswers.push_back(IEditorDialogs::Answer::No);
     Run(kFileNew);
-    EXPECT_EQ(window.PreviewReport(), "");
-    EXPECT_EQ(window.List(kYearList)->SelectedText(), "2024");  // New keeps the year
+    EXPECT_EQ(window.View().PreviewReport(), "");
+    EXPECT_EQ(window.View().List(kYearList)->SelectedText(), "2024");  // New keeps the year
 }
 
 TEST_F(PreviewTest, ChoosingAYearGivesTheSameAsRefreshingIt) {
     OpenExampleCopy("usa.hol");
     const std::string chosen = PreviewOf(2021);
     PreviewOf(2024);
-    const std::string before = window.PreviewReport();
-    window.List(kYearList)->Select(window.List(kYearList)->FindText("2021"));
-    EXPECT_EQ(window.PreviewReport(), before);
-    gui::Click(window.Button(kRefresh));
-    EXPECT_EQ(window.PreviewReport(), chosen);
+    const std::string before = window.View().PreviewReport();
+    window.View().List(kYearList)->Select(window.View().List(kYearList)->FindText("2021"));
+    EXPECT_EQ(window.View().PreviewReport(), before);
+    gui::Click(window.View().Button(kRefresh));
+    EXPECT_EQ(window.View().PreviewReport(), chosen);
 }
 
 TEST_F(PreviewTest, RefreshShowsTheFormAsEditedWithTwoDigitDays) {
     gui::AddHoliday(window, dialogs, "X");
-    gui::Click(window.Button(kAddRuleset));  // a fixed date on the test clock's 15 May
+    gui::Click(window.View().Button(kAddRuleset));  // a fixed date on the test clock's 15 May
     gui::RunIdle(window);
-    gui::Type(window.Edit(kDisplayEdit), "Y");
-    gui::Click(window.Button(kRefresh));
-    EXPECT_EQ(window.PreviewReport(), "15 May\tY\r\n");
+    gui::Type(window.View().Edit(kDisplayEdit), "Y");
+    gui::Click(window.View().Button(kRefresh));
+    EXPECT_EQ(window.View().PreviewReport(), "15 May\tY\r\n");
 
-    gui::Type(window.Edit(kFixedDayEdit), "9");
-    gui::Pick(window.List(kFixedMonthList), "February");
-    gui::Click(window.Button(kRefresh));
-    EXPECT_EQ(window.PreviewReport(), "09 Feb\tY\r\n");
+    gui::Type(window.View().Edit(kFixedDayEdit), "9");
+    gui::Pick(window.View().List(kFixedMonthList), "February");
+    gui::Click(window.View().Button(kRefresh));
+    EXPECT_EQ(window.View().PreviewReport(), "09 Feb\tY\r\n");
 }
 
 TEST_F(PreviewTest, LeapYearsReach29FebruaryAndTheWalkEndsOn31December) {

@@ -52,7 +52,7 @@ void AddThroughDialog(CEditorWindow& window, const QString& id) {
             gui::Click(ButtonWithText(dialog, "OK"));
         },
         "CHolidayIdDialog");
-    gui::Click(window.Button(kAddHoliday));
+    gui::Click(window.View().Button(kAddHoliday));
     gui::RunIdle(window);
 }
 
@@ -177,9 +177,9 @@ TEST(RealDialogs, AreWiredToTheWindow) {
                     gui::Click(ButtonWithText(dialog, "OK"));
                 },
                 "CHolidayIdDialog");
-            gui::Click(window.Button(kAddHoliday));
+            gui::Click(window.View().Button(kAddHoliday));
         }
-        EXPECT_EQ(window.Document().GetHolidayCount(), 1);
+        EXPECT_EQ(window.View().Document().GetHolidayCount(), 1);
         {
             // The same ID again: an error box captioned with the program's name.
             const gui::CNextModal errorBox(
@@ -207,7 +207,7 @@ TEST(RealDialogs, AreWiredToTheWindow) {
                     gui::Click(ButtonWithText(dialog, "OK"));
                 },
                 "CAboutBox");
-            window.MenuAction(kAboutBox)->trigger();
+            window.View().MenuAction(kAboutBox)->trigger();
         }
         EXPECT_TRUE(aboutTexts.contains("Tavrin Version 1.1.0"));
         EXPECT_TRUE(aboutTexts.contains("Copyright (C) 2026 The Tavrin developers"));
@@ -224,7 +224,7 @@ TEST(RealDialogs, AreWiredToTheWindow) {
                     gui::Click(box->button(QMessageBox::No));
                 },
                 "QMessageBox");
-            window.MenuAction(kFileExit)->trigger();
+            window.View().MenuAction(kFileExit)->trigger();
         }
         ended = !window.isVisible();
         if (!ended) {
@@ -315,12 +315,12 @@ TEST(RealDialogs, ConfirmationsAndRefusalsAreMessageBoxesWithTheirButtonsAndIcon
     CEditorWindow window;  // default dialogs
     AddThroughDialog(window, "Xmas");
     for (int add : {kAddRuleset, kAddShiftRule}) {
-        gui::Click(window.Button(add));
+        gui::Click(window.View().Button(add));
         gui::RunIdle(window);
     }
     const auto click = [&window](int button) {
         return [&window, button] {
-            gui::Click(window.Button(button));
+            gui::Click(window.View().Button(button));
             gui::RunIdle(window);
         };
     };
@@ -376,5 +376,5 @@ TEST(RealDialogs, ConfirmationsAndRefusalsAreMessageBoxesWithTheirButtonsAndIcon
     }
     // Cancel kept what it was asked about, OK removed it.
     const std::vector<CHoliday> kept = {CHoliday{"Xmas", "", 0, {}}};
-    EXPECT_EQ(window.Document().Holidays(), kept);
+    EXPECT_EQ(window.View().Document().Holidays(), kept);
 }

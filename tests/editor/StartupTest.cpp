@@ -20,52 +20,52 @@ const QStringList kMonths = {"January", "February", "March",     "April",   "May
 
 TEST_F(EditorWindowTest, StartsUntitledWithAnEmptyDocument) {
     EXPECT_EQ(window.windowTitle(), "Tavrin");
-    EXPECT_TRUE(window.FilePath().isEmpty());
-    EXPECT_TRUE(window.CurrentId().empty());
-    EXPECT_EQ(window.CurrentRuleset(), -1);
-    EXPECT_EQ(window.CurrentShiftRule(), -1);
-    EXPECT_EQ(window.Document().GetHolidayCount(), 0);
-    EXPECT_EQ(window.Edit(kVersionEdit)->text(), "100");
-    EXPECT_EQ(window.List(kIdList)->Count(), 0);
-    EXPECT_EQ(window.List(kIdList)->Selection(), -1);
-    EXPECT_TRUE(window.Edit(kDisplayEdit)->text().isEmpty());
-    EXPECT_TRUE(window.PreviewReport().empty());
+    EXPECT_TRUE(window.View().FilePath().isEmpty());
+    EXPECT_TRUE(window.View().Selection().HolidayId().empty());
+    EXPECT_EQ(window.View().Selection().Ruleset(), -1);
+    EXPECT_EQ(window.View().Selection().ShiftRule(), -1);
+    EXPECT_EQ(window.View().Document().GetHolidayCount(), 0);
+    EXPECT_EQ(window.View().Edit(kVersionEdit)->text(), "100");
+    EXPECT_EQ(window.View().List(kIdList)->Count(), 0);
+    EXPECT_EQ(window.View().List(kIdList)->Selection(), -1);
+    EXPECT_TRUE(window.View().Edit(kDisplayEdit)->text().isEmpty());
+    EXPECT_TRUE(window.View().PreviewReport().empty());
     EXPECT_TRUE(dialogs.questions.isEmpty());
 }
 
 TEST_F(EditorWindowTest, FillsMonthAndWeekdayListsStandingOnTheFirstEntry) {
     for (int id : {kFixedMonthList, kWeekdayMonthList}) {
-        EXPECT_EQ(gui::Items(window.List(id)), kMonths) << id;
-        EXPECT_EQ(window.List(id)->Selection(), 0) << id;
+        EXPECT_EQ(gui::Items(window.View().List(id)), kMonths) << id;
+        EXPECT_EQ(window.View().List(id)->Selection(), 0) << id;
     }
     for (int id : {kMonthWeekdayList, kRelativeWeekdayList, kShiftWeekdayList}) {
-        EXPECT_EQ(gui::Items(window.List(id)), kWeekdays) << id;
-        EXPECT_EQ(window.List(id)->Selection(), 0) << id;
+        EXPECT_EQ(gui::Items(window.View().List(id)), kWeekdays) << id;
+        EXPECT_EQ(window.View().List(id)->Selection(), 0) << id;
     }
 }
 
 TEST_F(EditorWindowTest, FillsTheFixedItemListsFromTheResource) {
-    EXPECT_EQ(gui::Items(window.List(kWeekdayOrdinalList)),
+    EXPECT_EQ(gui::Items(window.View().List(kWeekdayOrdinalList)),
               QStringList({"First", "Second", "Third", "Fourth", "Fifth", "Last"}));
-    EXPECT_EQ(gui::Items(window.List(kOffsetDirectionList)), QStringList({"before", "after"}));
+    EXPECT_EQ(gui::Items(window.View().List(kOffsetDirectionList)), QStringList({"before", "after"}));
     for (int id : {kWeekdayDirectionList, kShiftDirectionList}) {
-        EXPECT_EQ(gui::Items(window.List(id)), QStringList({"before", "before/on", "on/after", "after"})) << id;
+        EXPECT_EQ(gui::Items(window.View().List(id)), QStringList({"before", "before/on", "on/after", "after"})) << id;
     }
 }
 
 TEST_F(EditorWindowTest, ReferenceListsHoldTheReferencesAndStandOnTheFirst) {
     const QStringList sortedReferences = {"ADVENT_REF", "EASTER_REF", "ORTHODOX_EASTER_REF"};
     for (int id : {kOffsetReferenceList, kWeekdayReferenceList, kShiftTargetList}) {
-        EXPECT_EQ(gui::Items(window.List(id)), sortedReferences) << id;
-        EXPECT_EQ(window.List(id)->Selection(), 0) << id;
+        EXPECT_EQ(gui::Items(window.View().List(id)), sortedReferences) << id;
+        EXPECT_EQ(window.View().List(id)->Selection(), 0) << id;
     }
-    EXPECT_EQ(gui::Items(window.List(kConditionList)),
+    EXPECT_EQ(gui::Items(window.View().List(kConditionList)),
               kWeekdays + QStringList({"EASTER_REF", "ORTHODOX_EASTER_REF", "ADVENT_REF"}));
-    EXPECT_EQ(window.List(kConditionList)->SelectedText(), "Monday");
+    EXPECT_EQ(window.View().List(kConditionList)->SelectedText(), "Monday");
 }
 
 TEST_F(EditorWindowTest, YearListHoldsEveryYearFrom1900To2100AndShowsToday) {
-    const CComboList* years = window.List(kYearList);
+    const CComboList* years = window.View().List(kYearList);
     ASSERT_EQ(years->Count(), 201);
     EXPECT_EQ(years->Text(0), "1900");
     EXPECT_EQ(years->Text(200), "2100");
@@ -76,10 +76,10 @@ TEST_F(EditorWindowTest, YearListHoldsEveryYearFrom1900To2100AndShowsToday) {
 }
 
 TEST_F(EditorWindowTest, LanguageListShowsTheUserDefaultLanguage) {
-    const CComboList* languages = window.List(kLanguageList);
+    const CComboList* languages = window.View().List(kLanguageList);
     ASSERT_NE(languages->Selection(), -1);
     EXPECT_EQ(languages->Data(languages->Selection()).toUInt(), GetUserDefaultLCID());
-    EXPECT_EQ(window.Document().GetLanguage(), GetUserDefaultLCID());
+    EXPECT_EQ(window.View().Document().GetLanguage(), GetUserDefaultLCID());
 }
 
 TEST_F(EditorWindowTest, OnlyTheAlwaysEnabledControlsAreEnabledAfterStart) {
@@ -87,13 +87,13 @@ TEST_F(EditorWindowTest, OnlyTheAlwaysEnabledControlsAreEnabledAfterStart) {
     const std::vector<int> alwaysEnabled = {kLanguageList, kVersionEdit, kIdList,     kAddHoliday,
                                             kYearList,     kRefresh,     kPreviewEdit};
     for (int id : alwaysEnabled) {
-        EXPECT_TRUE(window.Control(id)->isEnabled()) << id;
+        EXPECT_TRUE(window.View().Control(id)->isEnabled()) << id;
     }
     for (int id :
          {kRenameHoliday, kDeleteHoliday, kDisplayEdit, kReferenceOnlyCheck, kRulesetList, kAddRuleset, kDeleteRuleset,
           kValidFromEdit, kFixedDateRadio, kFixedDayEdit, kWeekdayOrdinalList, kFixedDaysRadio, kOffsetReferenceList,
           kShiftRuleList, kAddShiftRule, kDeleteShiftRule, kConditionList, kShiftToWeekdayRadio, kShiftTargetList}) {
-        EXPECT_FALSE(window.Control(id)->isEnabled()) << id;
+        EXPECT_FALSE(window.View().Control(id)->isEnabled()) << id;
     }
 }
 
@@ -112,6 +112,6 @@ TEST_F(EditorWindowTest, FocusStartsOnTheLanguageList) {
     window.show();
     QApplication::setActiveWindow(&window);
     gui::RunIdle(window);
-    EXPECT_EQ(QApplication::focusWidget(), window.Control(kLanguageList));
+    EXPECT_EQ(QApplication::focusWidget(), window.View().Control(kLanguageList));
     window.hide();
 }

@@ -4,8 +4,11 @@
 // as a user would, and grabs the window.
 #include "core/LocaleNames.h"
 #include "editor/CEditorWindow.h"
+#include "resources/ControlIds.h"
 #include "tests/editor/support/CScriptedDialogs.h"
 
+#include <QAbstractEventDispatcher>
+#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 #include <QPixmap>
@@ -29,8 +32,8 @@ int main(int argc, char** argv) {
     if (arguments.size() == 3) {
         const QString file = QFileInfo(arguments[2]).absoluteFilePath();
         dialogs.openFiles.push_back(file);
-        window.OnFileOpen();
-        if (!dialogs.errors.isEmpty() || window.FilePath() != file) {
+        window.View().MenuAction(ids::kFileOpen)->trigger();
+        if (!dialogs.errors.isEmpty() || window.View().FilePath() != file) {
             std::fprintf(stderr, "tavrin_screenshot: could not open %s: %s\n", qPrintable(file),
                          qPrintable(dialogs.errors.join(QStringLiteral("; "))));
             return 1;
@@ -38,7 +41,8 @@ int main(int argc, char** argv) {
     }
     window.show();
     QApplication::processEvents();
-    window.UpdateControlStates();
+    // The enabling that the event loop sets once it has run out of events.
+    emit QAbstractEventDispatcher::instance()->aboutToBlock();
     QApplication::processEvents();
     if (!window.grab().save(arguments[1], "PNG")) {
         std::fprintf(stderr, "tavrin_screenshot: cannot write %s\n", qPrintable(arguments[1]));

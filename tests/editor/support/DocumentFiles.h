@@ -35,11 +35,11 @@ inline QString WriteTemporaryFile(const CHolidays& document) {
 // Opens the document in the window; a window that holds holidays is told
 // not to save them first.
 inline void OpenDocument(CEditorWindow& window, CScriptedDialogs& dialogs, const CHolidays& document) {
-    if (window.Document().GetHolidayCount() > 0) {
+    if (window.View().Document().GetHolidayCount() > 0) {
         dialogs.yesNoCancelAnswers.push_back(IEditorDialogs::Answer::No);
     }
     dialogs.openFiles.push_back(WriteTemporaryFile(document));
-    window.MenuAction(ids::kFileOpen)->trigger();
+    window.View().MenuAction(ids::kFileOpen)->trigger();
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QStringLiteral("; ")).toStdString();
     RunIdle(window);
 }
@@ -58,7 +58,7 @@ inline CHoliday EmptyHoliday(const std::string& id) {
 
 // The document's holiday with this ID (an empty holiday when there is none).
 inline CHoliday HolidayById(const CEditorWindow& window, const std::string& id) {
-    return window.Document().GetHoliday(window.Document().FindHoliday(id));
+    return window.View().Document().GetHoliday(window.View().Document().FindHoliday(id));
 }
 
 }  // namespace gui

@@ -3,6 +3,7 @@
 #include "resources/ControlIds.h"
 
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -57,14 +58,15 @@ void PressKey(QWidget* widget, int key) {
     QTest::keyClick(widget, static_cast<Qt::Key>(key));
 }
 
-void RunIdle(CEditorWindow& window) {
+void RunIdle(CEditorWindow& /*window*/) {
     QCoreApplication::processEvents();
-    window.UpdateControlStates();
+    // What the event loop signals once it has run out of events.
+    emit QAbstractEventDispatcher::instance()->aboutToBlock();
 }
 
 void AddHoliday(CEditorWindow& window, CScriptedDialogs& dialogs, const std::string& id) {
     dialogs.newIds.push_back(id);
-    Click(window.Button(ids::kAddHoliday));
+    Click(window.View().Button(ids::kAddHoliday));
     RunIdle(window);
 }
 

@@ -23,7 +23,7 @@ class QLineEdit;
 class QWidget;
 
 // Drives the editor window the way a user does. Controls are found with
-// window.Control(id), window.List(id), window.Edit(id), window.Button(id)
+// window.View().Control(id), window.View().List(id), window.View().Edit(id), window.View().Button(id)
 // and the ids of resources/ControlIds.h.
 namespace gui {
 

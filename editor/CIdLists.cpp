@@ -1,0 +1,118 @@
+#include "editor/CIdLists.h"
+
+#include "editor/CComboList.h"
+#include "editor/CDialogControls.h"
+#include "editor/CShownIds.h"
+#include "model/CHolidays.h"
+#include "resources/ControlIds.h"
+
+#include <algorithm>
+
+namespace {
+
+// The lists in the order IDs are added to them; the ID list first.
+constexpr std::array<int, CIdLists::kListCount> kListIds = {ids::kIdList, ids::kOffsetReferenceList,
+                                                             ids::kWeekdayReferenceList, ids::kConditionList,
+                                                             ids::kShiftTargetList};
+constexpr std::size_t kConditionListIndex = 3;
+
+// Where IDs start in a list: after the weekday names in the condition list.
+int FirstIdPosition(std::size_t list) {
+    return list == kConditionListIndex ? CIdLists::kFirstConditionId : 0;
+}
+
+std::vector<std::string> ReferenceAndHolidayIds(const std::vector<CHoliday>& holidays) {
+    std::vector<std::string> all;
+    all.reserve(static_cast<std::size_t>(CHolidays::GetReferenceCount()) + holidays.size());
+    for (int i = 0; i < CHolidays::GetReferenceCount(); ++i) {
+        all.push_back(CHolidays::GetReferenceId(i));
+    }
+    for (const CHoliday& holiday : holidays) {
+        all.push_back(holiday.id);
+    }
+    return all;
+}
+
+}  // namespace
+
+CIdLists::CIdLists(const CDialogControls& controls) {
+    for (std::size_t i = 0; i < kListCount; ++i) {
+        lists[i] = controls.Get<CComboList>(kListIds[i]);
+    }
+}
+
+CComboList* CIdLists::ConditionList() const {
+    return lists[kConditionListIndex];
+}
+
+void CIdLists::Fill(const QStringList& weekdayNames, const std::vector<CHoliday>& holidays,
+                    const CCodePage& idCodePage) {
+    codePage = idCodePage;
+    for (CComboList* list : lists) {
+        list->RemoveAll();
+    }
+    for (const QString& name : weekdayNames) {
+        ConditionList()->AddItem(name);
+    }
+    for (int i = 0; i < CHolidays::GetReferenceCount(); ++i) {
+        for (std::size_t list = 1; list < kListCount; ++list) {
+            lists[list]->AddId(CHolidays::GetReferenceId(i), codePage);
+        }
+    }
+    // The holiday IDs in document order, as adding them one by one does,
+    // each shown once and the batch sorted once for all lists.
+    std::vector<std::string> holidayIds;
+    holidayIds.reserve(holidays.size());
+    for (const CHoliday& holiday : holidays) {
+        holidayIds.push_back(holiday.id);
+    }
+    const CShownIds shownIds(holidayIds, codePage);
+    IdList()->Select(IdList()->AddIds(shownIds));
+    for (std::size_t list = 1; list < kListCount; ++list) {
+        lists[list]->AddIds(shownIds);
+        lists[list]->Select(0);
+    }
+}
+
+void CIdLists::Add(const std::string& id) {
+    for (CComboList* list : lists) {
+        list->AddId(id, codePage);
+    }
+}
+
+void CIdLists::Add(const std::string& id, const CPositions& positions) {
+    for (std::size_t list = 0; list < kListCount; ++list) {
+        if (positions[list] >= 0) {
+            lists[list]->InsertIdAt(positions[list], id, codePage);
+        }
+    }
+}
+
+CIdLists::CPositions CIdLists::Remove(const std::string& id) {
+    CPositions positions{};
+    for (std::size_t list = 0; list < kListCount; ++list) {
+        // IDs are compared by their exact bytes: "Xmas" never removes "XMAS";
+        // and a holiday named like a weekday leaves the weekday.
+        const int first = FirstIdPosition(list);
+        int position = lists[list]->FindId(id, first - 1);
+        if (position < first) {
+            position = -1;
+        }
+        lists[list]->RemoveItem(position);
+        positions[list] = position;
+    }
+    return positions;
+}
+
+void CIdLists::ShowIn(const CCodePage& idCodePage, const std::vector<CHoliday>& holidays) {
+    codePage = idCodePage;
+    // Every list shows the same IDs, each converted once for all of them.
+    CShownIds shownIds(ReferenceAndHolidayIds(holidays), codePage);
+    for (CComboList* list : lists) {
+        list->ShowIdsIn(shownIds);
+    }
+}
+
+void CIdLists::SelectHoliday(const std::optional<std::string>& id) {
+    IdList()->Select(id ? IdList()->FindId(*id) : -1);
+}
