@@ -41,7 +41,8 @@ const std::string& HostPart() {
 }
 
 bool IsLowerHex(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
 // The process that wrote a temporary file of this machine named `name`, or
