@@ -6,6 +6,7 @@
 #include "editor/CDialogControls.h"
 #include "editor/CEditCommand.h"
 #include "editor/CEditorView.h"
+#include "editor/CFormBinding.h"
 #include "editor/CSelection.h"
 #include "model/CHolidays.h"
 #include "model/PreviewReport.h"
@@ -26,7 +27,6 @@
 class CCodePageTextBinding;
 class CComboList;
 class CEditDraft;
-class CFormBinding;
 class CIdLists;
 class IEditorDialogs;
 class QAction;
@@ -111,9 +111,9 @@ private:
     // The form (EditCommands.cpp).
     // Stores the form into the document as a command of its own, when that
     // changes the document.
-    void StoreForm();
+    void StoreForm(CFormBinding::EStored stored = CFormBinding::EStored::Shown);
     // A draft of a command's changes that begins with the form's store.
-    CEditDraft DraftStoringForm() const;
+    CEditDraft DraftStoringForm(CFormBinding::EStored stored = CFormBinding::EStored::Shown) const;
     // Pushes the draft's changes as one command, which makes them and shows
     // `after`; nothing when the draft changes nothing.
     void Commit(CEditDraft& draft, const QString& text, const CSelection& after);

@@ -16,9 +16,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 std::int32_t NumberOfText(const QString& text) {
     qsizetype i = 0;
@@ -42,7 +40,8 @@ std::int32_t NumberOfText(const QString& text) {
 namespace {
 
 int CheckedButton(const std::vector<QAbstractButton*>& buttons) {
-    const auto checked = std::find_if(buttons.begin(), buttons.end(), [](QAbstractButton* b) { return b->isChecked(); });
+    const auto checked =
+        std::find_if(buttons.begin(), buttons.end(), [](QAbstractButton* b) { return b->isChecked(); });
     return checked == buttons.end() ? -1 : static_cast<int>(checked - buttons.begin());
 }
 
@@ -140,9 +139,12 @@ QVariant CFormBinding::State(EControlKind kind, const std::vector<int>& ids) con
     return {};
 }
 
-bool CFormBinding::Changed(int control, const QVariant& state) const {
-    const auto shown = shownStates.find(control);
-    return shown == shownStates.end() || shown->second != state;
+bool CFormBinding::Changed(int control, const QVariant& state, EStored stored) const {
+    if (const auto shown = shownStates.find(control); shown != shownStates.end()) {
+        return shown->second != state;
+    }
+    const auto respelled = respelledStates.find(control);
+    return stored == EStored::Shown || respelled == respelledStates.end() || respelled->second != state;
 }
 
 template <class Record>
@@ -192,8 +194,10 @@ void CFormBinding::ShowField(const CFieldBinding<Record>& binding, const Record&
         // A reference that matches an item only up to letter case is stored
         // with the item's spelling: it counts as changed. One that matches
         // none shows no selection and is kept.
+        respelledStates.erase(id);
         if (match.position != -1 && !match.exact) {
             shownStates.erase(id);
+            respelledStates[id] = State(binding.kind, binding.controls);
             return;
         }
         break;
@@ -207,21 +211,21 @@ void CFormBinding::ShowField(const CFieldBinding<Record>& binding, const Record&
 }
 
 template <class Record>
-void CFormBinding::Store(Record& record) const {
+void CFormBinding::Store(Record& record, EStored stored) const {
     for (const CFieldBinding<Record>& binding : FieldBindings<Record>()) {
-        StoreField(binding, record);
+        StoreField(binding, record, stored);
     }
 }
 
 template <class Record>
-void CFormBinding::StoreField(const CFieldBinding<Record>& binding, Record& record) const {
+void CFormBinding::StoreField(const CFieldBinding<Record>& binding, Record& record, EStored stored) const {
     if (binding.kind == EControlKind::CodePageText) {
         record.*binding.text = displayText.Bytes();  // the shown bytes while the text is unchanged
         return;
     }
     const int id = binding.controls.front();
     const QVariant state = State(binding.kind, binding.controls);
-    if (!Changed(id, state)) {
+    if (!Changed(id, state, stored)) {
         return;
     }
     const CComboList* list = controls.Get<CComboList>(id);
@@ -260,9 +264,9 @@ void CFormBinding::StoreField(const CFieldBinding<Record>& binding, Record& reco
 template void CFormBinding::Show(const CHoliday&, const CCodePage&);
 template void CFormBinding::Show(const CRuleset&, const CCodePage&);
 template void CFormBinding::Show(const CShiftRule&, const CCodePage&);
-template void CFormBinding::Store(CHoliday&) const;
-template void CFormBinding::Store(CRuleset&) const;
-template void CFormBinding::Store(CShiftRule&) const;
+template void CFormBinding::Store(CHoliday&, EStored) const;
+template void CFormBinding::Store(CRuleset&, EStored) const;
+template void CFormBinding::Store(CShiftRule&, EStored) const;
 
 void CFormBinding::UpdateEnabling(bool holidayShown, bool rulesetSelected, bool shiftRuleSelected) const {
     using namespace ids;

@@ -28,18 +28,27 @@ std::int32_t NumberOfText(const QString& text);
 // value is one the control cannot show (a month 13, a kind 7, a reference
 // that no list item names). The window shows the record again after every
 // store that changed the document, which moves the remembered states on.
+//
+// One exception: a reference shown on an item that names it only up to
+// letter case is stored in the item's spelling even when untouched. That is
+// not an edit of the user's: storing only the user's edits leaves it.
 class CFormBinding {
 public:
+    enum class EStored {
+        Shown,      // every field as the form shows it
+        UserEdits,  // only the fields whose controls the user changed
+    };
+
     CFormBinding(const CDialogControls& controls, CCodePageTextBinding& displayText);
 
     // Shows the record's fields; IDs are looked up in the lists as shown in
     // the code page.
     template <class Record>
     void Show(const Record& record, const CCodePage& codePage);
-    // Writes into the record the fields whose controls the user changed
-    // since the record was shown.
+    // Writes into the record the fields whose controls changed since the
+    // record was shown.
     template <class Record>
-    void Store(Record& record) const;
+    void Store(Record& record, EStored stored = EStored::Shown) const;
 
     // Enables every field and command control as the tables say, given what
     // the form shows.
@@ -49,15 +58,17 @@ private:
     template <class Record>
     void ShowField(const CFieldBinding<Record>& binding, const Record& record, const CCodePage& codePage);
     template <class Record>
-    void StoreField(const CFieldBinding<Record>& binding, Record& record) const;
+    void StoreField(const CFieldBinding<Record>& binding, Record& record, EStored stored) const;
     // The state of a field's control as storing compares it.
     QVariant State(EControlKind kind, const std::vector<int>& controls) const;
     // Whether the state differs from the one remembered for the control.
-    bool Changed(int control, const QVariant& state) const;
+    bool Changed(int control, const QVariant& state, EStored stored) const;
 
     const CDialogControls& controls;
     CCodePageTextBinding& displayText;
     // Per control (a radio group: its first button): the state it was last
     // shown in. A control without one counts as changed.
     std::map<int, QVariant> shownStates;
+    // The state of a reference list shown on an item of other letter case.
+    std::map<int, QVariant> respelledStates;
 };

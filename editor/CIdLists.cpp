@@ -11,9 +11,8 @@
 namespace {
 
 // The lists in the order IDs are added to them; the ID list first.
-constexpr std::array<int, CIdLists::kListCount> kListIds = {ids::kIdList, ids::kOffsetReferenceList,
-                                                             ids::kWeekdayReferenceList, ids::kConditionList,
-                                                             ids::kShiftTargetList};
+constexpr std::array<int, CIdLists::kListCount> kListIds = {
+    ids::kIdList, ids::kOffsetReferenceList, ids::kWeekdayReferenceList, ids::kConditionList, ids::kShiftTargetList};
 constexpr std::size_t kConditionListIndex = 3;
 
 // Where IDs start in a list: after the weekday names in the condition list.

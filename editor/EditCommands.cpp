@@ -57,7 +57,7 @@ CSelection CEditorWindow::ShowingHoliday(const std::optional<std::string>& id, c
     return shown;
 }
 
-CEditDraft CEditorWindow::DraftStoringForm() const {
+CEditDraft CEditorWindow::DraftStoringForm(CFormBinding::EStored stored) const {
     // The occurrence field may still hold typed text; it must show what is
     // stored.
     view.Control<CDropDownEdit>(ids::kWeekdayOrdinalList)->AcceptTypedText();
@@ -74,24 +74,25 @@ CEditDraft CEditorWindow::DraftStoringForm() const {
         return draft;
     }
     CHoliday holiday = document.GetHoliday(index);
-    form->Store(holiday);
+    form->Store(holiday, stored);
     if (CRuleset* ruleset = ElementAt(holiday.rulesets, selection.Ruleset())) {
-        form->Store(*ruleset);
+        form->Store(*ruleset, stored);
         if (CShiftRule* shiftRule = ElementAt(ruleset->shiftRules, selection.ShiftRule())) {
-            form->Store(*shiftRule);
+            form->Store(*shiftRule, stored);
         }
     }
     draft.Replace(index, holiday);
     return draft;
 }
 
-void CEditorWindow::StoreForm() {
-    CEditDraft draft = DraftStoringForm();
+void CEditorWindow::StoreForm(CFormBinding::EStored stored) {
+    CEditDraft draft = DraftStoringForm(stored);
     if (draft.IsEmpty()) {
         return;
     }
     const int index = FindShownHoliday();
-    const bool holidayChanged = index != -1 && draft.Holiday(index) != document.Holidays()[static_cast<std::size_t>(index)];
+    const bool holidayChanged =
+        index != -1 && draft.Holiday(index) != document.Holidays()[static_cast<std::size_t>(index)];
     const QString text = holidayChanged ? QStringLiteral("Edit Holiday %1").arg(IdText(selection.HolidayId()))
                                         : PropertiesText(draft.ChangesLanguage(), draft.ChangesVersion());
     Commit(draft, text, selection);
@@ -129,12 +130,15 @@ void CEditorWindow::ShowForm(const CSelection& shown) {
     }
 }
 
+// A spelling that the form would correct is no edit of the user's: storing
+// it before every Undo would bring it back each time, and Undo could never
+// go further back.
 void CEditorWindow::OnUndo() {
-    StoreForm();
+    StoreForm(CFormBinding::EStored::UserEdits);
     undoStack.undo();
 }
 
 void CEditorWindow::OnRedo() {
-    StoreForm();
+    StoreForm(CFormBinding::EStored::UserEdits);
     undoStack.redo();
 }

@@ -23,7 +23,12 @@ const std::vector<CFieldBinding<CHoliday>>& HolidayBindings() {
     using H = CHoliday;
     static const std::vector<CFieldBinding<H>> table = {
         {"display", K::CodePageText, {kDisplayEdit}, W::HolidayShown, nullptr, &H::display},
-        {"referenceOnly", K::CheckBox, {kReferenceOnlyCheck}, W::HolidayShown, &H::referenceOnly, nullptr,
+        {"referenceOnly",
+         K::CheckBox,
+         {kReferenceOnlyCheck},
+         W::HolidayShown,
+         &H::referenceOnly,
+         nullptr,
          {H::kReferenceOnly}},
     };
     return table;
@@ -88,17 +93,17 @@ const std::vector<CFieldBinding<CShiftRule>>& ShiftRuleBindings() {
 const std::vector<CCommandControl>& CommandControls() {
     using namespace ids;
     static const std::vector<CCommandControl> table = {
-        {kRenameHoliday, W::HolidayShown},       {kDeleteHoliday, W::HolidayShown},
-        {kRulesetList, W::HolidayShown},         {kAddRuleset, W::HolidayShown},
-        {kDeleteRuleset, W::RulesetSelected},    {kShiftRuleList, W::RulesetSelected},
-        {kAddShiftRule, W::RulesetSelected},     {kDeleteShiftRule, W::ShiftRuleSelected},
+        {kRenameHoliday, W::HolidayShown},    {kDeleteHoliday, W::HolidayShown},
+        {kRulesetList, W::HolidayShown},      {kAddRuleset, W::HolidayShown},
+        {kDeleteRuleset, W::RulesetSelected}, {kShiftRuleList, W::RulesetSelected},
+        {kAddShiftRule, W::RulesetSelected},  {kDeleteShiftRule, W::ShiftRuleSelected},
     };
     return table;
 }
 
 const std::vector<int>& AlwaysEnabledControls() {
     using namespace ids;
-    static const std::vector<int> controls = {kLanguageList, kVersionEdit, kIdList,    kAddHoliday,
+    static const std::vector<int> controls = {kLanguageList, kVersionEdit, kIdList,     kAddHoliday,
                                               kYearList,     kRefresh,     kPreviewEdit};
     return controls;
 }

@@ -29,11 +29,11 @@ enum class EEnabledWhen {
 
 // How a field is shown in its control and read back from it.
 enum class EControlKind {
-    Number,        // edit: decimal text, read back as atoi reads it
-    ListPosition,  // list: position p stands for the code p + codes[0]; no selection stores codes[0] - 1
-    CodedList,     // list: position p stands for codes[p]; another code shows no selection, which keeps the field
-    RadioGroup,    // buttons in code order, button i for code i; another code checks none, which keeps the field
-    IdList,        // reference list: the item with the ID's bytes
+    Number,         // edit: decimal text, read back as atoi reads it
+    ListPosition,   // list: position p stands for the code p + codes[0]; no selection stores codes[0] - 1
+    CodedList,      // list: position p stands for codes[p]; another code shows no selection, which keeps the field
+    RadioGroup,     // buttons in code order, button i for code i; another code checks none, which keeps the field
+    IdList,         // reference list: the item with the ID's bytes
     ConditionList,  // the condition list: a weekday name (conditionKind 0, conditionWeekday) or an ID
                     // (conditionKind 1, conditionHoliday), binding the three condition fields
     CheckBox,       // checked for codes[0], stores codes[0] when checked and 0 when not
