@@ -1,4 +1,5 @@
-# Shared by the tests of the installation and the package (sourced).
+# Shared by the tests of the installation, the package and the licensing
+# (sourced).
 #   Arguments of every test: BUILD_DIR SOURCE_DIR APP_ID VERSION
 
 build=$1
