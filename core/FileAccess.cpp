@@ -172,8 +172,9 @@ CFileDescriptor CreateTemporaryFile(const fs::path& target, const fs::path& path
 // the process may: root can give it any owner; another user can give it a
 // group of their own (EPERM otherwise), and it then keeps the user's own.
 void KeepOwner(int descriptor, const struct stat& existing) {
-    if (::fchown(descriptor, existing.st_uid, existing.st_gid) != 0) {
-        static_cast<void>(::fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid));
+    if (::fchown(descriptor, existing.st_uid, existing.st_gid) != 0 &&
+        ::fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid) != 0) {
+        // Neither: the new file keeps the user's own owner and group.
     }
 }
 

@@ -15,6 +15,8 @@ desktop="$root/share/applications/$appId.desktop"
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
 # Also checks that the metainfo's launchable names the installed desktop entry.
 appstreamcli validate-tree --no-net --strict "$root" || fail "appstreamcli rejects the metainfo in $root"
+appstreamcli validate --pedantic --no-net "$root/share/metainfo/$appId.metainfo.xml" ||
+  fail "appstreamcli validate --pedantic finds something in the metainfo"
 
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 command=$(entry Exec)
@@ -32,7 +34,7 @@ grep -qxF "50:${mimeType%;}:*.hol" "$work/mime/globs2" ||
 
 # help2man read the programs that were installed.
 for page in tavrin tavrin-cli; do
-  grep -q "^\.TH .*\"$page $version\"" "$root/share/man/man1/$page.1" || fail "$page.1 is not the page of $page $version"
+  zgrep -q "^\.TH .*\"$page $version\"" "$root/share/man/man1/$page.1.gz" || fail "$page.1 is not the page of $page $version"
 done
 
 # The installed editor answers --help and --version without a display, and
