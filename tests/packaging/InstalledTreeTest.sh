@@ -37,8 +37,9 @@ for page in tavrin tavrin-cli; do
   zgrep -q "^\.TH .*\"$page $version\"" "$root/share/man/man1/$page.1.gz" || fail "$page.1 is not the page of $page $version"
 done
 
-# The installed editor answers --help and --version without a display, and
-# refuses what it does not understand with exit code 2.
+# The installed editor answers --help and --version without a display,
+# refuses what it does not understand with exit code 2, and says in one line
+# that it has no display to open its window on, also with exit code 2.
 run() {
   set +e
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/$@" >"$work/out" 2>"$work/err"
@@ -54,5 +55,8 @@ for wrong in "--open" "a.hol b.hol"; do
   [ $status -eq 2 ] && [ ! -s "$work/out" ] && grep -q "^Usage: tavrin" "$work/err" ||
     fail "tavrin $wrong: $status, $(cat "$work/out" "$work/err")"
 done
+run tavrin
+[ $status -eq 2 ] && [ ! -s "$work/out" ] && [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q "^tavrin: .*no display" "$work/err" ||
+  fail "tavrin without a display: $status, $(cat "$work/out" "$work/err")"
 run tavrin-cli --help
 [ $status -eq 0 ] || fail "tavrin-cli --help: $status, $(cat "$work/err")"
