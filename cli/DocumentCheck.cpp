@@ -143,6 +143,7 @@ struct CHolidayYears {
     int displaced = 0;      // years in which another holiday holds its ID
     std::set<int> holders;  // those other holidays
     bool waited = false;    // in some year it waits for a reference that does not resolve
+    bool cut = false;       // in a year it had no date, the calculation held as many dates as it can
 };
 
 constexpr int kCheckedYears = kCheckLastYear - kCheckFirstYear + 1;
@@ -193,13 +194,18 @@ private:
         for (int year = kCheckFirstYear; year <= kCheckLastYear; ++year) {
             calculation.Run(holidays, year);
             const auto& outcomes = calculation.Outcomes();
+            const bool full = calculation.HeldDateCount() >= CYearCalculation::kMaxDates;
             bool anyWaiting = false;
             for (std::size_t i = 0; i < holidays.size(); ++i) {
                 CHolidayYears& record = years[i];
                 switch (outcomes[i].state) {
                 case State::Resolved:
                     ++record.resolved;
-                    record.dated = record.dated || HasDateIn(*calculation.Occurrences(holidays[i].id), year);
+                    if (HasDateIn(*calculation.Occurrences(holidays[i].id), year)) {
+                        record.dated = true;
+                    } else {
+                        record.cut = record.cut || full;
+                    }
                     break;
                 case State::Displaced:
                     if (outcomes[i].holder >= 0) {
@@ -340,6 +346,10 @@ private:
         for (std::size_t i = 0; i < holidays.size(); ++i) {
             if (years[i].resolved == 0 && years[i].waited) {
                 Add(i, fmt::format("the holiday resolves in no year from {} to {}", kCheckFirstYear, kCheckLastYear));
+            } else if (years[i].resolved > 0 && !years[i].dated && years[i].cut) {
+                Add(i, fmt::format("the holiday has no date because the calculation reached its limit of {} dates "
+                                   "held at once",
+                                   CYearCalculation::kMaxDates));
             } else if (years[i].resolved > 0 && !years[i].dated) {
                 Add(i,
                     fmt::format("the holiday has no date in any year from {} to {}", kCheckFirstYear, kCheckLastYear));

@@ -192,6 +192,20 @@ TEST(Check, FindsRulesetsThatNeverApplyAndHolidaysWithoutDates) {
                        "NONE: the holiday has no date in any year from 1900 to 2100"}));
 }
 
+TEST(Check, SaysWhenTheCalculationsLimitLeftAHolidayWithoutDates) {
+    // Level k has two rulesets a day after level k-1: 2^k dates in 2000, so
+    // level 20 finds no room left.
+    std::vector<CHoliday> levels = {Fixed("L0")};
+    levels[0].rulesets[0].validFrom = levels[0].rulesets[0].validTo = 2000;
+    for (int level = 1; level <= 20; ++level) {
+        levels.push_back(DaysAfter("L" + std::to_string(level), "L" + std::to_string(level - 1)));
+        levels.back().rulesets.push_back(levels.back().rulesets[0]);
+    }
+    EXPECT_EQ(Lines(levels),
+              Lines_t{"L20: the holiday has no date because the calculation reached its limit of 1000000 dates held "
+                      "at once"});
+}
+
 TEST(Check, ExitCodeSaysWhetherItFoundSomething) {
     const CTemporaryFolder folder;
     WriteTextFile(folder / "clean.json", "{}");
