@@ -1,15 +1,48 @@
 #include "cli/CliApp.h"
 
 #include "cli/Commands.h"
+#include "core/ProgramInfo.h"
 
 #include <CLI/CLI.hpp>
 
+#include <fmt/format.h>
+
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 namespace {
 
 constexpr int kUsageError = 2;
+
+// "tavrin-cli: <problem>; see tavrin-cli [COMMAND] --help", the command being
+// the one the arguments chose, if any.
+std::string UsageMessage(const CLI::App& app, const std::string& problem) {
+    const std::vector<CLI::App*> chosen = app.get_subcommands();
+    const std::string help = chosen.empty() ? "tavrin-cli --help" : "tavrin-cli " + chosen[0]->get_name() + " --help";
+    return fmt::format("tavrin-cli: {}; see {}\n", problem, help);
+}
+
+// The first word the parser left over, said as what it is not: a command
+// where a command was to come, an option, or an argument too many.
+std::string ExtraWordMessage(const CLI::App& app, const std::vector<std::string>& arguments) {
+    const std::vector<std::string> extras = app.remaining(true);
+    const std::string word = extras.empty() ? std::string() : extras[0];
+    const bool isOption = word.size() > 1 && word[0] == '-';
+    // The word belongs to the command when it comes after the command's name.
+    const std::vector<CLI::App*> chosen = app.get_subcommands();
+    const auto at = [&arguments](const std::string& text) {
+        return std::find(arguments.begin(), arguments.end(), text) - arguments.begin();
+    };
+    if (chosen.empty() || at(word) < at(chosen[0]->get_name())) {
+        return fmt::format("tavrin-cli: '{}' is not {}; see tavrin-cli --help\n", word,
+                           isOption ? "an option" : "a command");
+    }
+    const std::string& name = chosen[0]->get_name();
+    return UsageMessage(app, isOption ? fmt::format("'{}' is not an option of {}", word, name)
+                                      : fmt::format("'{}' is one argument too many for {}", word, name));
+}
 
 }  // namespace
 
@@ -17,7 +50,9 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
     CLI::App app{"Converts, lists and checks holiday definition files (.hol) and their JSON form (.json).",
                  "tavrin-cli"};
     app.require_subcommand(1);
-    int exitCode = 0;
+    app.set_version_flag("--version", std::string("tavrin-cli ") + kProgramVersion, "Print the version and exit");
+    // The command the arguments chose, run once they are all read.
+    std::function<int()> command;
 
     std::filesystem::path in;
     std::filesystem::path outPath;
@@ -34,7 +69,7 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
         if (!toStdout && outOption->count() == 0) {
             throw CLI::RequiredError("OUT or --to-stdout");
         }
-        exitCode = RunConvert(in, toStdout ? kStandardOutput : outPath, out, errors);
+        command = [&] { return RunConvert(in, toStdout ? kStandardOutput : outPath, out, errors); };
     });
 
     std::filesystem::path file;
@@ -45,8 +80,11 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
     dates->add_option("FILE", file, "Holiday file (.hol or .json)")->required();
     dates->add_option("FIRST", firstYear, "First year (1 to 9999)")->required();
     dates->add_option("LAST", lastYear, "Last year (default: FIRST)");
-    dates->callback(
-        [&] { exitCode = RunDates(file, firstYear, dates->count("LAST") > 0 ? lastYear : firstYear, out, errors); });
+    dates->callback([&] {
+        command = [&] {
+            return RunDates(file, firstYear, dates->count("LAST") > 0 ? lastYear : firstYear, out, errors);
+        };
+    });
 
     std::filesystem::path icsOut;
     CLI::App* ics = app.add_subcommand(
@@ -59,8 +97,10 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
         "DTSTAMP is the time in SOURCE_DATE_EPOCH when that is set, else now. The days reach from 0001-01-02 "
         "to 3000-12-31, as far as libical writes them.");
     ics->callback([&] {
-        exitCode = RunIcs(file, firstYear, ics->count("LAST") > 0 ? lastYear : firstYear,
+        command = [&] {
+            return RunIcs(file, firstYear, ics->count("LAST") > 0 ? lastYear : firstYear,
                           icsOutOption->count() > 0 ? std::optional(icsOut) : std::nullopt, out, errors);
+        };
     });
 
     std::filesystem::path newFile;
@@ -76,7 +116,9 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
         "Two holidays of a day are the same when their ID and display text are. A holiday listed twice on a "
         "day counts twice. Within a day the \"-\" lines come first.");
     diff->callback([&] {
-        exitCode = RunDiff(file, newFile, firstYear, diff->count("LAST") > 0 ? lastYear : firstYear, out, errors);
+        command = [&] {
+            return RunDiff(file, newFile, firstYear, diff->count("LAST") > 0 ? lastYear : firstYear, out, errors);
+        };
     });
 
     int year = 0;
@@ -87,20 +129,31 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
     preview->add_option("FILE", file, "Holiday file (.hol or .json)")->required();
     preview->add_option("YEAR", year, "Year (1 to 9999)")->required();
     preview->add_flag("--crlf", crlf, "End lines with CR LF, as the editor's preview text does (default: LF)");
-    preview->callback([&] { exitCode = RunPreview(file, year, crlf ? "\r\n" : "\n", out, errors); });
+    preview->callback([&] { command = [&] { return RunPreview(file, year, crlf ? "\r\n" : "\n", out, errors); }; });
 
     CLI::App* check = app.add_subcommand(
         "check", "List problems of a holiday file, one a line with the holiday's ID; exit code 1 if any");
     check->add_option("FILE", file, "Holiday file (.hol or .json)")->required();
-    check->callback([&] { exitCode = RunCheck(file, out, errors); });
+    check->callback([&] { command = [&] { return RunCheck(file, out, errors); }; });
 
     // CLI11 takes the arguments last first.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    int exitCode = 0;
     try {
         app.parse(reversed);
+        if (command) {
+            exitCode = command();
+        }
     } catch (const CLI::ParseError& error) {
-        const int code = app.exit(error, out, errors);
-        exitCode = code == 0 ? 0 : kUsageError;
+        if (error.get_exit_code() == 0) {  // --help, --version
+            exitCode = app.exit(error, out, errors);
+        } else {
+            // A word not understood explains the rest: "frobnicate" also
+            // leaves the command missing.
+            errors << (app.remaining(true).empty() ? UsageMessage(app, error.what())
+                                                   : ExtraWordMessage(app, arguments));
+            exitCode = kUsageError;
+        }
     }
     return FinishOutput(out, errors, exitCode);
 }

@@ -2,6 +2,7 @@
 #include "cli/DocumentFiles.h"
 #include "cli/JsonForm.h"
 #include "core/LocaleNames.h"
+#include "core/ProgramInfo.h"
 #include "model/HolidayFile.h"
 #include "tests/cli/CliTestSupport.h"
 #include "tests/support/FileFaults.h"
@@ -262,6 +263,30 @@ TEST(CommandLine, WrongUsageEndsWithExitCodeTwo) {
         EXPECT_NE(run.errors, "");
     }
     EXPECT_EQ(RunCli({"--help"}).exitCode, 0);
+}
+
+TEST(CommandLine, VersionAndWhatWasNotUnderstood) {
+    const std::string usa = ExamplePath("usa.hol").string();
+    const struct {
+        std::vector<std::string> arguments;
+        std::string out;
+        std::string errors;
+    } cases[] = {
+        {{"--version"}, std::string("tavrin-cli ") + kProgramVersion + "\n", ""},
+        {{"frobnicate", usa}, "", "tavrin-cli: 'frobnicate' is not a command; see tavrin-cli --help\n"},
+        {{"--frob"}, "", "tavrin-cli: '--frob' is not an option; see tavrin-cli --help\n"},
+        {{"check", "--frob", usa}, "", "tavrin-cli: '--frob' is not an option of check; see tavrin-cli check --help\n"},
+        {{"dates", usa, "2000", "2001", "2002"},
+         "",
+         "tavrin-cli: '2002' is one argument too many for dates; see tavrin-cli dates --help\n"},
+        {{"check"}, "", "tavrin-cli: FILE is required; see tavrin-cli check --help\n"},
+    };
+    for (const auto& c : cases) {
+        const CRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.exitCode, c.out.empty() ? 2 : 0) << c.arguments[0];
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.errors, c.errors);
+    }
 }
 
 // Takes what is written into its buffer, but cannot pass it on: flushing
