@@ -44,32 +44,61 @@ std::string ExtraWordMessage(const CLI::App& app, const std::vector<std::string>
                                       : fmt::format("'{}' is one argument too many for {}", word, name));
 }
 
+// The form --format names.
+std::optional<EDocumentForm> FormNamed(const std::string& name) {
+    if (name == "hol") {
+        return EDocumentForm::Hol;
+    }
+    if (name == "json") {
+        return EDocumentForm::Json;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
-int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors) {
+int RunTavrinCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& errors) {
     CLI::App app{"Converts, lists and checks holiday definition files (.hol) and their JSON form (.json).",
                  "tavrin-cli"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("tavrin-cli ") + kProgramVersion, "Print the version and exit");
+    app.footer(
+        "A FILE of - is standard input: JSON when it starts with { and a \" or }, else .hol (--format says "
+        "which); an output file of - is standard output.");
     // The command the arguments chose, run once they are all read.
-    std::function<int()> command;
+    std::function<int(const CStandardInput&)> command;
 
-    std::filesystem::path in;
+    // Standard input's form, for every command that reads a file.
+    std::string formatName;
+    const auto addFormat = [&formatName](CLI::App* subcommand) {
+        subcommand->add_option("--format", formatName, "The form of a FILE that is - (standard input): hol or json")
+            ->check([](const std::string& name) {
+                if (name == "ics") {
+                    return std::string("this command reads .hol and .json, not iCalendar");
+                }
+                return FormNamed(name) ? std::string() : std::string("the forms are hol and json");
+            });
+    };
+
+    std::filesystem::path inPath;
     std::filesystem::path outPath;
     bool toStdout = false;
     CLI::App* convert = app.add_subcommand("convert", "Convert between .hol and .json, chosen by the file endings");
-    convert->add_option("IN", in, "File to read (.hol or .json)")->required();
+    convert->add_option("IN", inPath, "File to read (.hol or .json), or - for standard input")->required();
     CLI::Option* outOption =
         convert->add_option("OUT", outPath, "File to write (.hol or .json), or - for the JSON form on standard output");
     convert
         ->add_flag("--to-stdout", toStdout,
                    "Write the JSON form to standard output (as OUT - does), for git's textconv")
         ->excludes(outOption);
+    addFormat(convert);
     convert->callback([&] {
         if (!toStdout && outOption->count() == 0) {
             throw CLI::RequiredError("OUT or --to-stdout");
         }
-        command = [&] { return RunConvert(in, toStdout ? kStandardOutput : outPath, out, errors); };
+        command = [&](const CStandardInput& input) {
+            return RunConvert(inPath, toStdout ? kStandardOutput : outPath, input, out, errors);
+        };
     });
 
     std::filesystem::path file;
@@ -77,29 +106,32 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
     int lastYear = 0;
     CLI::App* dates =
         app.add_subcommand("dates", "List each year's holidays, one line each: YYYY-MM-DD<TAB>ID<TAB>DISPLAY");
-    dates->add_option("FILE", file, "Holiday file (.hol or .json)")->required();
+    dates->add_option("FILE", file, "Holiday file (.hol or .json), or - for standard input")->required();
     dates->add_option("FIRST", firstYear, "First year (1 to 9999)")->required();
     dates->add_option("LAST", lastYear, "Last year (default: FIRST)");
+    addFormat(dates);
     dates->callback([&] {
-        command = [&] {
-            return RunDates(file, firstYear, dates->count("LAST") > 0 ? lastYear : firstYear, out, errors);
+        command = [&](const CStandardInput& input) {
+            return RunDates(file, firstYear, dates->count("LAST") > 0 ? lastYear : firstYear, input, out, errors);
         };
     });
 
     std::filesystem::path icsOut;
     CLI::App* ics = app.add_subcommand(
         "ics", "Write each year's holidays as an iCalendar file (.ics), one all-day event per holiday and day");
-    ics->add_option("FILE", file, "Holiday file (.hol or .json)")->required();
+    ics->add_option("FILE", file, "Holiday file (.hol or .json), or - for standard input")->required();
     ics->add_option("FIRST", firstYear, "First year (1 to 9999)")->required();
     ics->add_option("LAST", lastYear, "Last year (default: FIRST)");
-    CLI::Option* icsOutOption = ics->add_option("-o,--output", icsOut, "File to write (default: standard output)");
+    CLI::Option* icsOutOption =
+        ics->add_option("-o,--output", icsOut, "File to write, or - for standard output (the default)");
+    addFormat(ics);
     ics->footer(
         "DTSTAMP is the time in SOURCE_DATE_EPOCH when that is set, else now. The days reach from 0001-01-02 "
         "to 3000-12-31, as far as libical writes them.");
     ics->callback([&] {
-        command = [&] {
+        command = [&](const CStandardInput& input) {
             return RunIcs(file, firstYear, ics->count("LAST") > 0 ? lastYear : firstYear,
-                          icsOutOption->count() > 0 ? std::optional(icsOut) : std::nullopt, out, errors);
+                          icsOutOption->count() > 0 ? std::optional(icsOut) : std::nullopt, input, out, errors);
         };
     });
 
@@ -108,16 +140,18 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
         "diff",
         "List the holidays that differ: \"- \" and a dates line for those only OLD has, \"+ \" for those only "
         "NEW has; exit code 1 if any");
-    diff->add_option("OLD", file, "Holiday file (.hol or .json)")->required();
-    diff->add_option("NEW", newFile, "Holiday file (.hol or .json)")->required();
+    diff->add_option("OLD", file, "Holiday file (.hol or .json), or - for standard input")->required();
+    diff->add_option("NEW", newFile, "Holiday file (.hol or .json), or - for standard input")->required();
     diff->add_option("FIRST", firstYear, "First year (1 to 9999)")->required();
     diff->add_option("LAST", lastYear, "Last year (default: FIRST)");
+    addFormat(diff);
     diff->footer(
         "Two holidays of a day are the same when their ID and display text are. A holiday listed twice on a "
         "day counts twice. Within a day the \"-\" lines come first.");
     diff->callback([&] {
-        command = [&] {
-            return RunDiff(file, newFile, firstYear, diff->count("LAST") > 0 ? lastYear : firstYear, out, errors);
+        command = [&](const CStandardInput& input) {
+            return RunDiff(file, newFile, firstYear, diff->count("LAST") > 0 ? lastYear : firstYear, input, out,
+                           errors);
         };
     });
 
@@ -126,15 +160,21 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
     CLI::App* preview = app.add_subcommand(
         "preview",
         "Print the editor's preview of a year: the date as \"%d %b\" in your locale, a tab, the display text");
-    preview->add_option("FILE", file, "Holiday file (.hol or .json)")->required();
+    preview->add_option("FILE", file, "Holiday file (.hol or .json), or - for standard input")->required();
     preview->add_option("YEAR", year, "Year (1 to 9999)")->required();
     preview->add_flag("--crlf", crlf, "End lines with CR LF, as the editor's preview text does (default: LF)");
-    preview->callback([&] { command = [&] { return RunPreview(file, year, crlf ? "\r\n" : "\n", out, errors); }; });
+    addFormat(preview);
+    preview->callback([&] {
+        command = [&](const CStandardInput& input) {
+            return RunPreview(file, year, crlf ? "\r\n" : "\n", input, out, errors);
+        };
+    });
 
     CLI::App* check = app.add_subcommand(
         "check", "List problems of a holiday file, one a line with the holiday's ID; exit code 1 if any");
-    check->add_option("FILE", file, "Holiday file (.hol or .json)")->required();
-    check->callback([&] { command = [&] { return RunCheck(file, out, errors); }; });
+    check->add_option("FILE", file, "Holiday file (.hol or .json), or - for standard input")->required();
+    addFormat(check);
+    check->callback([&] { command = [&](const CStandardInput& input) { return RunCheck(file, input, out, errors); }; });
 
     // CLI11 takes the arguments last first.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
@@ -142,7 +182,7 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, s
     try {
         app.parse(reversed);
         if (command) {
-            exitCode = command();
+            exitCode = command({in, FormNamed(formatName)});
         }
     } catch (const CLI::ParseError& error) {
         if (error.get_exit_code() == 0) {  // --help, --version

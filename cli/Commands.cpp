@@ -12,8 +12,10 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
+#include <initializer_list>
 #include <iterator>
 #include <new>
 #include <string>
@@ -65,16 +67,34 @@ void CheckYearRange(int firstYear, int lastYear) {
     }
 }
 
+// The reader of a command's inputs. Standard input can be read once, and
+// --format is only for standard input.
+CInputReader ReaderFor(const CStandardInput& input, std::initializer_list<std::filesystem::path> paths) {
+    const auto dashes = std::count(paths.begin(), paths.end(), kStandardStream);
+    if (dashes > 1) {
+        throw CCliError("standard input can be read only once: give - for one file only");
+    }
+    if (input.form && dashes == 0) {
+        throw CCliError("--format names the form of standard input, but no file is -");
+    }
+    return CInputReader(input.stream, input.form);
+}
+
+CHolidays Load(CInputReader& reader, const std::filesystem::path& path, std::ostream& errors) {
+    return DocumentOf(reader.Read(path), errors);
+}
+
 }  // namespace
 
-int RunConvert(const std::filesystem::path& in, const std::filesystem::path& outFile, std::ostream& out,
-               std::ostream& errors) {
+int RunConvert(const std::filesystem::path& in, const std::filesystem::path& outFile, const CStandardInput& input,
+               std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         const bool toStandardOutput = outFile == kStandardOutput;
         if (!toStandardOutput) {
             DocumentFormOf(outFile);  // refuse a wrong ending before any work
         }
-        const CHolidays document = LoadDocument(in, errors);
+        CInputReader reader = ReaderFor(input, {in});
+        const CHolidays document = Load(reader, in, errors);
         if (toStandardOutput) {
             out << DocumentToJsonText(document);
             FlushOutput(out);
@@ -85,10 +105,12 @@ int RunConvert(const std::filesystem::path& in, const std::filesystem::path& out
     });
 }
 
-int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std::ostream& out, std::ostream& errors) {
+int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, const CStandardInput& input,
+             std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         CheckYearRange(firstYear, lastYear);
-        CHolidays document = LoadDocument(file, errors);
+        CInputReader reader = ReaderFor(input, {file});
+        CHolidays document = Load(reader, file, errors);
         for (int year = firstYear; year <= lastYear; ++year) {
             for (const CListedHoliday& holiday : ListHolidays(document, year)) {
                 out << ListingLine(holiday) << '\n';
@@ -100,11 +122,13 @@ int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std
 }
 
 int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
-           const std::optional<std::filesystem::path>& outFile, std::ostream& out, std::ostream& errors) {
+           const std::optional<std::filesystem::path>& outFile, const CStandardInput& input, std::ostream& out,
+           std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         CheckYearRange(firstYear, lastYear);
         const std::int64_t stamp = CalendarStampSeconds();
-        CHolidays document = LoadDocument(file, errors);
+        CInputReader reader = ReaderFor(input, {file});
+        CHolidays document = Load(reader, file, errors);
         std::vector<CListedHoliday> holidays;
         for (int year = firstYear; year <= lastYear; ++year) {
             std::vector<CListedHoliday> ofYear = ListHolidays(document, year);
@@ -112,7 +136,7 @@ int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
                             std::make_move_iterator(ofYear.end()));
         }
         const std::string calendar = BuildHolidayCalendar(holidays, stamp);
-        if (outFile) {
+        if (outFile && *outFile != kStandardOutput) {
             WriteFileAtomically(*outFile, calendar);
         } else {
             out << calendar;
@@ -123,11 +147,12 @@ int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
 }
 
 int RunDiff(const std::filesystem::path& oldFile, const std::filesystem::path& newFile, int firstYear, int lastYear,
-            std::ostream& out, std::ostream& errors) {
+            const CStandardInput& input, std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         CheckYearRange(firstYear, lastYear);
-        CHolidays before = LoadDocument(oldFile, errors);
-        CHolidays after = LoadDocument(newFile, errors);
+        CInputReader reader = ReaderFor(input, {oldFile, newFile});
+        CHolidays before = Load(reader, oldFile, errors);
+        CHolidays after = Load(reader, newFile, errors);
         bool differ = false;
         for (int year = firstYear; year <= lastYear; ++year) {
             for (const CListingChange& change :
@@ -141,20 +166,22 @@ int RunDiff(const std::filesystem::path& oldFile, const std::filesystem::path& n
     });
 }
 
-int RunPreview(const std::filesystem::path& file, int year, std::string_view lineEnd, std::ostream& out,
-               std::ostream& errors) {
+int RunPreview(const std::filesystem::path& file, int year, std::string_view lineEnd, const CStandardInput& input,
+               std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         CheckYear(year, "year");
-        CHolidays document = LoadDocument(file, errors);
+        CInputReader reader = ReaderFor(input, {file});
+        CHolidays document = Load(reader, file, errors);
         out << BuildPreviewReport(document, year, lineEnd);
         FlushOutput(out);
         return kSuccess;
     });
 }
 
-int RunCheck(const std::filesystem::path& file, std::ostream& out, std::ostream& errors) {
+int RunCheck(const std::filesystem::path& file, const CStandardInput& input, std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
-        const CHolidays document = LoadDocument(file, errors);
+        CInputReader reader = ReaderFor(input, {file});
+        const CHolidays document = Load(reader, file, errors);
         const std::vector<CFinding> findings = CheckDocument(document);
         for (const CFinding& finding : findings) {
             out << finding.Line() << '\n';

@@ -7,6 +7,7 @@
 #include "tests/cli/CliTestSupport.h"
 #include "tests/support/FileFaults.h"
 #include "tests/support/SampleDocuments.h"
+#include "tests/support/ScopedEnvironmentVariable.h"
 #include "tests/support/ScopedLocaleEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -289,6 +290,38 @@ TEST(CommandLine, VersionAndWhatWasNotUnderstood) {
     }
 }
 
+TEST(CommandLine, DashIsStandardInputInTheFormItsBytesShowOrFormatNames) {
+    const CScopedEnvironmentVariable stamp("SOURCE_DATE_EPOCH", "0");
+    const std::string usa = ExamplePath("usa.hol").string();
+    const std::string usaHol = ReadTextFile(usa);
+    const std::string usaDates = RunCli({"dates", usa, "2024"}).out;
+    // Language 0x0022207B: the bytes start with '{', ' ', '"' as a JSON object does.
+    const std::string oddHol = HolBytes(MakeDocument(0x0022207B, {MakeFixedHoliday("NEU", "x", 1, 1)}));
+    const struct {
+        std::vector<std::string> arguments;
+        std::string input;
+        std::string out;
+        std::string error;  // the message's start
+    } cases[] = {
+        {{"dates", "-", "2024"}, usaHol, usaDates, ""},
+        {{"dates", "-", "2024"}, " \r\n\t" + RunCli({"convert", usa, "-"}).out, usaDates, ""},
+        {{"dates", "-", "2024"}, "{}", "", ""},
+        {{"dates", "--format", "hol", "-", "2024"}, oddHol, "2024-01-01\tNEU\tx\n", ""},
+        {{"dates", "-", "2024"}, oddHol, "", "tavrin-cli: cannot load standard input: the JSON text is not valid"},
+        {{"ics", usa, "2024", "-o", "-"}, "", RunCli({"ics", usa, "2024"}).out, ""},
+        {{"diff", "-", "-", "2024"}, usaHol, "", "tavrin-cli: standard input can be read only once"},
+        {{"check", "--format", "json", usa}, "", "", "tavrin-cli: --format names the form of standard input"},
+        {{"check", "--format", "ics", "-"}, "", "", "tavrin-cli: --format: this command reads .hol and .json"},
+    };
+    for (const auto& c : cases) {
+        const CRun run = RunCli(c.arguments, c.input);
+        EXPECT_EQ(run.out, c.out) << c.arguments[1];
+        EXPECT_EQ(run.errors.substr(0, c.error.size()), c.error) << run.errors;
+        EXPECT_EQ(run.exitCode, c.error.empty() ? 0 : 2) << run.errors;
+    }
+    EXPECT_FALSE(std::filesystem::exists("-"));
+}
+
 // Takes what is written into its buffer, but cannot pass it on: flushing
 // fails as it does for standard output on a full disk.
 class CUnflushableBuffer : public std::streambuf {
@@ -321,8 +354,9 @@ TEST(CommandLine, StandardOutputThatCannotBeWrittenIsAnError) {
     for (const auto& arguments : cases) {
         CUnflushableBuffer buffer;
         std::ostream out(&buffer);
+        std::istringstream in;
         std::ostringstream errors;
-        EXPECT_EQ(RunTavrinCli(arguments, out, errors), 2) << arguments[0];
+        EXPECT_EQ(RunTavrinCli(arguments, in, out, errors), 2) << arguments[0];
         EXPECT_EQ(errors.str(), "tavrin-cli: cannot write to standard output\n") << arguments[0];
     }
 }
