@@ -83,20 +83,29 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::istream& in, st
     std::filesystem::path inPath;
     std::filesystem::path outPath;
     bool toStdout = false;
+    bool textconv = false;
     CLI::App* convert = app.add_subcommand("convert", "Convert between .hol and .json, chosen by the file endings");
     convert->add_option("IN", inPath, "File to read (.hol or .json), or - for standard input")->required();
     CLI::Option* outOption =
         convert->add_option("OUT", outPath, "File to write (.hol or .json), or - for the JSON form on standard output");
+    CLI::Option* toStdoutOption =
+        convert->add_flag("--to-stdout", toStdout, "Write the JSON form to standard output (as OUT - does)")
+            ->excludes(outOption);
     convert
-        ->add_flag("--to-stdout", toStdout,
-                   "Write the JSON form to standard output (as OUT - does), for git's textconv")
-        ->excludes(outOption);
+        ->add_flag("--textconv", textconv,
+                   "For git's textconv: the JSON form on standard output, or for a file that cannot be read the "
+                   "error and a hex dump of the file; exit code 0 either way")
+        ->excludes(outOption)
+        ->excludes(toStdoutOption);
     addFormat(convert);
     convert->callback([&] {
-        if (!toStdout && outOption->count() == 0) {
+        if (!toStdout && !textconv && outOption->count() == 0) {
             throw CLI::RequiredError("OUT or --to-stdout");
         }
         command = [&](const CStandardInput& input) {
+            if (textconv) {
+                return RunTextconv(inPath, input, out, errors);
+            }
             return RunConvert(inPath, toStdout ? kStandardOutput : outPath, input, out, errors);
         };
     });

@@ -84,6 +84,30 @@ CHolidays Load(CInputReader& reader, const std::filesystem::path& path, std::ost
     return DocumentOf(reader.Read(path), errors);
 }
 
+// The bytes as `hexdump -C` shows them: 16 a line, with the offset in front
+// and the printable ASCII characters behind.
+std::string HexDump(const std::vector<std::uint8_t>& bytes) {
+    constexpr std::size_t kPerLine = 16;
+    std::string dump;
+    for (std::size_t line = 0; line < bytes.size(); line += kPerLine) {
+        const std::size_t end = std::min(bytes.size(), line + kPerLine);
+        std::string hex;
+        std::string characters;
+        for (std::size_t i = line; i < line + kPerLine; ++i) {
+            hex += i == line + kPerLine / 2 ? " " : "";
+            hex += i < end ? fmt::format(" {:02x}", bytes[i]) : "   ";
+            if (i < end) {
+                characters += bytes[i] >= 0x20 && bytes[i] < 0x7F ? static_cast<char>(bytes[i]) : '.';
+            }
+        }
+        dump += fmt::format("{:08x} {}  |{}|\n", line, hex, characters);
+    }
+    if (!bytes.empty()) {
+        dump += fmt::format("{:08x}\n", bytes.size());
+    }
+    return dump;
+}
+
 }  // namespace
 
 int RunConvert(const std::filesystem::path& in, const std::filesystem::path& outFile, const CStandardInput& input,
@@ -101,6 +125,29 @@ int RunConvert(const std::filesystem::path& in, const std::filesystem::path& out
         } else {
             SaveDocument(document, outFile);
         }
+        return kSuccess;
+    });
+}
+
+int RunTextconv(const std::filesystem::path& file, const CStandardInput& input, std::ostream& out,
+                std::ostream& errors) {
+    return ReportingErrors(errors, [&] {
+        CInputReader reader = ReaderFor(input, {file});
+        std::string text;
+        try {
+            CInput read = reader.Read(file);
+            try {
+                text = DocumentToJsonText(DocumentOf(read, errors));
+            } catch (const CCliError& error) {
+                text = fmt::format("tavrin-cli: {}\n{}", error.what(), HexDump(read.bytes));
+            }
+        } catch (const CFileAccessError& error) {
+            text = fmt::format("tavrin-cli: {}\n", error.what());
+        } catch (const CCliError& error) {  // a name without a known ending, standard input unread
+            text = fmt::format("tavrin-cli: {}\n", error.what());
+        }
+        out << text;
+        FlushOutput(out);
         return kSuccess;
     });
 }

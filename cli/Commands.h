@@ -38,6 +38,13 @@ struct CStandardInput {
 int RunConvert(const std::filesystem::path& in, const std::filesystem::path& outFile, const CStandardInput& input,
                std::ostream& out, std::ostream& errors);
 
+// The JSON form of the file on `out` for git's text conversion: for a file
+// that cannot be read or is no document, the error message and a hex dump of
+// its bytes (as `hexdump -C` writes it) instead, so that `git diff` still
+// shows a change. Exit code 0 either way; 2 only when `out` cannot be written.
+int RunTextconv(const std::filesystem::path& file, const CStandardInput& input, std::ostream& out,
+                std::ostream& errors);
+
 // For each year from first to last, the year's holidays in preview order, one
 // line each: "YYYY-MM-DD<TAB>ID<TAB>DISPLAY\n", the texts as UTF-8 (with a
 // tab, carriage return, line feed or backslash in them written as \t, \r, \n

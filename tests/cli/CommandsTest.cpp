@@ -123,6 +123,30 @@ TEST(Convert, DashOrToStdoutWritesTheJsonFormToStandardOutput) {
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"in.hol"});
 }
 
+TEST(Convert, TextconvShowsTheJsonFormOrTheErrorAndTheBytes) {
+    const CTemporaryFolder folder;
+    const std::string good = (folder / "good.hol").string();
+    const std::string cut = (folder / "cut.hol").string();
+    WriteTextFile(good, HolBytes(MakeNewYearDocument()));
+    WriteTextFile(cut, std::string("\x07\x04\0\0d\0\0\0\x01\0\0\0\x03NEU\x01", 17));
+    const std::pair<std::string, std::string> cases[] = {
+        {good, DocumentToJsonText(MakeNewYearDocument())},
+        {cut, "tavrin-cli: cannot load \"" + cut +
+                  "\": holiday 1 of 1 has a text of 1 bytes at byte 16, but only 0 bytes of the file remain\n"
+                  "00000000  07 04 00 00 64 00 00 00  01 00 00 00 03 4e 45 55  |....d........NEU|\n"
+                  "00000010  01                                                |.|\n"
+                  "00000011\n"},
+        {(folder / "none.hol").string(),
+         "tavrin-cli: cannot read \"" + (folder / "none.hol").string() + "\": the file does not exist\n"},
+    };
+    for (const auto& [file, shown] : cases) {
+        const CRun run = RunCli({"convert", "--textconv", file});
+        EXPECT_EQ(run.exitCode, 0) << file;
+        EXPECT_EQ(run.out, shown);
+        EXPECT_EQ(run.errors, "");
+    }
+}
+
 TEST(Convert, RefusesInputsThatAreNotFiles) {
     const CHangGuard guard(10);  // a named pipe must not wait for a writer
     const CTemporaryFolder folder;
