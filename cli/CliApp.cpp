@@ -126,6 +126,8 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::istream& in, st
     });
 
     std::filesystem::path icsOut;
+    std::string calendarName;
+    std::string uidDomain;
     CLI::App* ics = app.add_subcommand(
         "ics", "Write each year's holidays as an iCalendar file (.ics), one all-day event per holiday and day");
     ics->add_option("FILE", file, "Holiday file (.hol or .json), or - for standard input")->required();
@@ -133,13 +135,21 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::istream& in, st
     ics->add_option("LAST", lastYear, "Last year (default: FIRST)");
     CLI::Option* icsOutOption =
         ics->add_option("-o,--output", icsOut, "File to write, or - for standard output (the default)");
+    CLI::Option* nameOption =
+        ics->add_option("--name", calendarName, "The calendar's name (X-WR-CALNAME; default: FILE without its ending)");
+    CLI::Option* uidDomainOption = ics->add_option(
+        "--uid-domain", uidDomain, "What follows the @ of each event's UID (default: made from the calendar's name)");
     addFormat(ics);
     ics->footer(
-        "DTSTAMP is the time in SOURCE_DATE_EPOCH when that is set, else now. The days reach from 0001-01-02 "
-        "to 3000-12-31, as far as libical writes them.");
+        "An event's UID is made of its date, the file's language, the holiday's ID and the calendar's name or "
+        "--uid-domain, so it is the same on every run and differs between files. DTSTAMP is the time in "
+        "SOURCE_DATE_EPOCH when that is set, else now. The days reach from 0001-01-02 to 3000-12-31, as far as "
+        "libical writes them.");
     ics->callback([&] {
         command = [&](const CStandardInput& input) {
-            return RunIcs(file, firstYear, ics->count("LAST") > 0 ? lastYear : firstYear,
+            const CIcsNames names{nameOption->count() > 0 ? std::optional(calendarName) : std::nullopt,
+                                  uidDomainOption->count() > 0 ? std::optional(uidDomain) : std::nullopt};
+            return RunIcs(file, firstYear, ics->count("LAST") > 0 ? lastYear : firstYear, names,
                           icsOutOption->count() > 0 ? std::optional(icsOut) : std::nullopt, input, out, errors);
         };
     });

@@ -7,7 +7,9 @@
 #include "cli/HolidayDiff.h"
 #include "cli/HolidayListing.h"
 #include "cli/JsonForm.h"
+#include "core/CodePage.h"
 #include "core/FileAccess.h"
+#include "core/WindowsLocale.h"
 #include "model/PreviewReport.h"
 
 #include <fmt/format.h>
@@ -108,6 +110,49 @@ std::string HexDump(const std::vector<std::uint8_t>& bytes) {
     return dump;
 }
 
+// "in 2024" or "from 2024 to 2026".
+std::string YearsText(int firstYear, int lastYear) {
+    return firstYear == lastYear ? fmt::format("in {}", firstYear) : fmt::format("from {} to {}", firstYear, lastYear);
+}
+
+// A domain name: labels of letters, digits and '-', joined by dots.
+bool IsDomainName(std::string_view text) {
+    if (text.empty() || text.front() == '.' || text.back() == '.' || text.find("..") != std::string_view::npos) {
+        return false;
+    }
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    });
+}
+
+bool IsUtf8(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t length = Utf8SequenceLength(text);
+        if (length == 0) {
+            return false;
+        }
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
+// The calendar's name and UID domain, from the options or from the file.
+CCalendarIdentity CalendarIdentity(const std::filesystem::path& file, const CIcsNames& names, LCID language) {
+    if (names.name && names.name->empty()) {
+        throw CCliError("--name is empty: leave it out to name the calendar after the file");
+    }
+    if (names.name && !IsUtf8(*names.name)) {
+        throw CCliError("--name is not valid UTF-8");
+    }
+    if (names.uidDomain && !IsDomainName(*names.uidDomain)) {
+        throw CCliError(fmt::format(
+            "--uid-domain \"{}\" is not a domain name (letters, digits and '-', joined by dots)", *names.uidDomain));
+    }
+    std::string name = names.name.value_or(file == kStandardStream ? std::string() : file.stem().string());
+    std::string domain = names.uidDomain.value_or(DefaultUidDomain(name));
+    return {std::move(name), language, std::move(domain)};
+}
+
 }  // namespace
 
 int RunConvert(const std::filesystem::path& in, const std::filesystem::path& outFile, const CStandardInput& input,
@@ -168,7 +213,7 @@ int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, con
     });
 }
 
-int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
+int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear, const CIcsNames& names,
            const std::optional<std::filesystem::path>& outFile, const CStandardInput& input, std::ostream& out,
            std::ostream& errors) {
     return ReportingErrors(errors, [&] {
@@ -176,18 +221,23 @@ int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
         const std::int64_t stamp = CalendarStampSeconds();
         CInputReader reader = ReaderFor(input, {file});
         CHolidays document = Load(reader, file, errors);
+        const CCalendarIdentity identity = CalendarIdentity(file, names, document.GetLanguage());
         std::vector<CListedHoliday> holidays;
         for (int year = firstYear; year <= lastYear; ++year) {
             std::vector<CListedHoliday> ofYear = ListHolidays(document, year);
             holidays.insert(holidays.end(), std::make_move_iterator(ofYear.begin()),
                             std::make_move_iterator(ofYear.end()));
         }
-        const std::string calendar = BuildHolidayCalendar(holidays, stamp);
+        const std::string calendar = BuildHolidayCalendar(holidays, identity, stamp);
         if (outFile && *outFile != kStandardOutput) {
             WriteFileAtomically(*outFile, calendar);
         } else {
             out << calendar;
             FlushOutput(out);
+        }
+        if (holidays.empty()) {
+            errors << fmt::format("tavrin-cli: note: the file has no holiday {}, so the calendar holds no event\n",
+                                  YearsText(firstYear, lastYear));
         }
         return kSuccess;
     });

@@ -6,6 +6,7 @@
 #include <istream>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <string_view>
 
 // The commands of tavrin-cli as functions. Each writes its result to `out`,
@@ -52,9 +53,16 @@ int RunTextconv(const std::filesystem::path& file, const CStandardInput& input, 
 int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, const CStandardInput& input,
              std::ostream& out, std::ostream& errors);
 
+// How `ics` names the calendar and its events.
+struct CIcsNames {
+    std::optional<std::string> name;       // X-WR-CALNAME; else the file's name without its ending
+    std::optional<std::string> uidDomain;  // after the '@' of each UID; else made from the name
+};
+
 // The holidays of the years as an iCalendar file (HolidayCalendar.h), written
-// to `outFile` when given and not kStandardOutput, else to `out`.
-int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
+// to `outFile` when given and not kStandardOutput, else to `out`. A calendar
+// without events is written with a note on `errors`.
+int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear, const CIcsNames& names,
            const std::optional<std::filesystem::path>& outFile, const CStandardInput& input, std::ostream& out,
            std::ostream& errors);
 
