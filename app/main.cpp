@@ -1,5 +1,6 @@
 #include "app/CEditorApp.h"
 #include "app/CommandLine.h"
+#include "app/Display.h"
 
 #include <cstdio>
 #include <string>
@@ -13,6 +14,10 @@ int main(int argc, char** argv) {
         std::FILE* stream = commandLine.action == CCommandLine::Action::UsageError ? stderr : stdout;
         std::fputs(commandLine.text.toLocal8Bit().constData(), stream);
         return commandLine.ExitCode();
+    }
+    if (!HasDisplay()) {
+        std::fputs(kNoDisplayMessage, stderr);
+        return kNoDisplayExitCode;
     }
     // Qt sees only the program's name: every argument was read above, and a
     // file named like one of Qt's own options (-style) is still a file.

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
 
-// Runs tavrin-cli with the arguments after the program name; returns the exit
-// code (0 success, 1 check found something, 2 error or wrong usage).
-int RunTavrinCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& errors);
+// Runs tavrin-cli with the arguments after the program name and `in` as
+// standard input; returns the exit code (0 success, 1 check found something,
+// 2 error or wrong usage).
+int RunTavrinCli(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& errors);

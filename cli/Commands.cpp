@@ -7,13 +7,17 @@
 #include "cli/HolidayDiff.h"
 #include "cli/HolidayListing.h"
 #include "cli/JsonForm.h"
+#include "core/CodePage.h"
 #include "core/FileAccess.h"
+#include "core/WindowsLocale.h"
 #include "model/PreviewReport.h"
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <exception>
+#include <initializer_list>
 #include <iterator>
 #include <new>
 #include <string>
@@ -65,16 +69,101 @@ void CheckYearRange(int firstYear, int lastYear) {
     }
 }
 
+// The reader of a command's inputs. Standard input can be read once, and
+// --format is only for standard input.
+CInputReader ReaderFor(const CStandardInput& input, std::initializer_list<std::filesystem::path> paths) {
+    const auto dashes = std::count(paths.begin(), paths.end(), kStandardStream);
+    if (dashes > 1) {
+        throw CCliError("standard input can be read only once: give - for one file only");
+    }
+    if (input.form && dashes == 0) {
+        throw CCliError("--format names the form of standard input, but no file is -");
+    }
+    return CInputReader(input.stream, input.form);
+}
+
+CHolidays Load(CInputReader& reader, const std::filesystem::path& path, std::ostream& errors) {
+    return DocumentOf(reader.Read(path), errors);
+}
+
+// The bytes as `hexdump -C` shows them: 16 a line, with the offset in front
+// and the printable ASCII characters behind.
+std::string HexDump(const std::vector<std::uint8_t>& bytes) {
+    constexpr std::size_t kPerLine = 16;
+    std::string dump;
+    for (std::size_t line = 0; line < bytes.size(); line += kPerLine) {
+        const std::size_t end = std::min(bytes.size(), line + kPerLine);
+        std::string hex;
+        std::string characters;
+        for (std::size_t i = line; i < line + kPerLine; ++i) {
+            hex += i == line + kPerLine / 2 ? " " : "";
+            hex += i < end ? fmt::format(" {:02x}", bytes[i]) : "   ";
+            if (i < end) {
+                characters += bytes[i] >= 0x20 && bytes[i] < 0x7F ? static_cast<char>(bytes[i]) : '.';
+            }
+        }
+        dump += fmt::format("{:08x} {}  |{}|\n", line, hex, characters);
+    }
+    if (!bytes.empty()) {
+        dump += fmt::format("{:08x}\n", bytes.size());
+    }
+    return dump;
+}
+
+// "in 2024" or "from 2024 to 2026".
+std::string YearsText(int firstYear, int lastYear) {
+    return firstYear == lastYear ? fmt::format("in {}", firstYear) : fmt::format("from {} to {}", firstYear, lastYear);
+}
+
+// A domain name: labels of letters, digits and '-', joined by dots.
+bool IsDomainName(std::string_view text) {
+    if (text.empty() || text.front() == '.' || text.back() == '.' || text.find("..") != std::string_view::npos) {
+        return false;
+    }
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    });
+}
+
+bool IsUtf8(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t length = Utf8SequenceLength(text);
+        if (length == 0) {
+            return false;
+        }
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
+// The calendar's name and UID domain, from the options or from the file.
+CCalendarIdentity CalendarIdentity(const std::filesystem::path& file, const CIcsNames& names, LCID language) {
+    if (names.name && names.name->empty()) {
+        throw CCliError("--name is empty: leave it out to name the calendar after the file");
+    }
+    if (names.name && !IsUtf8(*names.name)) {
+        throw CCliError("--name is not valid UTF-8");
+    }
+    if (names.uidDomain && !IsDomainName(*names.uidDomain)) {
+        throw CCliError(fmt::format(
+            "--uid-domain \"{}\" is not a domain name (letters, digits and '-', joined by dots)", *names.uidDomain));
+    }
+    std::string name = names.name.value_or(file == kStandardStream ? std::string() : file.stem().string());
+    std::string domain = names.uidDomain.value_or(DefaultUidDomain(name));
+    return {std::move(name), language, std::move(domain)};
+}
+
 }  // namespace
 
-int RunConvert(const std::filesystem::path& in, const std::filesystem::path& outFile, std::ostream& out,
-               std::ostream& errors) {
+int RunConvert(const std::filesystem::path& in, const std::filesystem::path& outFile, const CStandardInput& input,
+               std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         const bool toStandardOutput = outFile == kStandardOutput;
         if (!toStandardOutput) {
             DocumentFormOf(outFile);  // refuse a wrong ending before any work
         }
-        const CHolidays document = LoadDocument(in, errors);
+        CInputReader reader = ReaderFor(input, {in});
+        const CHolidays document = Load(reader, in, errors);
         if (toStandardOutput) {
             out << DocumentToJsonText(document);
             FlushOutput(out);
@@ -85,10 +174,35 @@ int RunConvert(const std::filesystem::path& in, const std::filesystem::path& out
     });
 }
 
-int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std::ostream& out, std::ostream& errors) {
+int RunTextconv(const std::filesystem::path& file, const CStandardInput& input, std::ostream& out,
+                std::ostream& errors) {
+    return ReportingErrors(errors, [&] {
+        CInputReader reader = ReaderFor(input, {file});
+        std::string text;
+        try {
+            CInput read = reader.Read(file);
+            try {
+                text = DocumentToJsonText(DocumentOf(read, errors));
+            } catch (const CCliError& error) {
+                text = fmt::format("tavrin-cli: {}\n{}", error.what(), HexDump(read.bytes));
+            }
+        } catch (const CFileAccessError& error) {
+            text = fmt::format("tavrin-cli: {}\n", error.what());
+        } catch (const CCliError& error) {  // a name without a known ending, standard input unread
+            text = fmt::format("tavrin-cli: {}\n", error.what());
+        }
+        out << text;
+        FlushOutput(out);
+        return kSuccess;
+    });
+}
+
+int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, const CStandardInput& input,
+             std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         CheckYearRange(firstYear, lastYear);
-        CHolidays document = LoadDocument(file, errors);
+        CInputReader reader = ReaderFor(input, {file});
+        CHolidays document = Load(reader, file, errors);
         for (int year = firstYear; year <= lastYear; ++year) {
             for (const CListedHoliday& holiday : ListHolidays(document, year)) {
                 out << ListingLine(holiday) << '\n';
@@ -99,35 +213,43 @@ int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, std
     });
 }
 
-int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear,
-           const std::optional<std::filesystem::path>& outFile, std::ostream& out, std::ostream& errors) {
+int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear, const CIcsNames& names,
+           const std::optional<std::filesystem::path>& outFile, const CStandardInput& input, std::ostream& out,
+           std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         CheckYearRange(firstYear, lastYear);
         const std::int64_t stamp = CalendarStampSeconds();
-        CHolidays document = LoadDocument(file, errors);
+        CInputReader reader = ReaderFor(input, {file});
+        CHolidays document = Load(reader, file, errors);
+        const CCalendarIdentity identity = CalendarIdentity(file, names, document.GetLanguage());
         std::vector<CListedHoliday> holidays;
         for (int year = firstYear; year <= lastYear; ++year) {
             std::vector<CListedHoliday> ofYear = ListHolidays(document, year);
             holidays.insert(holidays.end(), std::make_move_iterator(ofYear.begin()),
                             std::make_move_iterator(ofYear.end()));
         }
-        const std::string calendar = BuildHolidayCalendar(holidays, stamp);
-        if (outFile) {
+        const std::string calendar = BuildHolidayCalendar(holidays, identity, stamp);
+        if (outFile && *outFile != kStandardOutput) {
             WriteFileAtomically(*outFile, calendar);
         } else {
             out << calendar;
             FlushOutput(out);
+        }
+        if (holidays.empty()) {
+            errors << fmt::format("tavrin-cli: note: the file has no holiday {}, so the calendar holds no event\n",
+                                  YearsText(firstYear, lastYear));
         }
         return kSuccess;
     });
 }
 
 int RunDiff(const std::filesystem::path& oldFile, const std::filesystem::path& newFile, int firstYear, int lastYear,
-            std::ostream& out, std::ostream& errors) {
+            const CStandardInput& input, std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         CheckYearRange(firstYear, lastYear);
-        CHolidays before = LoadDocument(oldFile, errors);
-        CHolidays after = LoadDocument(newFile, errors);
+        CInputReader reader = ReaderFor(input, {oldFile, newFile});
+        CHolidays before = Load(reader, oldFile, errors);
+        CHolidays after = Load(reader, newFile, errors);
         bool differ = false;
         for (int year = firstYear; year <= lastYear; ++year) {
             for (const CListingChange& change :
@@ -141,20 +263,22 @@ int RunDiff(const std::filesystem::path& oldFile, const std::filesystem::path& n
     });
 }
 
-int RunPreview(const std::filesystem::path& file, int year, std::string_view lineEnd, std::ostream& out,
-               std::ostream& errors) {
+int RunPreview(const std::filesystem::path& file, int year, std::string_view lineEnd, const CStandardInput& input,
+               std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         CheckYear(year, "year");
-        CHolidays document = LoadDocument(file, errors);
+        CInputReader reader = ReaderFor(input, {file});
+        CHolidays document = Load(reader, file, errors);
         out << BuildPreviewReport(document, year, lineEnd);
         FlushOutput(out);
         return kSuccess;
     });
 }
 
-int RunCheck(const std::filesystem::path& file, std::ostream& out, std::ostream& errors) {
+int RunCheck(const std::filesystem::path& file, const CStandardInput& input, std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
-        const CHolidays document = LoadDocument(file, errors);
+        CInputReader reader = ReaderFor(input, {file});
+        const CHolidays document = Load(reader, file, errors);
         const std::vector<CFinding> findings = CheckDocument(document);
         for (const CFinding& finding : findings) {
             out << finding.Line() << '\n';

@@ -145,6 +145,7 @@ struct CHolidayYears {
     int displaced = 0;      // years in which another holiday holds its ID
     std::set<int> holders;  // those other holidays
     bool waited = false;    // in some year it waits for a reference that does not resolve
+    bool cut = false;       // in a year it had no date, the calculation held as many dates as it can
 
     void Merge(const CHolidayYears& other) {
         resolved += other.resolved;
@@ -152,6 +153,7 @@ struct CHolidayYears {
         displaced += other.displaced;
         holders.insert(other.holders.begin(), other.holders.end());
         waited = waited || other.waited;
+        cut = cut || other.cut;
     }
 };
 
@@ -204,13 +206,18 @@ CYearsSeen CalculateYears(const std::vector<CHoliday>& holidays, const CPosition
     for (int year = first; year <= last; ++year) {
         calculation.Run(year);
         const auto& outcomes = calculation.Outcomes();
+        const bool full = calculation.HeldDateCount() >= CYearCalculation::kMaxDates;
         bool anyWaiting = false;
         for (std::size_t i = 0; i < holidays.size(); ++i) {
             CHolidayYears& record = seen.holidays[i];
             switch (outcomes[i].state) {
             case State::Resolved:
                 ++record.resolved;
-                record.dated = record.dated || calculation.HasDateInYear(i);
+                if (calculation.HasDateInYear(i)) {
+                    record.dated = true;
+                } else {
+                    record.cut = record.cut || full;
+                }
                 break;
             case State::Displaced:
                 if (outcomes[i].holder >= 0) {
@@ -388,6 +395,10 @@ private:
         for (std::size_t i = 0; i < holidays.size(); ++i) {
             if (years[i].resolved == 0 && years[i].waited) {
                 Add(i, fmt::format("the holiday resolves in no year from {} to {}", kCheckFirstYear, kCheckLastYear));
+            } else if (years[i].resolved > 0 && !years[i].dated && years[i].cut) {
+                Add(i, fmt::format("the holiday has no date because the calculation reached its limit of {} dates "
+                                   "held at once",
+                                   CYearCalculation::kMaxDates));
             } else if (years[i].resolved > 0 && !years[i].dated) {
                 Add(i,
                     fmt::format("the holiday has no date in any year from {} to {}", kCheckFirstYear, kCheckLastYear));

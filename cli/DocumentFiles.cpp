@@ -8,10 +8,12 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -39,7 +41,7 @@ CHolidays DocumentFromHolBytes(std::vector<std::uint8_t> bytes, const std::strin
     try {
         ignoredBytes = LoadHolidayBytes(document, std::move(bytes));
     } catch (const std::runtime_error& error) {  // CHolidayFileError, CArchiveEndOfData
-        throw CCliError(fmt::format("cannot load \"{}\": {}", name, error.what()));
+        throw CCliError(fmt::format("cannot load {}: {}", name, error.what()));
     }
     return document;
 }
@@ -49,32 +51,75 @@ std::string DocumentToHolBytes(const CHolidays& document) {
     return std::string(bytes.begin(), bytes.end());
 }
 
-CHolidays LoadDocument(const std::filesystem::path& path, std::ostream& warnings) {
-    const EDocumentForm form = DocumentFormOf(path);
-    if (const std::optional<std::filesystem::path> backup = LeftBackupOf(path)) {
-        warnings << fmt::format(
-            "tavrin-cli: note: \"{}\": a save did not finish; the file's earlier content is kept in \"{}\"\n",
-            path.string(), backup->string());
+EDocumentForm DocumentFormOfBytes(std::string_view bytes) {
+    constexpr std::string_view kBlanks = " \t\r\n";  // JSON's whitespace
+    const std::size_t brace = bytes.find_first_not_of(kBlanks);
+    if (brace == std::string_view::npos || bytes[brace] != '{') {
+        return EDocumentForm::Hol;
     }
-    std::vector<std::uint8_t> bytes = ReadFileBytes(path);
-    if (form == EDocumentForm::Json) {
-        const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const std::size_t next = bytes.find_first_not_of(kBlanks, brace + 1);
+    return next != std::string_view::npos && (bytes[next] == '"' || bytes[next] == '}') ? EDocumentForm::Json
+                                                                                        : EDocumentForm::Hol;
+}
+
+CInput InputOfFile(const std::filesystem::path& path) {
+    const EDocumentForm form = DocumentFormOf(path);
+    std::optional<std::filesystem::path> leftBackup = LeftBackupOf(path);
+    return {ReadFileBytes(path), form, fmt::format("\"{}\"", path.string()), std::move(leftBackup)};
+}
+
+CInputReader::CInputReader(std::istream& input, std::optional<EDocumentForm> inputForm)
+    : standardInput(input), standardInputForm(inputForm) {}
+
+CInput CInputReader::Read(const std::filesystem::path& path) {
+    if (path != kStandardStream) {
+        return InputOfFile(path);
+    }
+    std::vector<std::uint8_t> bytes;
+    std::array<char, 1 << 16> buffer{};
+    while (standardInput.read(buffer.data(), buffer.size()) || standardInput.gcount() > 0) {
+        const auto count = static_cast<std::size_t>(standardInput.gcount());
+        if (bytes.size() + count > kMaxFileBytes) {
+            throw CCliError(
+                fmt::format("standard input holds more than the {} MiB a holiday file may have", kMaxFileBytes >> 20));
+        }
+        bytes.insert(bytes.end(), buffer.data(), buffer.data() + count);
+    }
+    if (standardInput.bad()) {
+        throw CCliError("cannot read standard input");
+    }
+    const EDocumentForm form = standardInputForm.value_or(
+        DocumentFormOfBytes(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
+    return {std::move(bytes), form, "standard input"};
+}
+
+CHolidays DocumentOf(CInput input, std::ostream& warnings) {
+    if (input.leftBackup) {
+        warnings << fmt::format(
+            "tavrin-cli: note: {}: a save did not finish; the file's earlier content is kept in \"{}\"\n", input.name,
+            input.leftBackup->string());
+    }
+    if (input.form == EDocumentForm::Json) {
+        const std::string_view text(reinterpret_cast<const char*>(input.bytes.data()), input.bytes.size());
         try {
             return DocumentFromJsonText(text);
         } catch (const CCliError& error) {
-            throw CCliError(fmt::format("cannot load \"{}\": {}", path.string(), error.what()));
+            throw CCliError(fmt::format("cannot load {}: {}", input.name, error.what()));
         }
     }
     std::size_t ignoredBytes = 0;
-    CHolidays document = DocumentFromHolBytes(std::move(bytes), path.string(), ignoredBytes);
+    CHolidays document = DocumentFromHolBytes(std::move(input.bytes), input.name, ignoredBytes);
     if (ignoredBytes > 0) {
         const std::string what = ignoredBytes == 1
                                      ? "the byte after the last holiday is"
                                      : fmt::format("the {} bytes after the last holiday are", ignoredBytes);
-        warnings << fmt::format("tavrin-cli: note: \"{}\": {} not part of the document and ignored\n", path.string(),
-                                what);
+        warnings << fmt::format("tavrin-cli: note: {}: {} not part of the document and ignored\n", input.name, what);
     }
     return document;
+}
+
+CHolidays LoadDocument(const std::filesystem::path& path, std::ostream& warnings) {
+    return DocumentOf(InputOfFile(path), warnings);
 }
 
 void SaveDocument(const CHolidays& document, const std::filesystem::path& path) {

@@ -1,11 +1,13 @@
 #include "cli/HolidayCalendar.h"
 
 #include "cli/CliError.h"
+#include "core/CodePage.h"
 #include "core/ProgramInfo.h"
 
 #include <fmt/format.h>
 #include <libical/ical.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <ctime>
@@ -45,12 +47,24 @@ std::string EscapeForUid(const std::string& bytes) {
     return escaped;
 }
 
-// "YYYYMMDD-<escaped ID>@tavrin.invalid"; the date has a fixed width, so the
-// first '-' ends it. The reserved domain keeps the UIDs apart from those of
-// any real host.
-std::string HolidayUid(const CListedHoliday& holiday) {
-    return fmt::format("{:04}{:02}{:02}-{}@tavrin.invalid", holiday.date.GetYear(), holiday.date.GetMonth(),
-                       holiday.date.GetDay(), EscapeForUid(holiday.idBytes));
+// "YYYYMMDD-<language>-<escaped ID>@<domain>"; the date has a fixed width and
+// the language is hex digits, so the first two '-' end them, and the escaped
+// ID holds no '@'.
+std::string HolidayUid(const CListedHoliday& holiday, const CCalendarIdentity& identity) {
+    return fmt::format("{:04}{:02}{:02}-{:04X}-{}@{}", holiday.date.GetYear(), holiday.date.GetMonth(),
+                       holiday.date.GetDay(), identity.language, EscapeForUid(holiday.idBytes), identity.uidDomain);
+}
+
+// The bytes as UTF-8: each byte that starts no well-formed sequence becomes
+// U+FFFD.
+std::string ValidUtf8(std::string_view bytes) {
+    std::string text;
+    while (!bytes.empty()) {
+        const std::size_t length = Utf8SequenceLength(bytes);
+        text += length == 0 ? std::string_view("\xEF\xBF\xBD") : bytes.substr(0, length);
+        bytes.remove_prefix(std::max<std::size_t>(length, 1));
+    }
+    return text;
 }
 
 // The text as the format can hold it: CR LF, CR and LF become one line break,
@@ -90,7 +104,7 @@ bool IsWritable(const icaltimetype& date) {
     return icaltime_is_valid_time(date) != 0 && icaltime_is_null_time(date) == 0;
 }
 
-ComponentPtr MakeEvent(const CListedHoliday& holiday, const icaltimetype& stamp) {
+ComponentPtr MakeEvent(const CListedHoliday& holiday, const std::string& uid, const icaltimetype& stamp) {
     const icaltimetype start = DateValue(holiday.date);
     if (!IsWritable(start)) {
         throw CCliError(
@@ -103,7 +117,7 @@ ComponentPtr MakeEvent(const CListedHoliday& holiday, const icaltimetype& stamp)
 
     ComponentPtr event(Checked(icalcomponent_new(ICAL_VEVENT_COMPONENT)));
     const auto add = [&event](icalproperty* property) { icalcomponent_add_property(event.get(), Checked(property)); };
-    add(icalproperty_new_uid(HolidayUid(holiday).c_str()));
+    add(icalproperty_new_uid(uid.c_str()));
     add(icalproperty_new_dtstamp(stamp));
     add(icalproperty_new_dtstart(start));
     if (IsWritable(end)) {
@@ -126,18 +140,29 @@ std::string ProductId() {
 
 }  // namespace
 
-std::string BuildHolidayCalendar(const std::vector<CListedHoliday>& holidays, std::int64_t stampSeconds) {
+std::string DefaultUidDomain(const std::string& name) {
+    return name.empty() ? "tavrin.invalid" : EscapeForUid(name) + ".tavrin.invalid";
+}
+
+std::string BuildHolidayCalendar(const std::vector<CListedHoliday>& holidays, const CCalendarIdentity& identity,
+                                 std::int64_t stampSeconds) {
     const ComponentPtr calendar(Checked(icalcomponent_new(ICAL_VCALENDAR_COMPONENT)));
     icalcomponent_add_property(calendar.get(), Checked(icalproperty_new_version("2.0")));
     icalcomponent_add_property(calendar.get(), Checked(icalproperty_new_prodid(ProductId().c_str())));
+    if (!identity.name.empty()) {
+        icalproperty* name = Checked(icalproperty_new_x(CalendarText(ValidUtf8(identity.name)).c_str()));
+        icalproperty_set_x_name(name, "X-WR-CALNAME");
+        icalcomponent_add_property(calendar.get(), name);
+    }
     const icaltimetype stamp =
         icaltime_from_timet_with_zone(static_cast<std::time_t>(stampSeconds), 0, icaltimezone_get_utc_timezone());
     // A UID names one event: a holiday listed twice on a day (two of its
     // rulesets give the day) is one event.
     std::set<std::string> written;
     for (const CListedHoliday& holiday : holidays) {
-        if (written.insert(HolidayUid(holiday)).second) {
-            icalcomponent_add_component(calendar.get(), MakeEvent(holiday, stamp).release());
+        std::string uid = HolidayUid(holiday, identity);
+        if (written.insert(uid).second) {
+            icalcomponent_add_component(calendar.get(), MakeEvent(holiday, uid, stamp).release());
         }
     }
     const std::unique_ptr<char, decltype(&icalmemory_free_buffer)> text(

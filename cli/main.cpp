@@ -4,5 +4,5 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    return RunTavrinCli(arguments, std::cout, std::cerr);
+    return RunTavrinCli(arguments, std::cin, std::cout, std::cerr);
 }

@@ -164,9 +164,9 @@ CFileDescriptor CreateTemporaryFile(const fs::path& target, const fs::path& path
 // the process may: root can give it any owner; another user can give it a
 // group of their own (EPERM otherwise), and it then keeps the user's own.
 void KeepOwner(int descriptor, const struct stat& existing) {
-    if (RetryingInterrupted([&] { return ::fchown(descriptor, existing.st_uid, existing.st_gid); }) != 0) {
-        static_cast<void>(
-            RetryingInterrupted([&] { return ::fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid); }));
+    if (RetryingInterrupted([&] { return ::fchown(descriptor, existing.st_uid, existing.st_gid); }) != 0 &&
+        RetryingInterrupted([&] { return ::fchown(descriptor, static_cast<uid_t>(-1), existing.st_gid); }) != 0) {
+        // Neither: the new file keeps the user's own owner and group.
     }
 }
 

@@ -192,17 +192,33 @@ TEST(Check, FindsRulesetsThatNeverApplyAndHolidaysWithoutDates) {
                        "NONE: the holiday has no date in any year from 1900 to 2100"}));
 }
 
+TEST(Check, SaysWhenTheCalculationsLimitLeftAHolidayWithoutDates) {
+    // Level k has two rulesets a day after level k-1: 2^k dates in 2000, so
+    // level 20 finds no room left.
+    std::vector<CHoliday> levels = {Fixed("L0")};
+    levels[0].rulesets[0].validFrom = levels[0].rulesets[0].validTo = 2000;
+    for (int level = 1; level <= 20; ++level) {
+        levels.push_back(DaysAfter("L" + std::to_string(level), "L" + std::to_string(level - 1)));
+        levels.back().rulesets.push_back(levels.back().rulesets[0]);
+    }
+    EXPECT_EQ(Lines(levels),
+              Lines_t{"L20: the holiday has no date because the calculation reached its limit of 1000000 dates held "
+                      "at once"});
+}
+
 TEST(Check, ExitCodeSaysWhetherItFoundSomething) {
     const CTemporaryFolder folder;
     WriteTextFile(folder / "clean.json", "{}");
     WriteTextFile(folder / "dirty.json", R"({"holidays": [{"id": "", "rulesets": []}]})");
+    std::istringstream noInput;
+    const CStandardInput input{noInput, std::nullopt};
     std::ostringstream out;
     std::ostringstream errors;
-    EXPECT_EQ(RunCheck(folder / "clean.json", out, errors), 0);
+    EXPECT_EQ(RunCheck(folder / "clean.json", input, out, errors), 0);
     EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(RunCheck(folder / "dirty.json", out, errors), 1);
+    EXPECT_EQ(RunCheck(folder / "dirty.json", input, out, errors), 1);
     EXPECT_EQ(out.str(), "#1: the ID is empty\n#1: the holiday has no date in any year from 1900 to 2100\n");
-    EXPECT_EQ(RunCheck(folder / "missing.json", out, errors), 2);
+    EXPECT_EQ(RunCheck(folder / "missing.json", input, out, errors), 2);
     EXPECT_EQ(errors.str().rfind("tavrin-cli: cannot read", 0), 0u) << errors.str();
 }
 

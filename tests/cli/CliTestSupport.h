@@ -20,10 +20,12 @@ struct CRun {
     std::string errors;
 };
 
-inline CRun RunCli(const std::vector<std::string>& arguments) {
+// Runs tavrin-cli with `input` as its standard input.
+inline CRun RunCli(const std::vector<std::string>& arguments, std::string_view input = {}) {
+    std::istringstream in{std::string(input)};
     std::ostringstream out;
     std::ostringstream errors;
-    const int exitCode = RunTavrinCli(arguments, out, errors);
+    const int exitCode = RunTavrinCli(arguments, in, out, errors);
     return {exitCode, out.str(), errors.str()};
 }
 

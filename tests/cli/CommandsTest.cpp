@@ -2,10 +2,12 @@
 #include "cli/DocumentFiles.h"
 #include "cli/JsonForm.h"
 #include "core/LocaleNames.h"
+#include "core/ProgramInfo.h"
 #include "model/HolidayFile.h"
 #include "tests/cli/CliTestSupport.h"
 #include "tests/support/FileFaults.h"
 #include "tests/support/SampleDocuments.h"
+#include "tests/support/ScopedEnvironmentVariable.h"
 #include "tests/support/ScopedLocaleEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -131,6 +133,30 @@ TEST(Convert, DashOrToStdoutWritesTheJsonFormToStandardOutput) {
         EXPECT_EQ(run.out, DocumentToJsonText(MakeGermanHolidays()));
     }
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"in.hol"});
+}
+
+TEST(Convert, TextconvShowsTheJsonFormOrTheErrorAndTheBytes) {
+    const CTemporaryFolder folder;
+    const std::string good = (folder / "good.hol").string();
+    const std::string cut = (folder / "cut.hol").string();
+    WriteTextFile(good, HolBytes(MakeNewYearDocument()));
+    WriteTextFile(cut, std::string("\x07\x04\0\0d\0\0\0\x01\0\0\0\x03NEU\x01", 17));
+    const std::pair<std::string, std::string> cases[] = {
+        {good, DocumentToJsonText(MakeNewYearDocument())},
+        {cut, "tavrin-cli: cannot load \"" + cut +
+                  "\": holiday 1 of 1 has a text of 1 bytes at byte 16, but only 0 bytes of the file remain\n"
+                  "00000000  07 04 00 00 64 00 00 00  01 00 00 00 03 4e 45 55  |....d........NEU|\n"
+                  "00000010  01                                                |.|\n"
+                  "00000011\n"},
+        {(folder / "none.hol").string(),
+         "tavrin-cli: cannot read \"" + (folder / "none.hol").string() + "\": the file does not exist\n"},
+    };
+    for (const auto& [file, shown] : cases) {
+        const CRun run = RunCli({"convert", "--textconv", file});
+        EXPECT_EQ(run.exitCode, 0) << file;
+        EXPECT_EQ(run.out, shown);
+        EXPECT_EQ(run.errors, "");
+    }
 }
 
 TEST(Convert, RefusesInputsThatAreNotFiles) {
@@ -276,6 +302,62 @@ TEST(CommandLine, WrongUsageEndsWithExitCodeTwo) {
     EXPECT_EQ(RunCli({"--help"}).exitCode, 0);
 }
 
+TEST(CommandLine, VersionAndWhatWasNotUnderstood) {
+    const std::string usa = ExamplePath("usa.hol").string();
+    const struct {
+        std::vector<std::string> arguments;
+        std::string out;
+        std::string errors;
+    } cases[] = {
+        {{"--version"}, std::string("tavrin-cli ") + kProgramVersion + "\n", ""},
+        {{"frobnicate", usa}, "", "tavrin-cli: 'frobnicate' is not a command; see tavrin-cli --help\n"},
+        {{"--frob"}, "", "tavrin-cli: '--frob' is not an option; see tavrin-cli --help\n"},
+        {{"check", "--frob", usa}, "", "tavrin-cli: '--frob' is not an option of check; see tavrin-cli check --help\n"},
+        {{"dates", usa, "2000", "2001", "2002"},
+         "",
+         "tavrin-cli: '2002' is one argument too many for dates; see tavrin-cli dates --help\n"},
+        {{"check"}, "", "tavrin-cli: FILE is required; see tavrin-cli check --help\n"},
+    };
+    for (const auto& c : cases) {
+        const CRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.exitCode, c.out.empty() ? 2 : 0) << c.arguments[0];
+        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.errors, c.errors);
+    }
+}
+
+TEST(CommandLine, DashIsStandardInputInTheFormItsBytesShowOrFormatNames) {
+    const CScopedEnvironmentVariable stamp("SOURCE_DATE_EPOCH", "0");
+    const std::string usa = ExamplePath("usa.hol").string();
+    const std::string usaHol = ReadTextFile(usa);
+    const std::string usaDates = RunCli({"dates", usa, "2024"}).out;
+    // Language 0x0022207B: the bytes start with '{', ' ', '"' as a JSON object does.
+    const std::string oddHol = HolBytes(MakeDocument(0x0022207B, {MakeFixedHoliday("NEU", "x", 1, 1)}));
+    const struct {
+        std::vector<std::string> arguments;
+        std::string input;
+        std::string out;
+        std::string error;  // the message's start
+    } cases[] = {
+        {{"dates", "-", "2024"}, usaHol, usaDates, ""},
+        {{"dates", "-", "2024"}, " \r\n\t" + RunCli({"convert", usa, "-"}).out, usaDates, ""},
+        {{"dates", "-", "2024"}, "{}", "", ""},
+        {{"dates", "--format", "hol", "-", "2024"}, oddHol, "2024-01-01\tNEU\tx\n", ""},
+        {{"dates", "-", "2024"}, oddHol, "", "tavrin-cli: cannot load standard input: the JSON text is not valid"},
+        {{"ics", usa, "2024", "-o", "-"}, "", RunCli({"ics", usa, "2024"}).out, ""},
+        {{"diff", "-", "-", "2024"}, usaHol, "", "tavrin-cli: standard input can be read only once"},
+        {{"check", "--format", "json", usa}, "", "", "tavrin-cli: --format names the form of standard input"},
+        {{"check", "--format", "ics", "-"}, "", "", "tavrin-cli: --format: this command reads .hol and .json"},
+    };
+    for (const auto& c : cases) {
+        const CRun run = RunCli(c.arguments, c.input);
+        EXPECT_EQ(run.out, c.out) << c.arguments[1];
+        EXPECT_EQ(run.errors.substr(0, c.error.size()), c.error) << run.errors;
+        EXPECT_EQ(run.exitCode, c.error.empty() ? 0 : 2) << run.errors;
+    }
+    EXPECT_FALSE(std::filesystem::exists("-"));
+}
+
 // Takes what is written into its buffer, but cannot pass it on: flushing
 // fails as it does for standard output on a full disk.
 class CUnflushableBuffer : public std::streambuf {
@@ -308,8 +390,9 @@ TEST(CommandLine, StandardOutputThatCannotBeWrittenIsAnError) {
     for (const auto& arguments : cases) {
         CUnflushableBuffer buffer;
         std::ostream out(&buffer);
+        std::istringstream in;
         std::ostringstream errors;
-        EXPECT_EQ(RunTavrinCli(arguments, out, errors), 2) << arguments[0];
+        EXPECT_EQ(RunTavrinCli(arguments, in, out, errors), 2) << arguments[0];
         EXPECT_EQ(errors.str(), "tavrin-cli: cannot write to standard output\n") << arguments[0];
     }
 }

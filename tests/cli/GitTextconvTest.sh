@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Follows the git set-up of README.md (its .gitattributes line and its git
-# config command, read from the README itself) in a temporary repository, and
+# config commands, read from the README itself) in a temporary repository, and
 # checks that git diff then shows a changed .hol file as a change of its JSON
-# form. Exit code 77 (skipped) without git.
+# form, with the holiday's ID in the hunk header. Exit code 77 (skipped)
+# without git.
 # Usage: GitTextconvTest.sh TAVRIN_CLI README EXAMPLE_HOL
 set -euo pipefail
 cli=$(realpath "$1")
@@ -11,7 +12,7 @@ example=$(realpath "$3")
 command -v git >/dev/null || { echo "git is not installed"; exit 77; }
 
 attributes=$(sed -n 's/^    \(\*\.hol diff=[a-z]*\)$/\1/p' "$readme")
-config=$(sed -n 's/^    \(git config diff\.[a-z]*\.textconv .*\)$/\1/p' "$readme")
+config=$(sed -n 's/^    \(git config diff\.[a-z]*\.[a-z]* .*\)$/\1/p' "$readme")
 if [ -z "$attributes" ] || [ -z "$config" ]; then
   echo "README.md shows no .gitattributes line or no git config command"
   exit 1
@@ -27,19 +28,31 @@ export GIT_AUTHOR_NAME=test GIT_AUTHOR_EMAIL=test@example.invalid
 export GIT_COMMITTER_NAME=test GIT_COMMITTER_EMAIL=test@example.invalid
 git init -q
 echo "$attributes" >> .gitattributes
-eval "$config"
+while IFS= read -r command; do
+  eval "$command"
+done <<<"$config"
 cp "$example" holidays.hol
 git add . && git commit -qm "holidays"
 
-tavrin-cli convert holidays.hol - | sed 's/"display": "Neujahr"/"display": "Neujahrstag"/' > changed.json
+# A field far below the holiday's ID: the hunk header names the holiday.
+tavrin-cli convert holidays.hol - | sed 's/"offsetDays": 2,/"offsetDays": 3,/' > changed.json
 tavrin-cli convert changed.json holidays.hol
 rm changed.json
 
-changes=$(git diff | grep '^[-+] ' || true)
-expected='-      "display": "Neujahr",
-+      "display": "Neujahrstag",'
+changes=$(git diff | grep '^\(@@\|[-+] \)' | sed 's/^@@ .* @@/@@/' || true)
+expected='@@ "KARFREITAG"
+-          "offsetDays": 2,
++          "offsetDays": 3,'
 if [ "$changes" != "$expected" ]; then
   printf 'git diff shows:\n%s\n' "$(git diff)"
   exit 1
 fi
-echo "git diff shows the change of the JSON form"
+
+# A damaged file still shows, as the error and its bytes.
+head -c 100 holidays.hol > damaged.hol && mv damaged.hol holidays.hol
+damaged=$(git diff) || { echo "git diff fails on a damaged file"; exit 1; }
+if ! grep -q '^+tavrin-cli: cannot load ' <<<"$damaged" || ! grep -q '^+00000060  ' <<<"$damaged"; then
+  printf 'git diff of a damaged file shows:\n%s\n' "$damaged"
+  exit 1
+fi
+echo "git diff shows the change of the JSON form, and of a damaged file"

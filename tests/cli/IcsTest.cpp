@@ -51,6 +51,20 @@ std::vector<CEvent> ReadEvents(const std::string& text) {
     return events;
 }
 
+// The calendar's X-WR-CALNAME as libical reads it, "" when it has none.
+std::string CalendarName(const std::string& text) {
+    icalcomponent* calendar = icalparser_parse_string(text.c_str());
+    std::string name;
+    for (icalproperty* property = icalcomponent_get_first_property(calendar, ICAL_X_PROPERTY); property != nullptr;
+         property = icalcomponent_get_next_property(calendar, ICAL_X_PROPERTY)) {
+        if (icalproperty_get_x_name(property) == std::string("X-WR-CALNAME")) {
+            name = icalproperty_get_x(property);
+        }
+    }
+    icalcomponent_free(calendar);
+    return name;
+}
+
 TEST(Ics, EveryEventIsAHolidayThatDatesLists) {
     const CScopedEnvironmentVariable stamp("SOURCE_DATE_EPOCH", kStampSeconds);
     for (const char* name : {"germany.hol", "usa.hol"}) {
@@ -86,12 +100,12 @@ TEST(Ics, TextsAndIdsOfAnyBytesComeBackUnchanged) {
         std::string summary;       // UTF-8
         bool twoRulesets = false;  // both giving the day: still one event
     } cases[] = {
-        {"A,B;C", "Tag, der; Arbeit\\ \xE4\xF6\xFC\xDF", "20240101-A%2CB%3BC@tavrin.invalid",
+        {"A,B;C", "Tag, der; Arbeit\\ \xE4\xF6\xFC\xDF", "20240101-0407-A%2CB%3BC@odd.tavrin.invalid",
          "Tag, der; Arbeit\\ \xC3\xA4\xC3\xB6\xC3\xBC\xC3\x9F"},
-        {"a%2C", longText, "20240102-a%252C@tavrin.invalid", fmt::format("{:\xC3\x84>40}", "")},
-        {std::string("\0 \xFF", 3), "Zeile 1\r\nZeile 2\x01", "20240103-%00%20%FF@tavrin.invalid",
+        {"a%2C", longText, "20240102-0407-a%252C@odd.tavrin.invalid", fmt::format("{:\xC3\x84>40}", "")},
+        {std::string("\0 \xFF", 3), "Zeile 1\r\nZeile 2\x01", "20240103-0407-%00%20%FF@odd.tavrin.invalid",
          "Zeile 1\nZeile 2\xEF\xBF\xBD"},
-        {"TWICE", "Zweimal", "20240104-TWICE@tavrin.invalid", "Zweimal", true},
+        {"TWICE", "Zweimal", "20240104-0407-TWICE@odd.tavrin.invalid", "Zweimal", true},
     };
     std::vector<CHoliday> holidays;
     for (const auto& c : cases) {
@@ -116,6 +130,51 @@ TEST(Ics, TextsAndIdsOfAnyBytesComeBackUnchanged) {
         EXPECT_TRUE(line.ends_with('\r')) << line;
         EXPECT_LE(line.size(), 76u) << line;  // 75 octets and the CR
     }
+}
+
+// Two files with the same ID give different UIDs (a calendar program that
+// imports both keeps both), and the same file gives the same UIDs every time.
+TEST(Ics, CalendarNameAndUidsComeFromTheFileOrTheOptions) {
+    const CScopedEnvironmentVariable stamp("SOURCE_DATE_EPOCH", kStampSeconds);
+    const CTemporaryFolder folder;
+    const std::string germany = (folder / "de.hol").string();
+    const std::string austria = DocumentToHolBytes(MakeDocument(0x0C07, {MakeFixedHoliday("NEUJAHR", "N", 1, 1)}));
+    WriteTextFile(germany, DocumentToHolBytes(MakeDocument(0x0407, {MakeFixedHoliday("NEUJAHR", "N", 1, 1)})));
+    const struct {
+        std::vector<std::string> arguments;  // after "ics"
+        std::string input;
+        const char* name;  // X-WR-CALNAME, "" for none
+        const char* uid;
+    } cases[] = {
+        {{germany, "2024"}, "", "de", "20240101-0407-NEUJAHR@de.tavrin.invalid"},
+        {{"-", "2024"}, austria, "", "20240101-0C07-NEUJAHR@tavrin.invalid"},
+        {{"-", "2024", "--name", "\xC3\x96sterreich, Wien"},
+         austria,
+         "\xC3\x96sterreich, Wien",
+         "20240101-0C07-NEUJAHR@%C3%96sterreich%2C%20Wien.tavrin.invalid"},
+        {{germany, "2024", "--uid-domain", "feiertage.example.org"},
+         "",
+         "de",
+         "20240101-0407-NEUJAHR@feiertage.example.org"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments{"ics"};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const CRun run = RunCli(arguments, c.input);
+        ASSERT_EQ(run.exitCode, 0) << run.errors;
+        EXPECT_EQ(CalendarName(run.out), c.name);
+        const std::vector<CEvent> events = ReadEvents(run.out);
+        ASSERT_EQ(events.size(), 1u);
+        EXPECT_EQ(events[0].uid, c.uid);
+    }
+}
+
+TEST(Ics, AnExportWithoutEventsSaysSo) {
+    const CRun run = RunCli({"ics", ExamplePath("usa.hol").string(), "1800", "1801"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(ReadEvents(run.out).size(), 0u);
+    EXPECT_EQ(run.errors,
+              "tavrin-cli: note: the file has no holiday from 1800 to 1801, so the calendar holds no event\n");
 }
 
 TEST(Ics, DaysBeyondWhatLibicalWritesAreRefused) {

@@ -15,6 +15,8 @@ desktop="$root/share/applications/$appId.desktop"
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
 # Also checks that the metainfo's launchable names the installed desktop entry.
 appstreamcli validate-tree --no-net --strict "$root" || fail "appstreamcli rejects the metainfo in $root"
+appstreamcli validate --pedantic --no-net "$root/share/metainfo/$appId.metainfo.xml" ||
+  fail "appstreamcli validate --pedantic finds something in the metainfo"
 
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 command=$(entry Exec)
@@ -32,11 +34,12 @@ grep -qxF "50:${mimeType%;}:*.hol" "$work/mime/globs2" ||
 
 # help2man read the programs that were installed.
 for page in tavrin tavrin-cli; do
-  grep -q "^\.TH .*\"$page $version\"" "$root/share/man/man1/$page.1" || fail "$page.1 is not the page of $page $version"
+  zgrep -q "^\.TH .*\"$page $version\"" "$root/share/man/man1/$page.1.gz" || fail "$page.1 is not the page of $page $version"
 done
 
-# The installed editor answers --help and --version without a display, and
-# refuses what it does not understand with exit code 2.
+# The installed editor answers --help and --version without a display,
+# refuses what it does not understand with exit code 2, and says in one line
+# that it has no display to open its window on, also with exit code 2.
 run() {
   set +e
   env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/$@" >"$work/out" 2>"$work/err"
@@ -52,5 +55,8 @@ for wrong in "--open" "a.hol b.hol"; do
   [ $status -eq 2 ] && [ ! -s "$work/out" ] && grep -q "^Usage: tavrin" "$work/err" ||
     fail "tavrin $wrong: $status, $(cat "$work/out" "$work/err")"
 done
+run tavrin
+[ $status -eq 2 ] && [ ! -s "$work/out" ] && [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q "^tavrin: .*no display" "$work/err" ||
+  fail "tavrin without a display: $status, $(cat "$work/out" "$work/err")"
 run tavrin-cli --help
 [ $status -eq 0 ] || fail "tavrin-cli --help: $status, $(cat "$work/err")"

@@ -1,10 +1,13 @@
-# Shared by the tests of the installation and the package (sourced).
-#   Arguments of every test: BUILD_DIR SOURCE_DIR APP_ID VERSION
+# Shared by the tests of the installation, the package and the licensing
+# (sourced).
+#   Arguments of every test: BUILD_DIR SOURCE_DIR APP_ID VERSION DEBIAN_FLAGS
+# DEBIAN_FLAGS is ON when the build uses the flags of dpkg-buildflags.
 
 build=$1
 source=$2
 appId=$3
 version=$4
+debianFlags=$5
 
 fail() {
   echo "FAIL: $*" >&2
@@ -26,9 +29,11 @@ installed_files() {
     bin/tavrin \
     bin/tavrin-cli \
     "share/applications/$appId.desktop" \
+    share/doc/tavrin/changelog.gz \
+    share/doc/tavrin/copyright \
     "share/icons/hicolor/scalable/apps/$appId.svg" \
-    share/man/man1/tavrin-cli.1 \
-    share/man/man1/tavrin.1 \
+    share/man/man1/tavrin-cli.1.gz \
+    share/man/man1/tavrin.1.gz \
     "share/metainfo/$appId.metainfo.xml" \
     "share/mime/packages/$appId.xml" | LC_ALL=C sort
 }

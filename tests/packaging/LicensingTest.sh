@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Every file of the source tree states its copyright and licence as the REUSE
+# specification asks (reuse lint). Outside a git work tree, where reuse cannot
+# tell the sources from build folders and other files, the test is skipped.
+set -euo pipefail
+. "$(dirname "$0")/PackagingTestSupport.sh"
+require_tools reuse git
+
+if ! git -C "$source" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  echo "$source is not a git work tree"
+  exit 77
+fi
+reuse --root "$source" lint >"$work/reuse.log" 2>&1 || fail "reuse lint: $(cat "$work/reuse.log")"
