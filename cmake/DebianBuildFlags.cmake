@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tavrin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Compiles and links everything with the flags Debian builds its packages
 # with, as dpkg-buildflags gives them with every hardening feature on: the
 # stack protector, fortified C library functions, format checks, and

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tavrin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Fails when a source file includes a header of a layer above its own. The
 # layers, from the bottom: core <- records <- calc <- model <- editor, cli <-
 # app; resources depends on nothing of ours but the program's generated

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tavrin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loads arbitrary bytes as a holiday file and walks the preview of a few
 // years: 1900, 2024, 2100 and the year chosen by the input (its first four
 // bytes, the language, modulo 10000). Any document must complete in bounded

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tavrin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loads arbitrary bytes as a holiday file and converts the document to its
 // JSON text and back, as docs/json-format.md promises it: whatever the texts
 // and the language hold, the result is the bytes the editor saves for the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tavrin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads arbitrary text as the JSON form of a document: anything that is not a
 // valid document must end in CCliError with a message, and a valid one must
 // convert back to JSON and read again to the same document. The one-pass

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tavrin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loads arbitrary bytes as a holiday file: a damaged file must end in
 // CHolidayFileError, never in a crash, a leak or unbounded memory.
 #include "model/CHolidays.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tavrin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes a help2man include file with a COMMANDS section: the --help of each
 # subcommand that `tavrin-cli --help` lists, so that the man page shows every
 # command's arguments and options as the program has them.

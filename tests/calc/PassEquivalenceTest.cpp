@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tavrin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The year calculation against a plain evaluation written straight from the
 // rules: every pass walks every holiday, the resolvable flag is carried through
 // all shift rules, IDs are looked up by their text, and dates are moved with

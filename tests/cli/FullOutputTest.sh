@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the commands that write to standard output with standard output on
 # /dev/full: each must end with exit code 2 and say why, not report success.
 # Usage: FullOutputTest.sh TAVRIN_CLI EXAMPLE_HOL

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Follows the git set-up of README.md (its .gitattributes line and its git
 # config commands, read from the README itself) in a temporary repository, and
 # checks that git diff then shows a changed .hol file as a change of its JSON

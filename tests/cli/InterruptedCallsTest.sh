@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Converts a file back and forth while every other open, fchmod, fsync and
 # rename is interrupted by a signal (EINTR): each conversion must succeed and
 # give back the same bytes.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the tavrin-cli examples of README.md as a newcomer types them in the
 # source folder (here a temporary folder with a copy of examples/), with the
 # tavrin-cli under test on the PATH, and fails when one of them does not end

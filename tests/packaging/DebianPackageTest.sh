@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes the Debian package with cpack as a user does and checks its name, its
 # files and that apt can install it with the dependencies dpkg-shlibdeps found.
 # In the build with Debian's flags (the default preset), lintian finds no

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build under an unusual prefix into a DESTDIR and checks the
 # tree with the desktop's own tools: the desktop entry, the metainfo, the MIME
 # type of *.hol files, the icon, the man pages and the programs themselves.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Tavrin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Every file of the source tree states its copyright and licence as the REUSE
 # specification asks (reuse lint). Outside a git work tree, where reuse cannot
 # tell the sources from build folders and other files, the test is skipped.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Tavrin developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the tests of the installation, the package and the licensing
 # (sourced).
 #   Arguments of every test: BUILD_DIR SOURCE_DIR APP_ID VERSION DEBIAN_FLAGS

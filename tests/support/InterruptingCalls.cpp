@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tavrin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Loaded with LD_PRELOAD into a program under test: every other call of
 // open, fchmod, fsync and rename fails with EINTR before it does anything,
 // as when a signal arrives, starting with the first. A program that repeats

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Tavrin developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the editor window offscreen into a PNG, for the documentation:
 //     tavrin_screenshot OUTPUT.png [FILE.hol]
 // After start-up it opens the file (when one is given) through File > Open,
