@@ -16,6 +16,8 @@ int CEditorApp::Run(const std::filesystem::path& file) {
     // The window, its document and its dialogs live exactly as long as the
     // modal run; whatever its result, the program ends with it.
     CEditorWindow window;
+    // Shown first, so that a message about the file appears over it.
+    window.show();
     OpenStartFile(window, file);
     window.exec();
     return 0;
@@ -26,6 +28,6 @@ void CEditorApp::OpenStartFile(CEditorWindow& window, const std::filesystem::pat
         // The file dialog gives absolute paths, and the title shows them.
         std::error_code noCurrentFolder;
         const std::filesystem::path absolute = std::filesystem::absolute(file, noCurrentFolder);
-        window.OpenDocument((noCurrentFolder ? file : absolute).lexically_normal());
+        window.OpenStartFile((noCurrentFolder ? file : absolute).lexically_normal());
     }
 }

@@ -57,7 +57,7 @@ bool HasDefaultButton(const CDialogTemplate& dialogTemplate) {
                        [](const CControlTemplate& control) { return control.Has(kDefaultButton); });
 }
 
-QWidget* CreateWidget(QDialog& dialog, const CControlTemplate& control, bool buttonsTakeEnter) {
+QWidget* CreateWidget(QWidget& dialog, const CControlTemplate& control, bool buttonsTakeEnter) {
     const QString text = QString::fromUtf8(control.text);
     switch (control.kind) {
     case ControlKind::GroupBox: return new QGroupBox(text, &dialog);
@@ -80,11 +80,10 @@ QWidget* CreateWidget(QDialog& dialog, const CControlTemplate& control, bool but
         return button;
     }
     case ControlKind::CheckBox: return new QCheckBox(text, &dialog);
-    case ControlKind::RadioButton: {
-        auto* radio = new QRadioButton(text, &dialog);
-        radio->setAutoExclusive(false);  // the button groups decide
-        return radio;
-    }
+    // The button groups keep the radio buttons exclusive. They stay
+    // auto-exclusive, which is what makes assistive technology read them as
+    // radio buttons.
+    case ControlKind::RadioButton: return new QRadioButton(text, &dialog);
     case ControlKind::Edit: {
         if (control.Has(kMultiLine)) {
             auto* edit = new QPlainTextEdit(&dialog);
@@ -114,15 +113,48 @@ QWidget* CreateWidget(QDialog& dialog, const CControlTemplate& control, bool but
     return new QWidget(&dialog);
 }
 
+bool Contains(const CControlTemplate& outer, const CControlTemplate& inner) {
+    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
+           inner.y + inner.height <= outer.y + outer.height;
+}
+
+// The group box a control lies in, which becomes its parent so that its
+// title is read with it; -1 for none. A drop-down list counts with its
+// closed field.
+int ContainingGroup(const CDialogTemplate& dialogTemplate, const CControlTemplate& control) {
+    if (control.kind == ControlKind::GroupBox) {
+        return -1;
+    }
+    CControlTemplate field = control;
+    if (control.kind == ControlKind::DropDownList || control.kind == ControlKind::DropDownEdit) {
+        field.height = kClosedListHeight;
+    }
+    for (std::size_t i = 0; i < dialogTemplate.controls.size(); ++i) {
+        const CControlTemplate& group = dialogTemplate.controls[i];
+        if (group.kind == ControlKind::GroupBox && Contains(group, field)) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
 }  // namespace
 
-QSize CDialogControls::Build(QDialog& dialog, const CDialogTemplate& dialogTemplate, QPoint origin) {
+QSize CDialogControls::Build(QWidget& dialog, const CDialogTemplate& dialogTemplate, QPoint origin) {
     CDialogUnits units(dialog.font());
     QButtonGroup* radioGroup = nullptr;
     QWidget* previousFocusable = nullptr;
     const bool buttonsTakeEnter = HasDefaultButton(dialogTemplate);
+    std::vector<int> groups;  // per control: the index of its group box, or -1
     for (const CControlTemplate& control : dialogTemplate.controls) {
-        QWidget* widget = CreateWidget(dialog, control, buttonsTakeEnter);
+        const int group = ContainingGroup(dialogTemplate, control);
+        groups.push_back(group);
+        // Group boxes come before the controls they hold.
+        QWidget& parent = group == -1 ? dialog : *widgets.at(static_cast<std::size_t>(group));
+        QWidget* widget = CreateWidget(parent, control, buttonsTakeEnter);
+        if (!control.accessibleName.empty()) {
+            widget->setAccessibleName(QString::fromStdString(control.accessibleName));
+        }
         if (control.kind == ControlKind::Label || control.kind == ControlKind::CheckBox ||
             control.kind == ControlKind::RadioButton) {
             units.FitWidth(widget->sizeHint().width(), control.width);
@@ -147,14 +179,21 @@ QSize CDialogControls::Build(QDialog& dialog, const CDialogTemplate& dialogTempl
         widgets.push_back(widget);
     }
 
-    // Placed once the units are known.
+    // Placed once the units are known, in the coordinates of their parent.
     for (std::size_t i = 0; i < widgets.size(); ++i) {
         const CControlTemplate& control = dialogTemplate.controls[i];
         QWidget* widget = widgets[i];
         const bool isList = control.kind == ControlKind::DropDownList || control.kind == ControlKind::DropDownEdit;
         const int height = isList ? kClosedListHeight : control.height;
-        widget->setGeometry(origin.x() + units.X(control.x), origin.y() + units.Y(control.y), units.X(control.width),
-                            units.Y(height));
+        QPoint position = origin + QPoint(units.X(control.x), units.Y(control.y));
+        if (groups[i] != -1) {
+            const CControlTemplate& group = dialogTemplate.controls[static_cast<std::size_t>(groups[i])];
+            position -= origin + QPoint(units.X(group.x), units.Y(group.y));
+        }
+        widget->setGeometry(position.x(), position.y(), units.X(control.width), units.Y(height));
+        if (control.describes != kNoControlId) {
+            qobject_cast<QLabel*>(widget)->setBuddy(Widget(control.describes));
+        }
         if (auto* list = qobject_cast<CComboList*>(widget)) {
             // The template's height is the field's with its list open.
             list->SetListHeight(units.Y(control.height) - units.Y(kClosedListHeight));

@@ -25,7 +25,9 @@ public:
     // for widen the horizontal unit until every caption fits, so the layout
     // keeps its proportions. In a dialog with a default button, Enter
     // presses the focused push button. Returns the client size in pixels.
-    QSize Build(QDialog& dialog, const CDialogTemplate& dialogTemplate, QPoint origin = {});
+    // A control that lies within a group box is its child, so that the
+    // group's title is read with it.
+    QSize Build(QWidget& dialog, const CDialogTemplate& dialogTemplate, QPoint origin = {});
 
     QWidget* Widget(int id) const;  // nullptr for an unknown id
     template <class T>

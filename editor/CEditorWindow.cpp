@@ -16,11 +16,15 @@
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 
 namespace {
 
@@ -45,9 +49,26 @@ CEditorWindow::CEditorWindow(IEditorDialogs* editorDialogs, QWidget* parent)
     menuBar->setNativeMenuBar(false);
     BuildMenu(*menuBar);
     const int menuHeight = menuBar->sizeHint().height();
-    const QSize client = controls.Build(*this, dialogTemplate, QPoint(0, menuHeight));
-    menuBar->setGeometry(0, 0, client.width(), menuHeight);
-    setFixedSize(client.width(), client.height() + menuHeight);
+    // The controls lie on a page of their designed size in a scroll area,
+    // which shows all of it when the screen has room (and no scroll bars)
+    // and scrolls when the window, held to the screen's free area, is
+    // smaller, as at a large scale factor.
+    auto* page = new QWidget;
+    const QSize client = controls.Build(*page, dialogTemplate);
+    page->setFixedSize(client);
+    auto* scrollArea = new QScrollArea(this);
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollArea->setWidget(page);
+    const QSize size = QSize(client.width(), client.height() + menuHeight).boundedTo(AvailableSize());
+    menuBar->setGeometry(0, 0, size.width(), menuHeight);
+    scrollArea->setGeometry(0, menuHeight, size.width(), size.height() - menuHeight);
+    setFixedSize(size);
+    // The control that takes the focus scrolls into view.
+    connect(qApp, &QApplication::focusChanged, scrollArea, [scrollArea, page](QWidget*, QWidget* focused) {
+        if (focused != nullptr && page->isAncestorOf(focused)) {
+            scrollArea->ensureWidgetVisible(focused);
+        }
+    });
 
     displayText = std::make_unique<CCodePageTextBinding>(view.Edit(ids::kDisplayEdit));
     form = std::make_unique<CFormBinding>(controls, *displayText);
@@ -63,6 +84,14 @@ CEditorWindow::CEditorWindow(IEditorDialogs* editorDialogs, QWidget* parent)
 }
 
 CEditorWindow::~CEditorWindow() = default;
+
+QSize CEditorWindow::AvailableSize() const {
+    // The frame that the window manager adds is not known before the window
+    // is shown; a title bar and a border of the style's size stand for it.
+    const QSize available = screen()->availableGeometry().size();
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    return available - QSize(2 * frame, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * frame);
+}
 
 void CEditorWindow::BuildMenu(QMenuBar& menuBar) {
     // Undo and Redo come from the stack, which names the command they take
@@ -82,6 +111,9 @@ void CEditorWindow::BuildMenu(QMenuBar& menuBar) {
         for (const CMenuItemTemplate& item : menuTemplate.items) {
             if (item.commandId == 0) {
                 menu->addSeparator();
+            } else if (item.commandId == ids::kFileRecent) {
+                recentMenu = menu->addMenu(QString::fromUtf8(item.text));
+                menuActions[item.commandId] = recentMenu->menuAction();
             } else if (const auto given = menuActions.find(item.commandId); given != menuActions.end()) {
                 menu->addAction(given->second);
             } else {
@@ -89,15 +121,40 @@ void CEditorWindow::BuildMenu(QMenuBar& menuBar) {
             }
         }
     }
-    // The About box also opens with F1; the File items have no shortcuts.
-    menuActions.at(ids::kAboutBox)->setShortcut(QKeySequence(Qt::Key_F1));
+    // The desktop's standard shortcuts; Save as has none on some desktops.
+    const auto standard = [](QKeySequence::StandardKey key, QKeySequence fallback = {}) {
+        QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+        return keys.isEmpty() && !fallback.isEmpty() ? QList<QKeySequence>{fallback} : keys;
+    };
+    const std::pair<int, QList<QKeySequence>> shortcuts[] = {
+        {ids::kFileNew, standard(QKeySequence::New)},
+        {ids::kFileOpen, standard(QKeySequence::Open)},
+        {ids::kFileSave, standard(QKeySequence::Save)},
+        {ids::kFileSaveAs, standard(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S))},
+        {ids::kFileExit, standard(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q))},
+        {ids::kEditFind, standard(QKeySequence::Find)},
+        {ids::kEditFindNext, standard(QKeySequence::FindNext)},
+        {ids::kAboutBox, {QKeySequence(Qt::Key_F1)}},
+    };
+    for (const auto& [command, keys] : shortcuts) {
+        menuActions.at(command)->setShortcuts(keys);
+    }
     // The window is a dialog: its own actions carry the shortcuts.
-    for (int command : {ids::kAboutBox, ids::kEditUndo, ids::kEditRedo}) {
-        addAction(menuActions.at(command));
+    for (const auto& [command, action] : menuActions) {
+        if (!action->shortcuts().isEmpty()) {
+            addAction(action);
+        }
     }
 }
 
 bool CEditorWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A line edit would take a dropped file's address as text.
+    switch (event->type()) {
+    case QEvent::DragEnter: dragEnterEvent(static_cast<QDragEnterEvent*>(event)); return event->isAccepted();
+    case QEvent::DragMove: dragMoveEvent(static_cast<QDragMoveEvent*>(event)); return event->isAccepted();
+    case QEvent::Drop: dropEvent(static_cast<QDropEvent*>(event)); return event->isAccepted();
+    default: break;
+    }
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* edit = qobject_cast<QLineEdit*>(watched);
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -148,11 +205,16 @@ void CEditorWindow::ConnectSignals() {
     onSelect(ids::kLanguageList, &CEditorWindow::OnLanguageSelected);
     onMenu(ids::kEditUndo, &CEditorWindow::OnUndo);
     onMenu(ids::kEditRedo, &CEditorWindow::OnRedo);
+    onMenu(ids::kEditFind, &CEditorWindow::OnFindHoliday);
+    onMenu(ids::kEditFindNext, &CEditorWindow::OnFindNext);
+    connect(recentMenu, &QMenu::aboutToShow, this, &CEditorWindow::FillRecentMenu);
     onMenu(ids::kAboutBox, &CEditorWindow::OnAboutBox);
 }
 
 void CEditorWindow::Initialise() {
     setWindowIcon(icon);
+    setAcceptDrops(true);
+    FillRecentMenu();
     FillMonthAndWeekdayLists();
     FillYearList();
     FillLanguageList();

@@ -10,6 +10,7 @@
 #include "editor/CEditCommand.h"
 #include "editor/CEditorView.h"
 #include "editor/CFormBinding.h"
+#include "editor/CRecentFiles.h"
 #include "editor/CSelection.h"
 #include "model/CHolidays.h"
 #include "model/PreviewReport.h"
@@ -33,6 +34,10 @@ class CEditDraft;
 class CIdLists;
 class IEditorDialogs;
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
+class QMenu;
 class QMenuBar;
 
 // The program's main window (dialog 102 with the File, Edit and Help menus):
@@ -53,10 +58,10 @@ public:
     explicit CEditorWindow(IEditorDialogs* dialogs = nullptr, QWidget* parent = nullptr);
     ~CEditorWindow() override;
 
-    // The end of File > Open once the file is chosen, also used at start-up:
-    // shows the file at the absolute `path` (bytes, as the system names it),
-    // or says why it cannot and keeps the document and file the window had.
-    void OpenDocument(const std::filesystem::path& path);
+    // Shows the file named on the command line, at the absolute `path`
+    // (bytes, as the system names it), as File > Open shows it, or says why
+    // it cannot and goes on with the empty document.
+    void OpenStartFile(const std::filesystem::path& path);
 
     // What the window shows and holds, for tests and tools.
     const CEditorView& View() const { return view; }
@@ -93,6 +98,11 @@ private slots:
     // Undo and Redo (EditCommands.cpp).
     void OnUndo();
     void OnRedo();
+    // Find Holiday and Find Next (FindCommands.cpp).
+    void OnFindHoliday();
+    void OnFindNext();
+    // Open Recent (FileCommands.cpp): refills the submenu from the settings.
+    void FillRecentMenu();
     // Language selection (LanguageSelection.cpp).
     void OnLanguageSelected();
     void OnAboutBox();
@@ -104,12 +114,18 @@ private:
     friend class CEditorView;
 
     // Construction (CEditorWindow.cpp).
+    // The room for the window on its screen, its frame left out.
+    QSize AvailableSize() const;
     void BuildMenu(QMenuBar& menuBar);
     void ConnectSignals();
     void Initialise();
     void FillMonthAndWeekdayLists();
     void FillYearList();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A holiday file dropped on the window opens as File > Open opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
     // The form (EditCommands.cpp).
     // Stores the form into the document as a command of its own, when that
@@ -149,6 +165,12 @@ private:
     // Writes the document to `path`, which the window then names when the
     // file holds the document; says why not. True when written completely.
     bool WriteDocument(const std::filesystem::path& path);
+    // The end of File > Open once the file is chosen: shows the file at the
+    // absolute `path`, or says why it cannot and keeps the document and file
+    // the window had (at start-up: the empty document).
+    void OpenDocument(const std::filesystem::path& path, bool atStart = false);
+    // The file of an Open Recent item, once it is chosen.
+    void OpenRecent(const std::filesystem::path& path);
     // Ends the modal run (the end of OnCancel).
     void EndWindow();
     IEditorDialogs& Dialogs() const { return *dialogs; }
@@ -180,6 +202,9 @@ private:
     std::unique_ptr<CFormBinding> form;
     std::unique_ptr<CIdLists> idLists;
     QUndoStack undoStack;
+    CRecentFiles recentFiles;
+    QMenu* recentMenu = nullptr;
+    QString findText;                           // of the last Find Holiday
     std::vector<CPreviewEntry> previewEntries;  // of the last rebuild
     std::string previewReport;
     std::optional<LCID> unlistedLanguage;  // the LCID of the extra language item, if any

@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -113,6 +115,14 @@ std::optional<std::string> CQtEditorDialogs::AskNewHolidayId(const CCodePage& co
 std::optional<std::string> CQtEditorDialogs::AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) {
     CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Rename, oldId, codePage, parent);
     return dialog.Ask();
+}
+
+std::optional<QString> CQtEditorDialogs::AskFindText(const QString& initialText) {
+    bool accepted = false;
+    const QString text = QInputDialog::getText(parent, QStringLiteral("Find Holiday"),
+                                               QStringLiteral("Find a holiday whose ID or display text contains:"),
+                                               QLineEdit::Normal, initialText, &accepted);
+    return accepted ? std::optional<QString>(text) : std::nullopt;
 }
 
 void CQtEditorDialogs::ShowAbout() {

@@ -22,6 +22,7 @@ public:
     std::optional<QString> ChooseSaveFile(const QString& initialPath) override;
     std::optional<std::string> AskNewHolidayId(const CCodePage& codePage) override;
     std::optional<std::string> AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) override;
+    std::optional<QString> AskFindText(const QString& initialText) override;
     void ShowAbout() override;
 
     // The caption of every message box: the executable's file name without

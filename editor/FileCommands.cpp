@@ -9,10 +9,15 @@
 #include "model/HolidayFile.h"
 #include "resources/ControlIds.h"
 
+#include <QAction>
 #include <QByteArray>
+#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QStringList>
+#include <QUrl>
 
 #include <cerrno>
 #include <cstddef>
@@ -43,17 +48,39 @@ QString TitledCaption(const fs::path& path) {
     return kUntitledTitle + QStringLiteral(" - ") + PathText(path);
 }
 
-QString SaveFailureMessage(const fs::path& path, const std::string& reason, bool fileUnchanged) {
+// What a failed save left on disk, as its message says.
+enum class ELeftOnDisk { Unchanged, Nothing, Replaced };
+
+QString SaveFailureMessage(const fs::path& path, const std::string& reason, ELeftOnDisk left) {
     QString message = QStringLiteral("Cannot save \"%1\": %2.").arg(PathText(path), QString::fromStdString(reason));
-    if (fileUnchanged) {
-        message += QStringLiteral("\nThe file on disk is unchanged.");
+    switch (left) {
+    case ELeftOnDisk::Unchanged: message += QStringLiteral("\nThe file on disk is unchanged."); break;
+    case ELeftOnDisk::Nothing: message += QStringLiteral("\nNothing was written."); break;
+    case ELeftOnDisk::Replaced: break;
     }
     return message;
 }
 
-QString OpenFailureMessage(const fs::path& path, const std::string& reason) {
-    return QStringLiteral("Cannot open \"%1\": %2.\nThe editor keeps the document it had.")
-        .arg(PathText(path), QString::fromStdString(reason));
+// At start-up the editor has no document of its own yet.
+QString OpenFailureMessage(const fs::path& path, const std::string& reason, bool atStart) {
+    return QStringLiteral("Cannot open \"%1\": %2.\n%3")
+        .arg(PathText(path), QString::fromStdString(reason),
+             atStart ? QStringLiteral("The editor starts with an empty document.")
+                     : QStringLiteral("The editor keeps the document it had."));
+}
+
+// The holiday file among dropped files: the first local file named *.hol.
+std::optional<fs::path> DroppedHolidayFile(const QMimeData* data) {
+    if (data == nullptr) {
+        return std::nullopt;
+    }
+    for (const QUrl& url : data->urls()) {
+        const QString file = url.toLocalFile();
+        if (url.isLocalFile() && file.endsWith(QStringLiteral(".hol"), Qt::CaseInsensitive)) {
+            return NativePath(file);
+        }
+    }
+    return std::nullopt;
 }
 
 // The bytes after the last holiday are not part of the document, so a save
@@ -117,12 +144,16 @@ bool CEditorWindow::MayReplaceOpenFile() {
 }
 
 bool CEditorWindow::WriteDocument(const fs::path& path) {
+    std::error_code noFile;
+    const ELeftOnDisk untouched = fs::exists(path, noFile) ? ELeftOnDisk::Unchanged : ELeftOnDisk::Nothing;
     try {
         fileIdentity = SaveHolidayFile(document, path);
         filePath = path;
+        recentFiles.Add(filePath);
+        FillRecentMenu();
         return true;
     } catch (const CHolidayFileError& error) {
-        Dialogs().ShowError(SaveFailureMessage(path, error.what(), true));
+        Dialogs().ShowError(SaveFailureMessage(path, error.what(), untouched));
     } catch (const CFileAccessError& error) {
         if (error.Replaced()) {
             // The file holds the document; only its folder was not synced.
@@ -133,7 +164,8 @@ bool CEditorWindow::WriteDocument(const fs::path& path) {
                 fileIdentity.reset();
             }
         }
-        QString message = SaveFailureMessage(path, error.Reason(), !error.Replaced());
+        QString message =
+            SaveFailureMessage(path, error.Reason(), error.Replaced() ? ELeftOnDisk::Replaced : untouched);
         // Without the right to write there, the document can still go
         // somewhere else.
         if (error.Code() == EACCES || error.Code() == EPERM || error.Code() == EROFS) {
@@ -141,7 +173,7 @@ bool CEditorWindow::WriteDocument(const fs::path& path) {
         }
         Dialogs().ShowError(message);
     } catch (const std::bad_alloc&) {
-        Dialogs().ShowError(SaveFailureMessage(path, "there is not enough memory to save it", true));
+        Dialogs().ShowError(SaveFailureMessage(path, "there is not enough memory to save it", untouched));
     }
     return false;
 }
@@ -226,7 +258,11 @@ void CEditorWindow::OnFileOpen() {
     }
 }
 
-void CEditorWindow::OpenDocument(const fs::path& path) {
+void CEditorWindow::OpenStartFile(const fs::path& path) {
+    OpenDocument(path, true);
+}
+
+void CEditorWindow::OpenDocument(const fs::path& path, bool atStart) {
     // Loaded on the side, so that a file that cannot be read leaves the
     // editor as it was.
     CHolidays loaded;
@@ -234,7 +270,7 @@ void CEditorWindow::OpenDocument(const fs::path& path) {
     CFileIdentity identity;
     const std::optional<fs::path> backup = LeftBackupOf(path);
     const auto fail = [&](const std::string& reason) {
-        QString message = OpenFailureMessage(path, reason);
+        QString message = OpenFailureMessage(path, reason, atStart);
         if (backup) {
             message += '\n' + LeftBackupNotice(*backup);
         }
@@ -258,11 +294,66 @@ void CEditorWindow::OpenDocument(const fs::path& path) {
     fileIdentity = identity;
     ShowWholeDocument(0);
     setWindowTitle(TitledCaption(filePath));
+    recentFiles.Add(filePath);
+    FillRecentMenu();
     if (trailingBytes > 0) {
         Dialogs().ShowInformation(TrailingBytesNotice(filePath, trailingBytes));
     }
     if (backup) {
         Dialogs().ShowInformation(LeftBackupNotice(*backup));
+    }
+}
+
+void CEditorWindow::FillRecentMenu() {
+    recentMenu->clear();
+    int number = 0;
+    for (const fs::path& file : recentFiles.Files()) {
+        const QString text =
+            QStringLiteral("&%1 %2").arg(++number).arg(PathText(file).replace(u'&', QStringLiteral("&&")));
+        connect(recentMenu->addAction(text), &QAction::triggered, this, [this, file] { OpenRecent(file); });
+    }
+    recentMenu->setEnabled(number > 0);
+}
+
+void CEditorWindow::OpenRecent(const fs::path& path) {
+    std::error_code noFile;
+    if (!fs::exists(path, noFile)) {
+        Dialogs().ShowError(QStringLiteral("The file \"%1\" no longer exists. It is removed from the recent files.")
+                                .arg(PathText(path)));
+        recentFiles.Remove(path);
+        FillRecentMenu();
+        return;
+    }
+    if (AskToSaveWork()) {
+        OpenDocument(path);
+    }
+}
+
+void CEditorWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (DroppedHolidayFile(event->mimeData())) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void CEditorWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (DroppedHolidayFile(event->mimeData())) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void CEditorWindow::dropEvent(QDropEvent* event) {
+    const std::optional<fs::path> file = DroppedHolidayFile(event->mimeData());
+    if (!file) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (AskToSaveWork()) {
+        OpenDocument(fs::absolute(*file).lexically_normal());
     }
 }
 

@@ -7,6 +7,9 @@
 #include "editor/CIdLists.h"
 #include "editor/IEditorDialogs.h"
 #include "records/HolidayId.h"
+#include "resources/ControlIds.h"
+
+#include <QWidget>
 
 #include <optional>
 #include <vector>
@@ -47,6 +50,10 @@ void CEditorWindow::OnAddHoliday() {
     holiday.id = *id;
     draft.Insert(document.GetHolidayCount(), holiday);
     Commit(draft, QStringLiteral("Add Holiday %1").arg(IdText(*id)), ShowingHoliday(*id, holiday));
+    // The display text is what a new holiday needs next; its edit is enabled
+    // first, which the idle turn would do only later.
+    UpdateControlStates();
+    view.Control(ids::kDisplayEdit)->setFocus();
 }
 
 void CEditorWindow::OnRenameHoliday() {

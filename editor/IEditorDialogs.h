@@ -43,6 +43,9 @@ public:
     // (bytes of the code page), as bytes of the code page; nothing when
     // cancelled.
     virtual std::optional<std::string> AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) = 0;
+    // The text to look for in the holidays' IDs and display texts (Edit >
+    // Find Holiday), which starts as `initialText`; nothing when cancelled.
+    virtual std::optional<QString> AskFindText(const QString& initialText) = 0;
     // The About box.
     virtual void ShowAbout() = 0;
 };

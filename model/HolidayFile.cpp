@@ -21,10 +21,9 @@ constexpr std::uint8_t kLongerLength = 0xFF;
 constexpr std::uint16_t kUnicodeMarker = 0xFFFE;  // a text in another encoding
 constexpr std::uint16_t kFourByteLength = 0xFFFF;
 
-// How messages name a list of records.
-template <class Record>
-std::string Plural() {
-    return std::string(kRecordNoun<Record>) + "s";
+// How messages count things: "1 shift rule", "2 shift rules", "0 bytes".
+std::string Counted(std::uint64_t count, std::string_view noun) {
+    return fmt::format("{} {}{}", count, noun, count == 1 ? "" : "s");
 }
 
 // Adds up the smallest stored size of the fields it visits: 4 bytes for an
@@ -84,7 +83,7 @@ public:
     void List(const char*, const std::vector<Record>& records) {
         if (records.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
             throw CHolidayFileError(
-                fmt::format("{} {} are too many to store in a holiday file", records.size(), Plural<Record>()),
+                fmt::format("{} are too many to store in a holiday file", Counted(records.size(), kRecordNoun<Record>)),
                 archive.Position());
         }
         archive.WriteInt32(static_cast<std::int32_t>(records.size()));
@@ -118,7 +117,7 @@ public:
 
     template <class Record>
     void List(const char*, std::vector<Record>& records) {
-        const std::int32_t count = ReadCount(MinimumSize<Record>(), Plural<Record>());
+        const std::int32_t count = ReadCount(MinimumSize<Record>(), kRecordNoun<Record>);
         for (std::int32_t index = 0; index < count; ++index) {
             records.push_back(Read<Record>(archive, fmt::format("{} {} of {}", kRecordNoun<Record>, index + 1, place)));
         }
@@ -129,7 +128,7 @@ private:
 
     // A count of records that follow; 0 for a count of 0 or less. Refuses a
     // count whose smallest possible records need more than the remaining bytes.
-    std::int32_t ReadCount(std::size_t minimumSize, const std::string& what) {
+    std::int32_t ReadCount(std::size_t minimumSize, std::string_view noun) {
         const std::size_t offset = archive.Position();
         const std::int32_t count = archive.ReadInt32();
         if (count <= 0) {
@@ -138,9 +137,9 @@ private:
         const std::size_t fits = archive.Remaining() / minimumSize;
         if (static_cast<std::size_t>(count) > fits) {
             throw CHolidayFileError(
-                fmt::format("{} claims {} {} at byte {}, but the remaining {} bytes of the file can "
-                            "hold at most {}",
-                            place, count, what, offset, archive.Remaining(), fits),
+                fmt::format("{} claims {} at byte {}, but the remaining {} of the file can hold at most {}", place,
+                            Counted(static_cast<std::uint64_t>(count), noun), offset,
+                            Counted(archive.Remaining(), "byte"), fits),
                 offset);
         }
         return count;
@@ -160,10 +159,10 @@ private:
             }
         }
         if (length > archive.Remaining()) {
-            throw CHolidayFileError(
-                fmt::format("{} has a text of {} bytes at byte {}, but only {} bytes of the file remain", place, length,
-                            offset, archive.Remaining()),
-                offset);
+            throw CHolidayFileError(fmt::format("{} has a text of {} at byte {}, but only {} of the file {}", place,
+                                                Counted(length, "byte"), offset, Counted(archive.Remaining(), "byte"),
+                                                archive.Remaining() == 1 ? "remains" : "remain"),
+                                    offset);
         }
         return archive.ReadBytes(length);
     }

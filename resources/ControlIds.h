@@ -22,8 +22,11 @@ constexpr int kFileOpen = 57601;
 constexpr int kFileSave = 57603;
 constexpr int kFileSaveAs = 40001;
 constexpr int kFileExit = 40002;
+constexpr int kFileRecent = 57616;  // the Open Recent submenu
 constexpr int kEditUndo = 57643;
 constexpr int kEditRedo = 57644;
+constexpr int kEditFind = 57636;
+constexpr int kEditFindNext = 57640;
 constexpr int kAboutBox = 0x0010;
 
 // Main window (dialog 102).

@@ -52,6 +52,18 @@ struct CControlTemplate {
           styles(controlStyles),
           items(std::move(fixedItems)) {}
 
+    // The name assistive technology reads for a control that no label
+    // describes and whose text does not say what it is.
+    CControlTemplate Named(std::string name) && {
+        accessibleName = std::move(name);
+        return std::move(*this);
+    }
+    // A label that names the control with the id (its buddy).
+    CControlTemplate Describing(int controlId) && {
+        describes = controlId;
+        return std::move(*this);
+    }
+
     int id = kNoControlId;
     ControlKind kind = ControlKind::Label;
     std::string text;
@@ -61,6 +73,8 @@ struct CControlTemplate {
     int height = 0;  // drop-down lists: the height with the list open
     unsigned styles = kNoStyle;
     std::vector<std::string> items;  // fixed items, loaded with the dialog
+    std::string accessibleName;      // empty: the text of the label that describes it, or its own
+    int describes = kNoControlId;    // labels: the control they name
 
     bool Has(ControlStyle style) const { return (styles & style) != 0; }
 };

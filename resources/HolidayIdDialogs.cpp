@@ -11,7 +11,7 @@ namespace {
 using K = ControlKind;
 
 CControlTemplate IdLabel(const char* text) {
-    return {kNoControlId, K::Label, text, 7, 7, 144, 8};
+    return CControlTemplate{kNoControlId, K::Label, text, 7, 7, 144, 8}.Describing(ids::kHolidayIdEdit);
 }
 CControlTemplate IdEdit() {
     return {ids::kHolidayIdEdit, K::Edit, "", 7, 18, 144, 14};

@@ -15,6 +15,7 @@ const std::vector<CMenuTemplate>& MainMenuTemplate() {
          {
              {ids::kFileNew, "&New"},
              {ids::kFileOpen, "&Open..."},
+             {ids::kFileRecent, "Open &Recent"},
              {ids::kFileSave, "&Save"},
              {ids::kFileSaveAs, "Save &as..."},
              {0, ""},
@@ -22,7 +23,14 @@ const std::vector<CMenuTemplate>& MainMenuTemplate() {
          }},
         // The texts of Undo and Redo name the command they take back or
         // make again; the window sets them.
-        {"&Edit", {{ids::kEditUndo, "&Undo"}, {ids::kEditRedo, "&Redo"}}},
+        {"&Edit",
+         {
+             {ids::kEditUndo, "&Undo"},
+             {ids::kEditRedo, "&Redo"},
+             {0, ""},
+             {ids::kEditFind, "&Find Holiday..."},
+             {ids::kEditFindNext, "Find &Next"},
+         }},
         // Linux desktops have no system menu to hold the About entry.
         {"&Help", {{ids::kAboutBox, AboutMenuText()}}},
     };

@@ -147,7 +147,7 @@ TEST(Convert, TextconvShowsTheJsonFormOrTheErrorAndTheBytes) {
     const std::pair<std::string, std::string> cases[] = {
         {good, DocumentToJsonText(MakeNewYearDocument())},
         {cut, "tavrin-cli: cannot load \"" + cut +
-                  "\": holiday 1 of 1 has a text of 1 bytes at byte 16, but only 0 bytes of the file remain\n"
+                  "\": holiday 1 of 1 has a text of 1 byte at byte 16, but only 0 bytes of the file remain\n"
                   "00000000  07 04 00 00 64 00 00 00  01 00 00 00 03 4e 45 55  |....d........NEU|\n"
                   "00000010  01                                                |.|\n"
                   "00000011\n"},

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -119,12 +120,27 @@ TEST_F(EditorWindowTest, AboutBoxOpensFromTheHelpMenuAndF1AsOftenAsAsked) {
     EXPECT_EQ(window.View().Document().GetHolidayCount(), 0);
 }
 
-TEST_F(EditorWindowTest, FileMenuHoldsItsItemsInOrder) {
+// The File menu's items with the desktop's shortcuts; Quit goes through the
+// same closing question as the close box.
+TEST_F(EditorWindowTest, FileMenuHoldsItsItemsInOrderWithTheStandardShortcuts) {
     QStringList texts;
-    for (int command : {kFileNew, kFileOpen, kFileSave, kFileSaveAs, kFileExit}) {
+    QList<QKeySequence> shortcuts;
+    for (int command : {kFileNew, kFileOpen, kFileRecent, kFileSave, kFileSaveAs, kFileExit}) {
         ASSERT_NE(window.View().MenuAction(command), nullptr) << command;
         texts << window.View().MenuAction(command)->text();
-        EXPECT_TRUE(window.View().MenuAction(command)->shortcut().isEmpty()) << command;
+        shortcuts << window.View().MenuAction(command)->shortcut();
     }
-    EXPECT_EQ(texts, QStringList({"&New", "&Open...", "&Save", "Save &as...", "E&xit"}));
+    EXPECT_EQ(texts, QStringList({"&New", "&Open...", "Open &Recent", "&Save", "Save &as...", "E&xit"}));
+    EXPECT_EQ(shortcuts, QList<QKeySequence>(
+                             {QKeySequence(QStringLiteral("Ctrl+N")), QKeySequence(QStringLiteral("Ctrl+O")),
+                              QKeySequence(), QKeySequence(QStringLiteral("Ctrl+S")),
+                              QKeySequence(QStringLiteral("Ctrl+Shift+S")), QKeySequence(QStringLiteral("Ctrl+Q"))}));
+
+    gui::AddHoliday(window, dialogs, "X");
+    window.show();
+    QApplication::setActiveWindow(&window);
+    dialogs.yesNoCancelAnswers.push_back(IEditorDialogs::Answer::Cancel);
+    QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.questions, QStringList{"Do you want to save your work?"});
+    EXPECT_TRUE(window.isVisible());
 }

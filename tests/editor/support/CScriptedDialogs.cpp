@@ -71,11 +71,15 @@ std::optional<std::string> CScriptedDialogs::AskRenamedHolidayId(const std::stri
     return Next(renamedIds, "Rename Holiday dialog");
 }
 
+std::optional<QString> CScriptedDialogs::AskFindText(const QString& /*initialText*/) {
+    return Next(findTexts, "Find Holiday dialog");
+}
+
 void CScriptedDialogs::ShowAbout() {
     ++aboutBoxes;
 }
 
 bool CScriptedDialogs::AllAnswersUsed() const {
     return yesNoCancelAnswers.empty() && yesNoAnswers.empty() && okCancelAnswers.empty() && openFiles.empty() &&
-           saveFiles.empty() && newIds.empty() && renamedIds.empty();
+           saveFiles.empty() && findTexts.empty() && newIds.empty() && renamedIds.empty();
 }

@@ -26,6 +26,7 @@ public:
     std::deque<std::optional<QString>> saveFiles;
     std::deque<std::optional<std::string>> newIds;
     std::deque<std::optional<std::string>> renamedIds;
+    std::deque<std::optional<QString>> findTexts;
 
     // What was asked or shown, in order.
     QStringList questions;                 // texts of AskYesNoCancel, AskYesNo and AskOkCancel
@@ -48,6 +49,7 @@ public:
     std::optional<QString> ChooseSaveFile(const QString& initialPath) override;
     std::optional<std::string> AskNewHolidayId(const CCodePage& codePage) override;
     std::optional<std::string> AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) override;
+    std::optional<QString> AskFindText(const QString& initialText) override;
     void ShowAbout() override;
 
     // True when every queued answer was used.
