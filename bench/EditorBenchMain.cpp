@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QSize>
+#include <QTemporaryDir>
 
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +19,9 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("LC_ALL", "en_US.UTF-8", 1);
     setenv("LANG", "en_US.UTF-8", 1);
+    // The files the benchmarks open stay out of the user's recent files.
+    const QTemporaryDir settings;
+    setenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit().constData(), 1);
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     if ((argc == 3 || argc == 5) && std::strcmp(argv[1], kStartupChildOption) == 0) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "editor/CComboList.h"
+#include "editor/CComboListAccessible.h"
 #include "editor/CDropDownEdit.h"
 #include "resources/Templates.h"
 
@@ -141,6 +142,7 @@ int ContainingGroup(const CDialogTemplate& dialogTemplate, const CControlTemplat
 }  // namespace
 
 QSize CDialogControls::Build(QWidget& dialog, const CDialogTemplate& dialogTemplate, QPoint origin) {
+    CComboListAccessible::Install();
     CDialogUnits units(dialog.font());
     QButtonGroup* radioGroup = nullptr;
     QWidget* previousFocusable = nullptr;
@@ -192,7 +194,15 @@ QSize CDialogControls::Build(QWidget& dialog, const CDialogTemplate& dialogTempl
         }
         widget->setGeometry(position.x(), position.y(), units.X(control.width), units.Y(height));
         if (control.describes != kNoControlId) {
-            qobject_cast<QLabel*>(widget)->setBuddy(Widget(control.describes));
+            // The buddy is the label's link for assistive technology; the
+            // name is set as well, as a list would otherwise be read by its
+            // current item.
+            auto* label = qobject_cast<QLabel*>(widget);
+            QWidget* described = Widget(control.describes);
+            label->setBuddy(described);
+            if (described->accessibleName().isEmpty()) {
+                described->setAccessibleName(label->text().trimmed());
+            }
         }
         if (auto* list = qobject_cast<CComboList*>(widget)) {
             // The template's height is the field's with its list open.

@@ -10,9 +10,11 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace {
 
@@ -36,6 +38,14 @@ void PrepareFileDialog(QFileDialog& dialog, const QString& initialPath) {
     if (!initialPath.isEmpty()) {
         dialog.selectFile(initialPath);
     }
+    // Wide enough for the columns of the detail view (name, size, type and
+    // the whole date), held to the screen.
+    const QFontMetrics metrics(dialog.font());
+    QSize size(metrics.averageCharWidth() * 125, metrics.height() * 28);
+    if (const QScreen* screen = dialog.screen()) {
+        size = size.boundedTo(screen->availableGeometry().size());
+    }
+    dialog.resize(size);
 }
 
 std::optional<QString> ChosenFile(QFileDialog& dialog) {

@@ -39,7 +39,8 @@ void CEditorWindow::OnFindNext() {
         }
         const auto holiday = positions.find(idList->Id(item));
         return holiday != positions.end() &&
-               QString::fromStdString(ShowText(textCodePage, document.Holidays()[static_cast<std::size_t>(holiday->second)].display))
+               QString::fromStdString(
+                   ShowText(textCodePage, document.Holidays()[static_cast<std::size_t>(holiday->second)].display))
                    .contains(findText, Qt::CaseInsensitive);
     };
     const int count = idList->Count();

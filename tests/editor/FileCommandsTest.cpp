@@ -402,15 +402,18 @@ TEST_F(FileCommandsTest, OpenReportsTheCopyALeftSaveLeftBehind) {
 struct UnwritablePlace {
     const char* name;
     QString (*prepare)(const QString& folder);  // gives the path to save to
+    const char* left;                           // what the message says is on disk
 };
 
 const UnwritablePlace kUnwritablePlaces[] = {
-    {"folder that does not exist", [](const QString& folder) { return folder + "/gone/file.hol"; }},
+    {"folder that does not exist", [](const QString& folder) { return folder + "/gone/file.hol"; },
+     "Nothing was written."},
     {"path that is a folder",
      [](const QString& folder) {
          QDir(folder).mkdir("sub.hol");
          return folder + "/sub.hol";
-     }},
+     },
+     "The file on disk is unchanged."},
 };
 
 TEST_F(FileCommandsTest, FailedSaveAsSaysWhyAndChangesNothing) {
@@ -424,6 +427,7 @@ TEST_F(FileCommandsTest, FailedSaveAsSaysWhyAndChangesNothing) {
         Run(kFileSaveAs);
         ASSERT_EQ(dialogs.errors.size(), 1) << place.name;
         EXPECT_TRUE(dialogs.errors[0].startsWith("Cannot save \"" + path + "\": ")) << dialogs.errors[0].toStdString();
+        EXPECT_TRUE(dialogs.errors[0].endsWith(place.left)) << dialogs.errors[0].toStdString();
         EXPECT_EQ(FolderEntries(), entries) << place.name;
         ExpectSameEditor(before, Snapshot(window));  // path and title too
     }

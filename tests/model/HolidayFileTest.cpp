@@ -366,6 +366,15 @@ TEST(FileFormat, AbsurdCountsAndLengthsFailAtOnce) {
               "ruleset 1 of holiday 1 of 1 claims 255 shift rules at byte 106, but the remaining 30 bytes of "
               "the file can hold at most 1");
 
+    // One of a kind is counted in the singular.
+    Bytes oneRuleset = Header(1);
+    oneRuleset.insert(oneRuleset.end(), {0x01, 'X', 0x00});
+    AppendInt32(oneRuleset, 0);
+    AppendInt32(oneRuleset, 1);
+    oneRuleset.push_back(0);
+    EXPECT_EQ(LoadError(oneRuleset, document),
+              "holiday 1 of 1 claims 1 ruleset at byte 19, but the remaining 1 byte of the file can hold at most 0");
+
     Bytes text = Header(1);
     text.insert(text.end(), {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     text.resize(100);

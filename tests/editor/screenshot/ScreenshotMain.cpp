@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +24,9 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("LC_ALL", "en_US.UTF-8", 1);
     SetLocaleNames(MakeEnglishLocaleNames());
+    // The file shown stays out of the user's recent files.
+    const QTemporaryDir settings;
+    setenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit().constData(), 1);
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 2 || arguments.size() > 3) {

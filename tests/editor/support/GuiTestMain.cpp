@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
 #include <cstdlib>
@@ -35,6 +36,10 @@ void ChooseScreen(QTemporaryFile& configuration) {
 int main(int argc, char** argv) {
     QTemporaryFile screenConfiguration;
     ChooseScreen(screenConfiguration);
+    // Settings (recent files, view choices) in a folder of the run's own,
+    // never the user's.
+    QTemporaryDir settings;
+    setenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit().constData(), 1);
     setenv("LC_ALL", "en_US.UTF-8", 1);
     setenv("LANG", "en_US.UTF-8", 1);
     SetLocaleNames(MakeEnglishLocaleNames());
