@@ -65,7 +65,8 @@ int CComboListAccessible::indexOfChild(const QAccessibleInterface* child) const 
 }
 
 QAccessibleInterface* CComboListAccessible::childAt(int x, int y) const {
-    if (ComboBox()->isEditable() && ComboBox()->lineEdit()->rect().contains(ComboBox()->lineEdit()->mapFromGlobal(QPoint(x, y)))) {
+    if (ComboBox()->isEditable() &&
+        ComboBox()->lineEdit()->rect().contains(ComboBox()->lineEdit()->mapFromGlobal(QPoint(x, y)))) {
         return child(1);
     }
     return nullptr;

@@ -205,6 +205,7 @@ void CEditorWindow::ConnectSignals() {
     onSelect(ids::kLanguageList, &CEditorWindow::OnLanguageSelected);
     onMenu(ids::kEditUndo, &CEditorWindow::OnUndo);
     onMenu(ids::kEditRedo, &CEditorWindow::OnRedo);
+    onMenu(ids::kEditDuplicateHoliday, &CEditorWindow::OnDuplicateHoliday);
     onMenu(ids::kEditFind, &CEditorWindow::OnFindHoliday);
     onMenu(ids::kEditFindNext, &CEditorWindow::OnFindNext);
     connect(recentMenu, &QMenu::aboutToShow, this, &CEditorWindow::FillRecentMenu);
@@ -261,6 +262,7 @@ void CEditorWindow::UpdateControlStates() {
     const bool holiday = FindShownHoliday() != -1;
     form->UpdateEnabling(holiday, holiday && view.List(ids::kRulesetList)->Selection() != -1,
                          view.List(ids::kShiftRuleList)->Selection() != -1);
+    view.MenuAction(ids::kEditDuplicateHoliday)->setEnabled(holiday);
 }
 
 void CEditorWindow::OnOK() {

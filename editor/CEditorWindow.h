@@ -75,6 +75,7 @@ private slots:
     void OnAddHoliday();
     void OnRenameHoliday();
     void OnDeleteHoliday();
+    void OnDuplicateHoliday();
     void OnHolidaySelected();
     // Ruleset commands (RulesetCommands.cpp).
     void OnRulesetSelected();

@@ -47,8 +47,9 @@ QString UnheldCharacterMessage(char32_t character, const CCodePage& codePage) {
 CHolidayIdDialog::CHolidayIdDialog(Purpose purpose, const std::string& id, const CCodePage& codePage, QWidget* parent)
     : QDialog(parent), offered(id, codePage) {
     const CDialogTemplate& dialogTemplate =
-        purpose == Purpose::Add ? AddHolidayDialogTemplate() : RenameHolidayDialogTemplate();
-    setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+        purpose == Purpose::Rename ? RenameHolidayDialogTemplate() : AddHolidayDialogTemplate();
+    setWindowTitle(purpose == Purpose::Duplicate ? QStringLiteral("Duplicate Holiday")
+                                                 : QString::fromUtf8(dialogTemplate.caption));
     setFixedSize(controls.Build(*this, dialogTemplate));
 
     QLineEdit* edit = IdEdit();

@@ -16,7 +16,8 @@
 
 class QLineEdit;
 
-// The Add Holiday (130) and Rename Holiday (131) dialogs: one edit for the
+// The Add Holiday (130), Rename Holiday (131) and Duplicate Holiday dialogs
+// (the last the Add dialog under its own caption): one edit for the
 // ID, "OK" and "Abbrechen". The ID is a text of the document's code page,
 // shown and read as ShownText.h describes. The field takes at most 64 bytes
 // of the code page; an ID offered for renaming is shown whole even when it is
@@ -27,7 +28,7 @@ class CHolidayIdDialog : public QDialog {
     Q_OBJECT
 
 public:
-    enum class Purpose { Add, Rename };
+    enum class Purpose { Add, Rename, Duplicate };
 
     static constexpr std::size_t kMaxIdBytes = kMaxIdLength;
 

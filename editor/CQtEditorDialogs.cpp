@@ -122,6 +122,11 @@ std::optional<std::string> CQtEditorDialogs::AskNewHolidayId(const CCodePage& co
     return dialog.Ask();
 }
 
+std::optional<std::string> CQtEditorDialogs::AskDuplicateHolidayId(const CCodePage& codePage) {
+    CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Duplicate, std::string(), codePage, parent);
+    return dialog.Ask();
+}
+
 std::optional<std::string> CQtEditorDialogs::AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) {
     CHolidayIdDialog dialog(CHolidayIdDialog::Purpose::Rename, oldId, codePage, parent);
     return dialog.Ask();

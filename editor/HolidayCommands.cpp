@@ -56,6 +56,31 @@ void CEditorWindow::OnAddHoliday() {
     view.Control(ids::kDisplayEdit)->setFocus();
 }
 
+// A copy of the shown holiday, with all its rulesets and shift rules, under
+// a new ID: one command with the store of the form.
+void CEditorWindow::OnDuplicateHoliday() {
+    const int index = FindShownHoliday();
+    if (index == -1) {
+        return;
+    }
+    const std::optional<std::string> id = Dialogs().AskDuplicateHolidayId(textCodePage);
+    if (!id.has_value() || id->empty()) {
+        return;
+    }
+    if (const auto problem = IdProblem(document, *id, IdText(*id))) {
+        Dialogs().ShowError(*problem);
+        return;
+    }
+    CEditDraft draft = DraftStoringForm();
+    CHoliday copy = draft.Holiday(index);
+    copy.id = *id;
+    draft.Insert(document.GetHolidayCount(), copy);
+    Commit(draft,
+           QStringLiteral("Duplicate Holiday %1 as %2")
+               .arg(IdText(document.Holidays()[static_cast<std::size_t>(index)].id), IdText(*id)),
+           ShowingHoliday(*id, copy));
+}
+
 void CEditorWindow::OnRenameHoliday() {
     const CComboList* idList = idLists->IdList();
     if (idList->Selection() == -1) {

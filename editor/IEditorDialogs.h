@@ -39,6 +39,9 @@ public:
     // The ID entered in the Add Holiday dialog as bytes of the code page (the
     // document's), or nothing when cancelled.
     virtual std::optional<std::string> AskNewHolidayId(const CCodePage& codePage) = 0;
+    // The ID entered in the Duplicate Holiday dialog (the Add Holiday dialog
+    // under that caption), or nothing when cancelled.
+    virtual std::optional<std::string> AskDuplicateHolidayId(const CCodePage& codePage) = 0;
     // The ID entered in the Rename Holiday dialog, which starts with oldId
     // (bytes of the code page), as bytes of the code page; nothing when
     // cancelled.

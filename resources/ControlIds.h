@@ -25,6 +25,7 @@ constexpr int kFileExit = 40002;
 constexpr int kFileRecent = 57616;  // the Open Recent submenu
 constexpr int kEditUndo = 57643;
 constexpr int kEditRedo = 57644;
+constexpr int kEditDuplicateHoliday = 40010;
 constexpr int kEditFind = 57636;
 constexpr int kEditFindNext = 57640;
 constexpr int kAboutBox = 0x0010;

@@ -28,6 +28,8 @@ const std::vector<CMenuTemplate>& MainMenuTemplate() {
              {ids::kEditUndo, "&Undo"},
              {ids::kEditRedo, "&Redo"},
              {0, ""},
+             {ids::kEditDuplicateHoliday, "&Duplicate Holiday..."},
+             {0, ""},
              {ids::kEditFind, "&Find Holiday..."},
              {ids::kEditFindNext, "Find &Next"},
          }},

@@ -15,8 +15,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 
 #include <cstdlib>
@@ -24,8 +24,9 @@
 namespace {
 
 bool IsInteractive(const QWidget* widget) {
-    return qobject_cast<const QAbstractButton*>(widget) != nullptr || qobject_cast<const QLineEdit*>(widget) != nullptr ||
-           qobject_cast<const QComboBox*>(widget) != nullptr || qobject_cast<const QPlainTextEdit*>(widget) != nullptr;
+    return qobject_cast<const QAbstractButton*>(widget) != nullptr ||
+           qobject_cast<const QLineEdit*>(widget) != nullptr || qobject_cast<const QComboBox*>(widget) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(widget) != nullptr;
 }
 
 // What a screen reader reads of every interactive control of the widget: a
@@ -71,7 +72,8 @@ TEST(Accessibility, EveryControlOfTheWindowAndItsDialogsIsNamed) {
                 << control.describes;
         }
         if (control.id != kNoControlId) {
-            EXPECT_NE(qobject_cast<QGroupBox*>(window.View().Control(control.id)->parentWidget()), nullptr) << control.id;
+            EXPECT_NE(qobject_cast<QGroupBox*>(window.View().Control(control.id)->parentWidget()), nullptr)
+                << control.id;
         }
     }
 }

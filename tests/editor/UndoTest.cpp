@@ -4,6 +4,7 @@
 #include "model/HolidayFile.h"
 #include "resources/ControlIds.h"
 #include "tests/editor/FileTestSupport.h"
+#include "tests/editor/support/DocumentFiles.h"
 #include "tests/editor/support/RandomDocument.h"
 
 #include <QAbstractButton>
@@ -243,6 +244,24 @@ TEST_F(UndoTest, CtrlZUndoesTypingFirstThenTheLastCommand) {
     EXPECT_EQ(window.View().Document().GetHolidayCount(), 0);
     QTest::keyClick(display, Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(window.View().Document().GetHolidayCount(), 1);
+}
+
+// Duplicate Holiday adds a copy under the new ID with all its rules, shown
+// at once, as one command that Undo takes back whole.
+TEST_F(UndoTest, DuplicateHolidayCopiesTheHolidayAsOneCommand) {
+    const QString path = OpenExampleCopy("germany.hol");
+    gui::Pick(window.View().List(kIdList), "OSTERMONTAG");
+    gui::Type(window.View().Edit(kDisplayEdit), "Easter Monday");
+    dialogs.duplicateIds.push_back("PFINGSTMONTAG2");
+    Run(kEditDuplicateHoliday);
+    EXPECT_EQ(window.View().Selection().HolidayId(), "PFINGSTMONTAG2");
+    CHoliday expected = gui::HolidayById(window, "OSTERMONTAG");
+    EXPECT_EQ(expected.display, "Easter Monday");  // stored first
+    expected.id = "PFINGSTMONTAG2";
+    EXPECT_EQ(gui::HolidayById(window, "PFINGSTMONTAG2"), expected);
+    EXPECT_EQ(window.View().MenuAction(kEditUndo)->text(), "Undo Duplicate Holiday OSTERMONTAG as PFINGSTMONTAG2");
+    Run(kEditUndo);
+    EXPECT_EQ(SaveHolidayBytes(window.View().Document()), files::ReadBytes(path));
 }
 
 }  // namespace

@@ -65,6 +65,11 @@ std::optional<std::string> CScriptedDialogs::AskNewHolidayId(const CCodePage& co
     return Next(newIds, "Add Holiday dialog");
 }
 
+std::optional<std::string> CScriptedDialogs::AskDuplicateHolidayId(const CCodePage& codePage) {
+    idCodePages.push_back(codePage.Number());
+    return Next(duplicateIds, "Duplicate Holiday dialog");
+}
+
 std::optional<std::string> CScriptedDialogs::AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) {
     renameOffers.push_back(oldId);
     idCodePages.push_back(codePage.Number());
@@ -81,5 +86,5 @@ void CScriptedDialogs::ShowAbout() {
 
 bool CScriptedDialogs::AllAnswersUsed() const {
     return yesNoCancelAnswers.empty() && yesNoAnswers.empty() && okCancelAnswers.empty() && openFiles.empty() &&
-           saveFiles.empty() && findTexts.empty() && newIds.empty() && renamedIds.empty();
+           saveFiles.empty() && findTexts.empty() && duplicateIds.empty() && newIds.empty() && renamedIds.empty();
 }

@@ -26,6 +26,7 @@ public:
     std::deque<std::optional<QString>> saveFiles;
     std::deque<std::optional<std::string>> newIds;
     std::deque<std::optional<std::string>> renamedIds;
+    std::deque<std::optional<std::string>> duplicateIds;
     std::deque<std::optional<QString>> findTexts;
 
     // What was asked or shown, in order.
@@ -48,6 +49,7 @@ public:
     std::optional<QString> ChooseOpenFile(const QString& initialPath) override;
     std::optional<QString> ChooseSaveFile(const QString& initialPath) override;
     std::optional<std::string> AskNewHolidayId(const CCodePage& codePage) override;
+    std::optional<std::string> AskDuplicateHolidayId(const CCodePage& codePage) override;
     std::optional<std::string> AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) override;
     std::optional<QString> AskFindText(const QString& initialText) override;
     void ShowAbout() override;
