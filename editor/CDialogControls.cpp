@@ -8,6 +8,7 @@
 #include "editor/CComboList.h"
 #include "editor/CComboListAccessible.h"
 #include "editor/CDropDownEdit.h"
+#include "editor/CPreviewView.h"
 #include "resources/Templates.h"
 
 #include <QButtonGroup>
@@ -18,7 +19,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -86,21 +86,13 @@ QWidget* CreateWidget(QWidget& dialog, const CControlTemplate& control, bool but
     // radio buttons.
     case ControlKind::RadioButton: return new QRadioButton(text, &dialog);
     case ControlKind::Edit: {
-        if (control.Has(kMultiLine)) {
-            auto* edit = new QPlainTextEdit(&dialog);
-            edit->setReadOnly(control.Has(kReadOnly));
-            edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-            edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            return edit;
-        }
         auto* edit = new QLineEdit(&dialog);
-        edit->setReadOnly(control.Has(kReadOnly));
         if (control.Has(kDigitsOnly)) {
             edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
         }
         return edit;
     }
+    case ControlKind::LineList: return new CPreviewView(&dialog);
     case ControlKind::DropDownList:
     case ControlKind::DropDownEdit: {
         auto* list = control.kind == ControlKind::DropDownEdit ? new CDropDownEdit(control.Has(kSorted), &dialog)

@@ -5,6 +5,8 @@
 
 #include "editor/CComboList.h"
 #include "editor/CEditorWindow.h"
+#include "editor/CPreviewView.h"
+#include "resources/ControlIds.h"
 
 #include <QAbstractButton>
 #include <QByteArray>
@@ -56,8 +58,8 @@ const QFont& CEditorView::DisplayFont() const {
     return window.displayFont;
 }
 
-const std::string& CEditorView::PreviewReport() const {
-    return window.previewReport;
+std::string CEditorView::PreviewReport() const {
+    return Control<CPreviewView>(ids::kPreviewEdit)->Report("\r\n");
 }
 
 const QUndoStack& CEditorView::UndoStack() const {

@@ -52,7 +52,7 @@ public:
     const CCodePageTextBinding& DisplayText() const;
     const QFont& DisplayFont() const;
     // The text of the preview 1005 (UTF-8, lines ending in "\r\n").
-    const std::string& PreviewReport() const;
+    std::string PreviewReport() const;
     const QUndoStack& UndoStack() const;
 
 private:

@@ -10,6 +10,7 @@
 #include "editor/CFormBinding.h"
 #include "editor/CIdLists.h"
 #include "editor/CQtEditorDialogs.h"
+#include "editor/EditorSettings.h"
 #include "resources/ControlIds.h"
 #include "resources/Templates.h"
 
@@ -20,7 +21,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -209,6 +209,8 @@ void CEditorWindow::ConnectSignals() {
     onMenu(ids::kEditFind, &CEditorWindow::OnFindHoliday);
     onMenu(ids::kEditFindNext, &CEditorWindow::OnFindNext);
     connect(recentMenu, &QMenu::aboutToShow, this, &CEditorWindow::FillRecentMenu);
+    connect(view.MenuAction(ids::kViewLivePreview), &QAction::toggled, this, &CEditorWindow::OnLivePreview);
+    connect(&undoStack, &QUndoStack::indexChanged, this, &CEditorWindow::OnDocumentChanged);
     onMenu(ids::kAboutBox, &CEditorWindow::OnAboutBox);
 }
 
@@ -216,6 +218,10 @@ void CEditorWindow::Initialise() {
     setWindowIcon(icon);
     setAcceptDrops(true);
     FillRecentMenu();
+    // Off at first, so that the window behaves as designed.
+    QAction* livePreview = view.MenuAction(ids::kViewLivePreview);
+    livePreview->setCheckable(true);
+    livePreview->setChecked(EditorSettings().value(kLivePreviewKey, false).toBool());
     FillMonthAndWeekdayLists();
     FillYearList();
     FillLanguageList();
@@ -263,6 +269,7 @@ void CEditorWindow::UpdateControlStates() {
     form->UpdateEnabling(holiday, holiday && view.List(ids::kRulesetList)->Selection() != -1,
                          view.List(ids::kShiftRuleList)->Selection() != -1);
     view.MenuAction(ids::kEditDuplicateHoliday)->setEnabled(holiday);
+    UpdatePreviewMark();
 }
 
 void CEditorWindow::OnOK() {

@@ -88,6 +88,10 @@ private slots:
     // Year preview (YearPreview.cpp).
     void OnRefresh();
     void OnYearSelected();
+    // View > Live Preview: the preview rebuilt after every command.
+    void OnLivePreview(bool on);
+    // After every command, and when the history moves.
+    void OnDocumentChanged();
     // File commands and closing (FileCommands.cpp).
     void OnFileNew();
     void OnFileOpen();
@@ -134,6 +138,9 @@ private:
     void StoreForm(CFormBinding::EStored stored = CFormBinding::EStored::Shown);
     // A draft of a command's changes that begins with the form's store.
     CEditDraft DraftStoringForm(CFormBinding::EStored stored = CFormBinding::EStored::Shown) const;
+    // The store the form would make as it shows now, without accepting text
+    // still being typed into the occurrence field.
+    CEditDraft DraftOfForm(CFormBinding::EStored stored) const;
     // Pushes the draft's changes as one command, which makes them and shows
     // `after`; nothing when the draft changes nothing.
     void Commit(CEditDraft& draft, const QString& text, const CSelection& after);
@@ -176,9 +183,22 @@ private:
     void EndWindow();
     IEditorDialogs& Dialogs() const { return *dialogs; }
 
-    // The preview (YearPreview.cpp): shows the holidays of the last rebuild
-    // in the selected language's code page.
+    // The preview (YearPreview.cpp). RebuildPreview shows the holidays of
+    // the selected year as the document has them (the form is not stored);
+    // ShowPreview shows the last rebuild in the selected language's code
+    // page; UpdatePreviewMark greys it while it does not match the document:
+    // after a command, and while the form holds an edit not stored.
+    void RebuildPreview();
     void ShowPreview();
+    void UpdatePreviewMark();
+    // Where the document stands in its history: the undo stack's index and
+    // the command that led there.
+    struct CHistoryPlace {
+        int index = 0;
+        const QUndoCommand* command = nullptr;
+        bool operator==(const CHistoryPlace&) const = default;
+    };
+    CHistoryPlace HistoryPlace() const;
 
     // Language selection (LanguageSelection.cpp).
     void FillLanguageList();
@@ -205,9 +225,8 @@ private:
     QUndoStack undoStack;
     CRecentFiles recentFiles;
     QMenu* recentMenu = nullptr;
-    QString findText;                           // of the last Find Holiday
-    std::vector<CPreviewEntry> previewEntries;  // of the last rebuild
-    std::string previewReport;
+    QString findText;                      // of the last Find Holiday
+    CHistoryPlace previewPlace;            // of the document the preview was built from
     std::optional<LCID> unlistedLanguage;  // the LCID of the extra language item, if any
     CCodePage textCodePage{0};
 

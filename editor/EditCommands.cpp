@@ -64,6 +64,10 @@ CEditDraft CEditorWindow::DraftStoringForm(CFormBinding::EStored stored) const {
     // The occurrence field may still hold typed text; it must show what is
     // stored.
     view.Control<CDropDownEdit>(ids::kWeekdayOrdinalList)->AcceptTypedText();
+    return DraftOfForm(stored);
+}
+
+CEditDraft CEditorWindow::DraftOfForm(CFormBinding::EStored stored) const {
     CEditDraft draft(document);
     // Language and version belong to the document, not to the shown holiday,
     // so they are stored even while no holiday is shown.

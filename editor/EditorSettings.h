@@ -8,6 +8,8 @@
 // The editor's settings file in the user's configuration folder
 // ($XDG_CONFIG_HOME/tavrin/tavrin.conf): the recent files and the view's
 // choices. The document's own data never goes there.
+inline const QString kLivePreviewKey = QStringLiteral("livePreview");
+
 inline QSettings EditorSettings() {
     return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tavrin"), QStringLiteral("tavrin"));
 }

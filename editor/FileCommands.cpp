@@ -236,6 +236,7 @@ void CEditorWindow::ShowWholeDocument(int selectedId) {
     OnHolidaySelected();
     OnRefresh();
     undoStack.clear();
+    previewPlace = HistoryPlace();
 }
 
 void CEditorWindow::OnFileNew() {

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Tavrin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/CDateTime.h"
 #include "core/WindowsLocale.h"
 #include "editor/CCodePageTextBinding.h"
 #include "editor/CComboList.h"
@@ -10,11 +9,8 @@
 #include "resources/ControlIds.h"
 
 #include <QApplication>
-#include <QFontMetricsF>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
-#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -95,16 +91,6 @@ void CEditorWindow::UseLanguageCodePage() {
     textCodePage = CCodePage(codePage);
     displayFont = QApplication::font();
     view.Control(ids::kDisplayEdit)->setFont(displayFont);
-    auto* preview = view.Control<QPlainTextEdit>(ids::kPreviewEdit);
-    preview->setFont(displayFont);
-    // The date column ("%d %b" and a tab) as wide as the widest date of the
-    // user's locale in this font, and two spaces.
-    const QFontMetricsF metrics(displayFont);
-    qreal widest = 0;
-    for (int month = 1; month <= 12; ++month) {
-        const QString date = QString::fromStdString(CDateTime(2024, month, 28).Format("%d %b"));
-        widest = std::max(widest, metrics.horizontalAdvance(date));
-    }
-    preview->setTabStopDistance(widest + 2 * metrics.horizontalAdvance(QLatin1Char(' ')));
+    view.Control(ids::kPreviewEdit)->setFont(displayFont);
     displayText->SetCodePage(codePage);
 }

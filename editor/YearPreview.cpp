@@ -2,12 +2,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "editor/CComboList.h"
+#include "editor/CEditDraft.h"
 #include "editor/CEditorWindow.h"
+#include "editor/CPreviewView.h"
+#include "editor/EditorSettings.h"
 #include "model/PreviewReport.h"
 #include "resources/ControlIds.h"
 
+#include <QAction>
 #include <QByteArray>
-#include <QPlainTextEdit>
 
 #include <climits>
 #include <cstdlib>
@@ -34,26 +37,50 @@ int LeadingNumber(const QString& text) {
 
 void CEditorWindow::OnRefresh() {
     StoreForm();
-    const int year = LeadingNumber(view.List(ids::kYearList)->SelectedText());
-    previewEntries = CollectPreviewEntries(document, year);
-    ShowPreview();
+    RebuildPreview();
 }
 
 void CEditorWindow::OnYearSelected() {
     OnRefresh();
 }
 
-void CEditorWindow::ShowPreview() {
-    // The report is Unicode: the dates keep the characters of the user's
-    // locale and the display texts those of the file's code page, whichever
-    // the other one can hold.
-    std::string report = FormatPreviewReport(previewEntries, textCodePage, "\r\n");
-    // The read-only edit shows the last report; laying out the same text
-    // again (a Refresh without changes, a language of the same characters)
-    // would only cost time and move the view back to the top.
-    if (report == previewReport) {
-        return;
+void CEditorWindow::RebuildPreview() {
+    const int year = LeadingNumber(view.List(ids::kYearList)->SelectedText());
+    std::vector<CPreviewEntry> entries = CollectPreviewEntries(document, year);
+    CPreviewModel& lines = view.Control<CPreviewView>(ids::kPreviewEdit)->Model();
+    // The same lines keep their place on screen (a Refresh without changes).
+    if (entries != lines.Entries()) {
+        lines.SetEntries(std::move(entries), textCodePage);
     }
-    previewReport = std::move(report);
-    view.Control<QPlainTextEdit>(ids::kPreviewEdit)->setPlainText(QString::fromStdString(previewReport));
+    previewPlace = HistoryPlace();
+    UpdatePreviewMark();
+}
+
+void CEditorWindow::ShowPreview() {
+    // The lines keep the characters of the dates in the user's locale and
+    // those of the display texts in the file's code page.
+    view.Control<CPreviewView>(ids::kPreviewEdit)->Model().SetCodePage(textCodePage);
+}
+
+CEditorWindow::CHistoryPlace CEditorWindow::HistoryPlace() const {
+    const int index = undoStack.index();
+    return {index, index > 0 ? undoStack.command(index - 1) : nullptr};
+}
+
+void CEditorWindow::UpdatePreviewMark() {
+    view.Control<CPreviewView>(ids::kPreviewEdit)
+        ->SetStale(previewPlace != HistoryPlace() || !DraftOfForm(CFormBinding::EStored::UserEdits).IsEmpty());
+}
+
+void CEditorWindow::OnLivePreview(bool on) {
+    EditorSettings().setValue(kLivePreviewKey, on);
+    if (on) {
+        RebuildPreview();
+    }
+}
+
+void CEditorWindow::OnDocumentChanged() {
+    if (view.MenuAction(ids::kViewLivePreview)->isChecked()) {
+        RebuildPreview();
+    }
 }

@@ -17,6 +17,8 @@ struct CPreviewEntry {
     CDateTime date;
     std::string display;  // bytes in the code page of the document's language
     std::string id;
+
+    bool operator==(const CPreviewEntry&) const = default;
 };
 
 // The holidays of a year in preview order: the days from 1 January to

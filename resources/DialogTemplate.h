@@ -18,9 +18,10 @@ enum class ControlKind {
     PushButton,
     CheckBox,      // automatic
     RadioButton,   // automatic
-    Edit,          // scrolls its text: horizontally on one line, vertically on several
+    Edit,          // one line, scrolling its text horizontally
     DropDownList,  // a drop-down list without an edit field
     DropDownEdit,  // a drop-down list with an edit field
+    LineList,      // a read-only list of lines (the year preview)
 };
 
 // Style flags of a control; combine with |.
@@ -30,8 +31,6 @@ enum ControlStyle : unsigned {
     kDigitsOnly = 1U << 1,     // edits: typed input limited to the digits 0-9
     kStartsGroup = 1U << 2,    // radio buttons: begins a new exclusive group
     kCentred = 1U << 3,        // labels: text centred
-    kMultiLine = 1U << 4,      // edits: several lines, no word wrap
-    kReadOnly = 1U << 5,       // edits
     kDefaultButton = 1U << 6,  // push buttons: pressed by the Enter key
     kNoPrefix = 1U << 7,       // labels: "&" is shown, not a mnemonic
 };

@@ -81,7 +81,7 @@ CDialogTemplate MakeMainDialog() {
             CControlTemplate{kNoControlId, K::Label, "Ruleset:", 15, 315, 28, 12}.Describing(kShiftRuleList),
             {kShiftRuleList, K::DropDownList, "", 46, 315, 41, 97},
             {kRefresh, K::PushButton, "Refresh", 385, 22, 50, 12},
-            CControlTemplate{kPreviewEdit, K::Edit, "", 258, 41, 207, 357, kMultiLine | kReadOnly}.Named("Preview"),
+            CControlTemplate{kPreviewEdit, K::LineList, "", 258, 41, 207, 357}.Named("Preview"),
         }};
     // clang-format on
 }

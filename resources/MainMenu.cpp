@@ -33,6 +33,7 @@ const std::vector<CMenuTemplate>& MainMenuTemplate() {
              {ids::kEditFind, "&Find Holiday..."},
              {ids::kEditFindNext, "Find &Next"},
          }},
+        {"&View", {{ids::kViewLivePreview, "&Live Preview"}}},
         // Linux desktops have no system menu to hold the About entry.
         {"&Help", {{ids::kAboutBox, AboutMenuText()}}},
     };

@@ -3,6 +3,7 @@
 
 #include "editor/CComboList.h"
 #include "editor/CDialogControls.h"
+#include "editor/CPreviewView.h"
 #include "resources/ControlIds.h"
 #include "resources/Templates.h"
 #include "tests/editor/support/EditorDriver.h"
@@ -14,7 +15,6 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -61,7 +61,7 @@ TEST(DialogControls, GivesEachKindItsWidgetAndStyle) {
     EXPECT_FALSE(controls.Get<CComboList>(ids::kConditionList)->IsSorted());
     EXPECT_TRUE(controls.Get<CComboList>(ids::kWeekdayOrdinalList)->isEditable());
     EXPECT_FALSE(controls.Get<CComboList>(ids::kYearList)->isEditable());
-    EXPECT_TRUE(controls.Get<QPlainTextEdit>(ids::kPreviewEdit)->isReadOnly());
+    EXPECT_NE(controls.Get<CPreviewView>(ids::kPreviewEdit), nullptr);
     for (int id : {ids::kAddHoliday, ids::kRefresh, ids::kDeleteShiftRule}) {
         EXPECT_FALSE(controls.Get<QPushButton>(id)->isDefault()) << id;
         EXPECT_FALSE(controls.Get<QPushButton>(id)->autoDefault()) << id;

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/LocaleNames.h"
+#include "editor/CPreviewView.h"
 #include "model/PreviewReport.h"
 #include "tests/editor/FileTestSupport.h"
 #include "tests/editor/support/DocumentFiles.h"
@@ -9,7 +10,7 @@
 #include "tests/support/ScopedLocaleEnvironment.h"
 
 #include <QAbstractButton>
-#include <QPlainTextEdit>
+#include <QAction>
 
 #include <string>
 #include <vector>
@@ -111,10 +112,7 @@ TEST_F(PreviewTest, ExampleFilesGiveTheHandCheckedDatesOfEachYear) {
 TEST_F(PreviewTest, DisplayTextsShowInTheCodePageOfTheFilesLanguage) {
     OpenExampleCopy("germany.hol");
     PreviewOf(2024);
-    EXPECT_TRUE(window.View()
-                    .Control<QPlainTextEdit>(kPreviewEdit)
-                    ->toPlainText()
-                    .contains(QStringLiteral("20 Nov\tBu\u00DF- und Bettag\n")));
+    EXPECT_TRUE(gui::PreviewLines(window).contains(QStringLiteral("20 Nov\tBu\u00DF- und Bettag")));
 }
 
 TEST_F(PreviewTest, YearWithoutHolidaysAndEmptyDocumentGiveAnEmptyPreview) {
@@ -176,6 +174,39 @@ TEST_F(PreviewTest, DatesInTheUserLocaleAndDisplayTextsInTheFilesCodePage) {
     EXPECT_NE(preview.find("20 \xD0\xBD\xD0\xBE\xD1\x8F\xD0\xB1.\tBu\xC3\x9F- und Bettag\r\n"), std::string::npos)
         << preview;                  // "20 нояб.", "Buß"
     EXPECT_EQ(preview, cliPreview);  // as tavrin-cli preview --crlf prints it
+}
+
+// The preview greys while it does not match the document: after a command
+// and while the form holds an edit not stored; Refresh (or going back in the
+// history to what it shows) makes it current. With Live Preview on, kept in
+// the settings, it is rebuilt after every command.
+TEST_F(PreviewTest, PreviewShowsWhenItNoLongerMatchesTheDocument) {
+    const auto stale = [this] {
+        gui::RunIdle(window);
+        return window.View().Control<CPreviewView>(kPreviewEdit)->IsStale();
+    };
+    OpenExampleCopy("germany.hol");
+    PreviewOf(2024);
+    EXPECT_FALSE(stale());
+    gui::Type(window.View().Edit(kDisplayEdit), "All Saints");
+    EXPECT_TRUE(stale());
+    gui::Click(window.View().Button(kRefresh));
+    EXPECT_FALSE(stale());
+    dialogs.okCancelAnswers.push_back(true);
+    gui::Click(window.View().Button(kDeleteHoliday));
+    EXPECT_TRUE(stale());
+    Run(kEditUndo);
+    EXPECT_FALSE(stale());
+
+    window.View().MenuAction(kViewLivePreview)->trigger();
+    dialogs.okCancelAnswers.push_back(true);
+    gui::Click(window.View().Button(kDeleteHoliday));
+    EXPECT_FALSE(stale());
+    EXPECT_FALSE(QString::fromStdString(window.View().PreviewReport()).contains("All Saints"));
+    CScriptedDialogs otherDialogs;
+    const CEditorWindow other(&otherDialogs);
+    EXPECT_TRUE(other.View().MenuAction(kViewLivePreview)->isChecked());
+    window.View().MenuAction(kViewLivePreview)->trigger();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "tests/editor/support/EditorDriver.h"
 
+#include "editor/CPreviewView.h"
 #include "resources/ControlIds.h"
 
 #include <QAbstractButton>
@@ -102,6 +103,15 @@ QStringList Items(const CComboList* list) {
         items << list->Text(position);
     }
     return items;
+}
+
+QStringList PreviewLines(const CEditorWindow& window) {
+    const QAbstractItemModel* lines = window.View().Control<CPreviewView>(ids::kPreviewEdit)->model();
+    QStringList texts;
+    for (int row = 0; row < lines->rowCount(); ++row) {
+        texts << lines->index(row, 0).data().toString();
+    }
+    return texts;
 }
 
 }  // namespace gui

@@ -73,6 +73,8 @@ private:
 
 // The texts of all items of a list, in list order.
 QStringList Items(const CComboList* list);
+// The lines the preview shows, in order.
+QStringList PreviewLines(const CEditorWindow& window);
 
 }  // namespace gui
 
