@@ -69,6 +69,11 @@ CCommandLine ParseCommandLine(const std::vector<std::string>& argumentBytes) {
                                   QStringLiteral("Displays help on commandline options."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption exportCalendar(
+        QStringLiteral("export-year-calendar"),
+        QStringLiteral("Writes the year calendar of FILE for YEAR to OUT.pdf (A4 landscape), without a window: "
+                       "tavrin --export-year-calendar FILE YEAR OUT.pdf"));
+    parser.addOption(exportCalendar);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The holiday file to open."),
                                  QStringLiteral("[file]"));
 
@@ -82,11 +87,23 @@ CCommandLine ParseCommandLine(const std::vector<std::string>& argumentBytes) {
         return {CCommandLine::Action::PrintVersion, {}, program + ' ' + QString::fromLatin1(kProgramVersion) + '\n'};
     }
     const QStringList files = parser.positionalArguments();
+    const std::vector<std::string> positional = PositionalArguments(argumentBytes);
+    if (parser.isSet(exportCalendar)) {
+        bool isYear = false;
+        const int year = files.size() == 3 ? files[1].toInt(&isYear) : 0;
+        if (files.size() != 3 || positional.size() != 3 || !isYear || year < 1 || year > 9999) {
+            return UsageError(QStringLiteral("--export-year-calendar takes FILE YEAR OUT.pdf (a year from 1 to 9999)"),
+                              parser, program);
+        }
+        CCommandLine exporting{CCommandLine::Action::ExportYearCalendar, positional[0], {}};
+        exporting.year = year;
+        exporting.output = positional[2];
+        return exporting;
+    }
     if (files.size() > 1) {
         return UsageError(QStringLiteral("Unexpected argument '%1': the editor opens one file.").arg(files[1]), parser,
                           program);
     }
-    const std::vector<std::string> positional = PositionalArguments(argumentBytes);
     return {CCommandLine::Action::RunEditor,
             positional.empty() ? std::filesystem::path() : std::filesystem::path(positional.front()),
             {}};

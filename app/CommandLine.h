@@ -13,15 +13,18 @@
 // `--version`.
 struct CCommandLine {
     enum class Action {
-        RunEditor,     // start the editor, with `file` when one is given
-        PrintHelp,     // print `text` to standard output, exit code 0
-        PrintVersion,  // print `text` to standard output, exit code 0
-        UsageError,    // print `text` to standard error, exit code 2
+        RunEditor,           // start the editor, with `file` when one is given
+        PrintHelp,           // print `text` to standard output, exit code 0
+        PrintVersion,        // print `text` to standard output, exit code 0
+        UsageError,          // print `text` to standard error, exit code 2
+        ExportYearCalendar,  // write the year calendar of `file` for `year` to `output` as PDF
     };
 
     Action action = Action::RunEditor;
-    std::filesystem::path file;  // RunEditor: the file to open, as the argument's bytes; empty for none
+    std::filesystem::path file;  // RunEditor, ExportYearCalendar: the file, as the argument's bytes; empty for none
     QString text;                // everything else: the text to print, ending with a newline
+    int year = 0;                // ExportYearCalendar
+    std::filesystem::path output = {};  // ExportYearCalendar: the PDF file
 
     int ExitCode() const;
 };

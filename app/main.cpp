@@ -4,8 +4,12 @@
 #include "app/CEditorApp.h"
 #include "app/CommandLine.h"
 #include "app/Display.h"
+#include "app/YearCalendarExport.h"
+
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -13,6 +17,13 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv, argv + argc);
     // Read before the QApplication exists, which needs a display.
     const CCommandLine commandLine = ParseCommandLine(arguments);
+    if (commandLine.action == CCommandLine::Action::ExportYearCalendar) {
+        // Drawn without a window, so without a display.
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        int qtArgc = 1;
+        const QGuiApplication application(qtArgc, argv);
+        return ExportYearCalendar(commandLine.file, commandLine.year, commandLine.output, stderr);
+    }
     if (commandLine.action != CCommandLine::Action::RunEditor) {
         std::FILE* stream = commandLine.action == CCommandLine::Action::UsageError ? stderr : stdout;
         std::fputs(commandLine.text.toLocal8Bit().constData(), stream);

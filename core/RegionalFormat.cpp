@@ -3,7 +3,11 @@
 
 #include "core/RegionalFormat.h"
 
+#include <unicode/calendar.h>
+#include <unicode/locid.h>
+
 #include <cstdlib>
+#include <memory>
 #include <string_view>
 
 namespace {
@@ -60,4 +64,16 @@ std::string UserRegionalFormatLocale() {
         }
     }
     return kPosixLocale;
+}
+
+int UserFirstDayOfWeek() {
+    UErrorCode status = U_ZERO_ERROR;
+    const std::unique_ptr<icu::Calendar> calendar(
+        icu::Calendar::createInstance(icu::Locale(UserRegionalFormatLocale().c_str()), status));
+    if (U_FAILURE(status) || calendar == nullptr) {
+        return 0;
+    }
+    const UCalendarDaysOfWeek first = calendar->getFirstDayOfWeek(status);
+    // ICU counts from UCAL_SUNDAY (1) to UCAL_SATURDAY (7).
+    return U_FAILURE(status) ? 0 : (static_cast<int>(first) + 5) % 7;
 }

@@ -18,3 +18,8 @@
 // "sr_Latn_RS"), other modifiers ("@euro") are dropped, and no locale, "C" or
 // "POSIX" give "en_US_POSIX".
 std::string UserRegionalFormatLocale();
+
+// The first day of the week in the user's regional format, 0 = Monday ...
+// 6 = Sunday (ICU's calendar data for the locale's region; Monday for a
+// locale ICU does not know).
+int UserFirstDayOfWeek();

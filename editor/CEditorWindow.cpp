@@ -9,6 +9,7 @@
 #include "editor/CComboList.h"
 #include "editor/CFormBinding.h"
 #include "editor/CIdLists.h"
+#include "editor/CPreviewView.h"
 #include "editor/CQtEditorDialogs.h"
 #include "editor/EditorSettings.h"
 #include "resources/ControlIds.h"
@@ -206,6 +207,10 @@ void CEditorWindow::ConnectSignals() {
     onMenu(ids::kEditUndo, &CEditorWindow::OnUndo);
     onMenu(ids::kEditRedo, &CEditorWindow::OnRedo);
     onMenu(ids::kEditDuplicateHoliday, &CEditorWindow::OnDuplicateHoliday);
+    onMenu(ids::kViewYearCalendar, &CEditorWindow::OnYearCalendar);
+    onMenu(ids::kFileExportYearCalendar, &CEditorWindow::OnExportYearCalendar);
+    connect(view.Control<CPreviewView>(ids::kPreviewEdit), &CPreviewView::EntryChosen, this,
+            &CEditorWindow::OnPreviewEntryChosen);
     onMenu(ids::kEditFind, &CEditorWindow::OnFindHoliday);
     onMenu(ids::kEditFindNext, &CEditorWindow::OnFindNext);
     connect(recentMenu, &QMenu::aboutToShow, this, &CEditorWindow::FillRecentMenu);

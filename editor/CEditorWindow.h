@@ -31,6 +31,7 @@
 class CCodePageTextBinding;
 class CComboList;
 class CEditDraft;
+class CYearCalendarView;
 class CIdLists;
 class IEditorDialogs;
 class QAction;
@@ -92,6 +93,14 @@ private slots:
     void OnLivePreview(bool on);
     // After every command, and when the history moves.
     void OnDocumentChanged();
+    // A preview line's holiday, chosen by a double-click or its context
+    // menu, shown in the form.
+    void OnPreviewEntryChosen(int row);
+    // View > Year Calendar, a click on one of its days, File > Export Year
+    // Calendar (YearCalendarCommands.cpp).
+    void OnYearCalendar();
+    void OnCalendarDayChosen(const CDateTime& date);
+    void OnExportYearCalendar();
     // File commands and closing (FileCommands.cpp).
     void OnFileNew();
     void OnFileOpen();
@@ -190,6 +199,8 @@ private:
     // after a command, and while the form holds an edit not stored.
     void RebuildPreview();
     void ShowPreview();
+    // The year calendar, when it is open, as the preview shows the year.
+    void ShowYearCalendar();
     void UpdatePreviewMark();
     // Where the document stands in its history: the undo stack's index and
     // the command that led there.
@@ -225,9 +236,10 @@ private:
     QUndoStack undoStack;
     CRecentFiles recentFiles;
     QMenu* recentMenu = nullptr;
-    QString findText;                      // of the last Find Holiday
-    CHistoryPlace previewPlace;            // of the document the preview was built from
-    std::optional<LCID> unlistedLanguage;  // the LCID of the extra language item, if any
+    CYearCalendarView* yearCalendar = nullptr;  // a window of its own once opened
+    QString findText;                           // of the last Find Holiday
+    CHistoryPlace previewPlace;                 // of the document the preview was built from
+    std::optional<LCID> unlistedLanguage;       // the LCID of the extra language item, if any
     CCodePage textCodePage{0};
 
     CHolidays document;

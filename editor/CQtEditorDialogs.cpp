@@ -132,6 +132,17 @@ std::optional<std::string> CQtEditorDialogs::AskRenamedHolidayId(const std::stri
     return dialog.Ask();
 }
 
+std::optional<QString> CQtEditorDialogs::ChoosePdfFile(const QString& initialPath) {
+    QFileDialog dialog(parent, QStringLiteral("Export Year Calendar"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({QStringLiteral("PDF Files (*.pdf)")});
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(initialPath);
+    return ChosenFile(dialog);
+}
+
 std::optional<QString> CQtEditorDialogs::AskFindText(const QString& initialText) {
     bool accepted = false;
     const QString text = QInputDialog::getText(parent, QStringLiteral("Find Holiday"),

@@ -23,6 +23,7 @@ public:
     std::optional<std::string> AskNewHolidayId(const CCodePage& codePage) override;
     std::optional<std::string> AskDuplicateHolidayId(const CCodePage& codePage) override;
     std::optional<std::string> AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) override;
+    std::optional<QString> ChoosePdfFile(const QString& initialPath) override;
     std::optional<QString> AskFindText(const QString& initialText) override;
     void ShowAbout() override;
 

@@ -46,6 +46,9 @@ public:
     // (bytes of the code page), as bytes of the code page; nothing when
     // cancelled.
     virtual std::optional<std::string> AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) = 0;
+    // The PDF file to export to, or nothing when cancelled; default suffix
+    // "pdf". An existing file is asked about by the dialog itself.
+    virtual std::optional<QString> ChoosePdfFile(const QString& initialPath) = 0;
     // The text to look for in the holidays' IDs and display texts (Edit >
     // Find Holiday), which starts as `initialText`; nothing when cancelled.
     virtual std::optional<QString> AskFindText(const QString& initialText) = 0;

@@ -4,6 +4,7 @@
 #include "editor/CComboList.h"
 #include "editor/CEditDraft.h"
 #include "editor/CEditorWindow.h"
+#include "editor/CIdLists.h"
 #include "editor/CPreviewView.h"
 #include "editor/EditorSettings.h"
 #include "model/PreviewReport.h"
@@ -54,12 +55,24 @@ void CEditorWindow::RebuildPreview() {
     }
     previewPlace = HistoryPlace();
     UpdatePreviewMark();
+    ShowYearCalendar();
 }
 
 void CEditorWindow::ShowPreview() {
     // The lines keep the characters of the dates in the user's locale and
     // those of the display texts in the file's code page.
     view.Control<CPreviewView>(ids::kPreviewEdit)->Model().SetCodePage(textCodePage);
+    ShowYearCalendar();
+}
+
+void CEditorWindow::OnPreviewEntryChosen(int row) {
+    const std::vector<CPreviewEntry>& entries = view.Control<CPreviewView>(ids::kPreviewEdit)->Model().Entries();
+    if (row < 0 || static_cast<std::size_t>(row) >= entries.size()) {
+        return;
+    }
+    CComboList* idList = idLists->IdList();
+    idList->Select(idList->FindId(entries[static_cast<std::size_t>(row)].id));
+    OnHolidaySelected();
 }
 
 CEditorWindow::CHistoryPlace CEditorWindow::HistoryPlace() const {

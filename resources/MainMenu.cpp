@@ -18,6 +18,7 @@ const std::vector<CMenuTemplate>& MainMenuTemplate() {
              {ids::kFileRecent, "Open &Recent"},
              {ids::kFileSave, "&Save"},
              {ids::kFileSaveAs, "Save &as..."},
+             {ids::kFileExportYearCalendar, "&Export Year Calendar..."},
              {0, ""},
              {ids::kFileExit, "E&xit"},
          }},
@@ -33,7 +34,7 @@ const std::vector<CMenuTemplate>& MainMenuTemplate() {
              {ids::kEditFind, "&Find Holiday..."},
              {ids::kEditFindNext, "Find &Next"},
          }},
-        {"&View", {{ids::kViewLivePreview, "&Live Preview"}}},
+        {"&View", {{ids::kViewLivePreview, "&Live Preview"}, {ids::kViewYearCalendar, "&Year Calendar"}}},
         // Linux desktops have no system menu to hold the About entry.
         {"&Help", {{ids::kAboutBox, AboutMenuText()}}},
     };

@@ -58,4 +58,17 @@ TEST(CommandLine, HelpVersionAndUsageErrorsNameTheProgram) {
         ParseCommandLine({"/usr/bin/tavrin", "a.hol", "b.hol"}).text.startsWith("tavrin: Unexpected argument 'b.hol'"));
 }
 
+TEST(CommandLine, ExportYearCalendarTakesFileYearAndOutput) {
+    const CCommandLine exporting = ParseCommandLine({"tavrin", "--export-year-calendar", "g.hol", "2026", "g.pdf"});
+    EXPECT_EQ(exporting.action, Action::ExportYearCalendar);
+    EXPECT_EQ(exporting.file, "g.hol");
+    EXPECT_EQ(exporting.year, 2026);
+    EXPECT_EQ(exporting.output, "g.pdf");
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"tavrin", "--export-year-calendar", "g.hol", "2026"},
+          std::vector<std::string>{"tavrin", "--export-year-calendar", "g.hol", "next", "g.pdf"}}) {
+        EXPECT_EQ(ParseCommandLine(wrong).action, Action::UsageError);
+    }
+}
+
 }  // namespace

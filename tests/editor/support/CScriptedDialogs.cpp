@@ -76,6 +76,10 @@ std::optional<std::string> CScriptedDialogs::AskRenamedHolidayId(const std::stri
     return Next(renamedIds, "Rename Holiday dialog");
 }
 
+std::optional<QString> CScriptedDialogs::ChoosePdfFile(const QString& /*initialPath*/) {
+    return Next(pdfFiles, "PDF file dialog");
+}
+
 std::optional<QString> CScriptedDialogs::AskFindText(const QString& /*initialText*/) {
     return Next(findTexts, "Find Holiday dialog");
 }
@@ -86,5 +90,6 @@ void CScriptedDialogs::ShowAbout() {
 
 bool CScriptedDialogs::AllAnswersUsed() const {
     return yesNoCancelAnswers.empty() && yesNoAnswers.empty() && okCancelAnswers.empty() && openFiles.empty() &&
-           saveFiles.empty() && findTexts.empty() && duplicateIds.empty() && newIds.empty() && renamedIds.empty();
+           saveFiles.empty() && findTexts.empty() && pdfFiles.empty() && duplicateIds.empty() && newIds.empty() &&
+           renamedIds.empty();
 }

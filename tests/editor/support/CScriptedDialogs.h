@@ -28,6 +28,7 @@ public:
     std::deque<std::optional<std::string>> renamedIds;
     std::deque<std::optional<std::string>> duplicateIds;
     std::deque<std::optional<QString>> findTexts;
+    std::deque<std::optional<QString>> pdfFiles;
 
     // What was asked or shown, in order.
     QStringList questions;                 // texts of AskYesNoCancel, AskYesNo and AskOkCancel
@@ -51,6 +52,7 @@ public:
     std::optional<std::string> AskNewHolidayId(const CCodePage& codePage) override;
     std::optional<std::string> AskDuplicateHolidayId(const CCodePage& codePage) override;
     std::optional<std::string> AskRenamedHolidayId(const std::string& oldId, const CCodePage& codePage) override;
+    std::optional<QString> ChoosePdfFile(const QString& initialPath) override;
     std::optional<QString> AskFindText(const QString& initialText) override;
     void ShowAbout() override;
 
