@@ -121,10 +121,15 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::istream& in, st
     dates->add_option("FILE", file, "Holiday file (.hol or .json), or - for standard input")->required();
     dates->add_option("FIRST", firstYear, "First year (1 to 9999)")->required();
     dates->add_option("LAST", lastYear, "Last year (default: FIRST)");
+    bool explain = false;
+    dates->add_flag(
+        "--explain", explain,
+        "Add a fourth field: the ruleset that gives the date, what from, and the shift rules that moved it");
     addFormat(dates);
     dates->callback([&] {
         command = [&](const CStandardInput& input) {
-            return RunDates(file, firstYear, dates->count("LAST") > 0 ? lastYear : firstYear, input, out, errors);
+            return RunDates(file, firstYear, dates->count("LAST") > 0 ? lastYear : firstYear, explain, input, out,
+                            errors);
         };
     });
 

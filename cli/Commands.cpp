@@ -200,14 +200,15 @@ int RunTextconv(const std::filesystem::path& file, const CStandardInput& input, 
     });
 }
 
-int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, const CStandardInput& input,
+int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, bool explain, const CStandardInput& input,
              std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         CheckYearRange(firstYear, lastYear);
         CInputReader reader = ReaderFor(input, {file});
         CHolidays document = Load(reader, file, errors);
+        const EListingOrigins origins = explain ? EListingOrigins::With : EListingOrigins::Without;
         for (int year = firstYear; year <= lastYear; ++year) {
-            for (const CListedHoliday& holiday : ListHolidays(document, year)) {
+            for (const CListedHoliday& holiday : ListHolidays(document, year, origins)) {
                 out << ListingLine(holiday) << '\n';
             }
             FlushOutput(out);

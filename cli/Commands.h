@@ -52,8 +52,9 @@ int RunTextconv(const std::filesystem::path& file, const CStandardInput& input, 
 // For each year from first to last, the year's holidays in preview order, one
 // line each: "YYYY-MM-DD<TAB>ID<TAB>DISPLAY\n", the texts as UTF-8 (with a
 // tab, carriage return, line feed or backslash in them written as \t, \r, \n
-// or \\, so each line keeps its three fields).
-int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, const CStandardInput& input,
+// or \\, so each line keeps its fields). With `explain`, a fourth field
+// says where the date comes from (DateOrigins.h, its lines joined by "; ").
+int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, bool explain, const CStandardInput& input,
              std::ostream& out, std::ostream& errors);
 
 // How `ics` names the calendar and its events.
