@@ -4,7 +4,6 @@
 #include "cli/Commands.h"
 
 #include "cli/CliError.h"
-#include "cli/DocumentCheck.h"
 #include "cli/DocumentFiles.h"
 #include "cli/HolidayCalendar.h"
 #include "cli/HolidayDiff.h"
@@ -13,6 +12,7 @@
 #include "core/CodePage.h"
 #include "core/FileAccess.h"
 #include "core/WindowsLocale.h"
+#include "model/DocumentCheck.h"
 #include "model/PreviewReport.h"
 
 #include <fmt/format.h>
