@@ -366,6 +366,11 @@ TEST(CommandLine, DashIsStandardInputInTheFormItsBytesShowOrFormatNames) {
         {{"dates", "-", "2024"}, oddHol, "", "tavrin-cli: cannot load standard input: the JSON text is not valid"},
         {{"ics", usa, "2024", "-o", "-"}, "", RunCli({"ics", usa, "2024"}).out, ""},
         {{"diff", "-", "-", "2024"}, usaHol, "", "tavrin-cli: standard input can be read only once"},
+        {{"diff", "-", usa, "2024"}, RunCli({"ics", usa, "2024"}).out, "", ""},
+        {{"dates", "-", "2024"},
+         RunCli({"ics", usa, "2024"}).out,
+         "",
+         "tavrin-cli: cannot load standard input: it is an iCalendar file, which only diff reads"},
         {{"check", "--format", "json", usa}, "", "", "tavrin-cli: --format names the form of standard input"},
         {{"check", "--format", "ics", "-"}, "", "", "tavrin-cli: --format: this command reads .hol and .json"},
     };
