@@ -23,9 +23,8 @@ int ExportYearCalendar(const std::filesystem::path& file, int year, const std::f
         LoadHolidayFile(document, file);
         const CCodePage codePage(GetDefaultAnsiCodePage(document.GetLanguage()));
         const CYearCalendarPicture picture(year, CollectPreviewEntries(document, year), codePage);
-        const QString title = QStringLiteral("Holidays %1 \u2013 %2")
-                                  .arg(year)
-                                  .arg(QString::fromStdString(file.filename().string()));
+        const QString title =
+            QStringLiteral("Holidays %1 \u2013 %2").arg(year).arg(QString::fromStdString(file.filename().string()));
         WriteFileAtomically(output, YearCalendarPdf(picture, title));
         return 0;
     } catch (const CFileAccessError& error) {

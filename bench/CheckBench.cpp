@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cli/DocumentCheck.h"
+#include "model/DocumentCheck.h"
 #include "tests/support/SampleDocuments.h"
 
 #include <benchmark/benchmark.h>

@@ -345,6 +345,9 @@ inline int CYearCalculation::Evaluate(const CHoliday& holiday, const CNumberedHo
         if (!RulesetApplies(ruleset, yearDays.Year())) {
             continue;
         }
+        if (tracer != nullptr) {
+            tracer->BeginRuleset(static_cast<int>(index));
+        }
         int missing = AppendRuleDays(ruleset, ids.rulesets[index].reference);
         if (missing == kNoId && !ruleset.shiftRules.empty()) {
             missing = ApplyShiftRules(ruleset.shiftRules, ids.rulesets[index].shiftRules);
@@ -358,9 +361,13 @@ inline int CYearCalculation::Evaluate(const CHoliday& holiday, const CNumberedHo
 }
 
 // Collects a computed day if it is a day number and the holiday has room.
-inline void CYearCalculation::Collect(std::int64_t day) {
+// `referenceDay`: the day of the reference a relative rule computed it from, else 0.
+inline void CYearCalculation::Collect(std::int64_t day, int referenceDay) {
     if (IsDayNumber(day) && heldDays.size() - collectedFirst < kMaxDates) {
         heldDays.push_back(static_cast<int>(day));
+        if (tracer != nullptr) {
+            tracer->Collected(static_cast<int>(day), referenceDay);
+        }
     }
 }
 
@@ -370,12 +377,12 @@ inline int CYearCalculation::AppendRuleDays(const CRuleset& ruleset, int referen
     switch (ruleset.ruleKind) {
     case CRuleset::kFixedDate:
         if (const int day = yearDays.DayNumber(ruleset.fixedMonth, ruleset.fixedDay); day != 0) {
-            Collect(day);
+            Collect(day, 0);
         }
         return kNoId;
     case CRuleset::kWeekdayOfMonth:
         if (const int day = WeekdayOfMonth(yearDays, ruleset); day != 0) {
-            Collect(day);
+            Collect(day, 0);
         }
         return kNoId;
     default: break;
@@ -391,7 +398,7 @@ inline int CYearCalculation::AppendRuleDays(const CRuleset& ruleset, int referen
     // The list lies before the collected days, so collecting leaves it whole.
     for (std::size_t index = list->first; index < list->first + list->count; ++index) {
         if (const auto day = RelativeDay(ruleset, heldDays[index])) {
-            Collect(*day);
+            Collect(*day, heldDays[index]);
         }
     }
     return kNoId;
@@ -416,6 +423,9 @@ int CYearCalculation::ApplyShiftRules(const std::vector<CShiftRule>& rules,
                 if (const int missing = CarryOut(rules[index], references[index].target, day, drop); missing != kNoId) {
                     return missing;
                 }
+                if (tracer != nullptr) {
+                    tracer->Shifted(next - collectedFirst, static_cast<int>(index), day, drop);
+                }
                 break;
             }
         }
@@ -424,6 +434,9 @@ int CYearCalculation::ApplyShiftRules(const std::vector<CShiftRule>& rules,
         }
     }
     heldDays.resize(kept);
+    if (tracer != nullptr) {
+        tracer->EndShiftRules();
+    }
     return kNoId;
 }
 
@@ -531,6 +544,34 @@ bool CYearCalculation::HasDateInYear(std::size_t position) const {
     const auto first = heldDays.begin() + static_cast<std::ptrdiff_t>(list->first);
     return std::any_of(first, first + static_cast<std::ptrdiff_t>(list->count),
                        [this](int day) { return yearDays.Contains(day); });
+}
+
+// The evaluation works at the end of heldDays, as in a Run, and leaves the
+// tables as they were.
+std::optional<CHolidayTrace> CYearCalculation::TraceHoliday(std::size_t position) {
+    if (position >= holidays.Count()) {
+        return std::nullopt;
+    }
+    const CHeld* list = Resolved(holidays.Ids(position).id);
+    if (list == nullptr || list->holder != static_cast<int>(position)) {
+        return std::nullopt;
+    }
+    const std::size_t heldCount = heldDays.size();
+    CDateTracer recorder;
+    tracer = &recorder;
+    const int missing = Evaluate(holidays.Holiday(position), holidays.Ids(position));
+    tracer = nullptr;
+    const bool sameDays = missing == kNoId && heldDays.size() - heldCount >= list->count &&
+                          std::equal(heldDays.begin() + static_cast<std::ptrdiff_t>(list->first),
+                                     heldDays.begin() + static_cast<std::ptrdiff_t>(list->first + list->count),
+                                     heldDays.begin() + static_cast<std::ptrdiff_t>(heldCount));
+    heldDays.resize(heldCount);
+    if (!sameDays) {
+        return std::nullopt;  // cannot happen while the tables belong to the holidays
+    }
+    CHolidayTrace& trace = recorder.Trace();
+    trace.dates.resize(list->count);  // the Run kept these from the front
+    return std::move(trace);
 }
 
 const std::vector<CDateTime>* CYearCalculation::Occurrences(const std::string& id) const {

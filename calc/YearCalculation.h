@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "calc/DateTrace.h"
 #include "calc/DaySet.h"
 #include "calc/NumberedHolidays.h"
 #include "calc/YearDays.h"
@@ -12,6 +13,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -81,6 +83,9 @@ public:
         const int position = EntryPosition(dayOfYear, index);
         return position != kNoPosition ? holidays.Holiday(static_cast<std::size_t>(position)).id : kNoText;
     }
+    // The list position of the holiday of entry `index` of the day; -1 for
+    // an index or day outside the tables.
+    int DayPosition(int dayOfYear, int index) const { return EntryPosition(dayOfYear, index); }
     // All display texts or IDs of a day, in entry order (copies).
     std::vector<std::string> DayDisplays(int dayOfYear) const;
     std::vector<std::string> DayIds(int dayOfYear) const;
@@ -112,6 +117,15 @@ public:
     // Number of dates held in all occurrence lists (reference feasts included).
     std::size_t HeldDateCount() const { return heldDates; }
 
+    // Where the dates of the holiday at `position` come from in the last
+    // Run: its evaluation carried out again, with a tracer. It gives the
+    // dates the Run gave, in the same order: an evaluation depends only on
+    // the holiday and on the occurrence lists of the IDs it reads, which the
+    // Run had entered before it and keeps. Of those dates it keeps as many as
+    // the Run held (see kMaxDates). Nothing when the holiday did not resolve
+    // its ID in the last Run, or the holidays changed since.
+    std::optional<CHolidayTrace> TraceHoliday(std::size_t position);
+
 private:
     static constexpr int kNoId = CNumberedHolidays::kNoId;
     static constexpr int kNoPosition = -1;
@@ -139,7 +153,7 @@ private:
     void Wait(int position, int missing);
     void Wake(int id, int position);
     int Evaluate(const CHoliday& holiday, const CNumberedHolidays::CHolidayIds& ids);
-    void Collect(std::int64_t day);
+    void Collect(std::int64_t day, int referenceDay);
     int AppendRuleDays(const CRuleset& ruleset, int reference);
     int ApplyShiftRules(const std::vector<CShiftRule>& rules,
                         const std::vector<CNumberedHolidays::CShiftRuleIds>& references);
@@ -181,6 +195,10 @@ private:
 
     // During a Run. Where in heldDays the holiday being evaluated collects its days.
     std::size_t collectedFirst = 0;
+    // Told what the evaluation does, during TraceHoliday only; null in a Run,
+    // which then pays one test of the pointer per collected day, applying
+    // ruleset and matching shift rule.
+    CDateTracer* tracer = nullptr;
     // Per position: the ID number missing in the holiday's latest evaluation,
     // kNoId once it resolved or before it was evaluated; and the next holiday
     // waiting for the same ID. Per ID number: the first holiday waiting for it.

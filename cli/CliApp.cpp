@@ -55,6 +55,9 @@ std::optional<EDocumentForm> FormNamed(const std::string& name) {
     if (name == "json") {
         return EDocumentForm::Json;
     }
+    if (name == "ics") {
+        return EDocumentForm::Ics;
+    }
     return std::nullopt;
 }
 
@@ -71,15 +74,21 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::istream& in, st
     // The command the arguments chose, run once they are all read.
     std::function<int(const CStandardInput&)> command;
 
-    // Standard input's form, for every command that reads a file.
+    // Standard input's form, for every command that reads a file; iCalendar
+    // only where the command reads it.
     std::string formatName;
-    const auto addFormat = [&formatName](CLI::App* subcommand) {
-        subcommand->add_option("--format", formatName, "The form of a FILE that is - (standard input): hol or json")
-            ->check([](const std::string& name) {
-                if (name == "ics") {
+    const auto addFormat = [&formatName](CLI::App* subcommand, bool readsIcs = false) {
+        subcommand
+            ->add_option("--format", formatName,
+                         readsIcs ? "The form of a file that is - (standard input): hol, json or ics"
+                                  : "The form of a FILE that is - (standard input): hol or json")
+            ->check([readsIcs](const std::string& name) {
+                if (name == "ics" && !readsIcs) {
                     return std::string("this command reads .hol and .json, not iCalendar");
                 }
-                return FormNamed(name) ? std::string() : std::string("the forms are hol and json");
+                return FormNamed(name)
+                           ? std::string()
+                           : std::string(readsIcs ? "the forms are hol, json and ics" : "the forms are hol and json");
             });
     };
 
@@ -121,10 +130,15 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::istream& in, st
     dates->add_option("FILE", file, "Holiday file (.hol or .json), or - for standard input")->required();
     dates->add_option("FIRST", firstYear, "First year (1 to 9999)")->required();
     dates->add_option("LAST", lastYear, "Last year (default: FIRST)");
+    bool explain = false;
+    dates->add_flag(
+        "--explain", explain,
+        "Add a fourth field: the ruleset that gives the date, what from, and the shift rules that moved it");
     addFormat(dates);
     dates->callback([&] {
         command = [&](const CStandardInput& input) {
-            return RunDates(file, firstYear, dates->count("LAST") > 0 ? lastYear : firstYear, input, out, errors);
+            return RunDates(file, firstYear, dates->count("LAST") > 0 ? lastYear : firstYear, explain, input, out,
+                            errors);
         };
     });
 
@@ -158,22 +172,29 @@ int RunTavrinCli(const std::vector<std::string>& arguments, std::istream& in, st
     });
 
     std::filesystem::path newFile;
+    bool datesOnly = false;
     CLI::App* diff = app.add_subcommand(
         "diff",
         "List the holidays that differ: \"- \" and a dates line for those only OLD has, \"+ \" for those only "
         "NEW has; exit code 1 if any");
-    diff->add_option("OLD", file, "Holiday file (.hol or .json), or - for standard input")->required();
-    diff->add_option("NEW", newFile, "Holiday file (.hol or .json), or - for standard input")->required();
+    diff->add_option("OLD", file, "Holiday file (.hol or .json), iCalendar file (.ics), or - for standard input")
+        ->required();
+    diff->add_option("NEW", newFile, "Holiday file (.hol or .json), iCalendar file (.ics), or - for standard input")
+        ->required();
     diff->add_option("FIRST", firstYear, "First year (1 to 9999)")->required();
     diff->add_option("LAST", lastYear, "Last year (default: FIRST)");
-    addFormat(diff);
+    diff->add_flag("--dates-only", datesOnly, "Compare only the number of holidays on each day");
+    addFormat(diff, true);
     diff->footer(
         "Two holidays of a day are the same when their ID and display text are. A holiday listed twice on a "
-        "day counts twice. Within a day the \"-\" lines come first.");
+        "day counts twice. Within a day the \"-\" lines come first. In an iCalendar file every all-day event "
+        "is a holiday on each of its days (recurrences expanded), SUMMARY its display text; its lines have an "
+        "empty ID, and with one on either side holidays are the same when their display texts are. Standard "
+        "input that starts with BEGIN:VCALENDAR is iCalendar.");
     diff->callback([&] {
         command = [&](const CStandardInput& input) {
-            return RunDiff(file, newFile, firstYear, diff->count("LAST") > 0 ? lastYear : firstYear, input, out,
-                           errors);
+            return RunDiff(file, newFile, firstYear, diff->count("LAST") > 0 ? lastYear : firstYear, datesOnly, input,
+                           out, errors);
         };
     });
 

@@ -4,7 +4,6 @@
 #include "cli/Commands.h"
 
 #include "cli/CliError.h"
-#include "cli/DocumentCheck.h"
 #include "cli/DocumentFiles.h"
 #include "cli/HolidayCalendar.h"
 #include "cli/HolidayDiff.h"
@@ -13,6 +12,7 @@
 #include "core/CodePage.h"
 #include "core/FileAccess.h"
 #include "core/WindowsLocale.h"
+#include "model/DocumentCheck.h"
 #include "model/PreviewReport.h"
 
 #include <fmt/format.h>
@@ -23,7 +23,10 @@
 #include <initializer_list>
 #include <iterator>
 #include <new>
+#include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -87,6 +90,49 @@ CInputReader ReaderFor(const CStandardInput& input, std::initializer_list<std::f
 
 CHolidays Load(CInputReader& reader, const std::filesystem::path& path, std::ostream& errors) {
     return DocumentOf(reader.Read(path), errors);
+}
+
+// One side of a diff: a holiday document, or the holidays of an iCalendar
+// file in the years compared.
+struct CDiffSide {
+    std::optional<CHolidays> document;
+    std::vector<CListedHoliday> calendar;  // in date order
+
+    // The holidays of the year: a document's as `ics` writes them when the
+    // other side is a calendar.
+    std::vector<CListedHoliday> HolidaysOf(int year, bool asCalendarEvents) {
+        if (document) {
+            std::vector<CListedHoliday> listed = ListHolidays(*document, year);
+            return asCalendarEvents ? CalendarEventsOf(listed) : listed;
+        }
+        const auto before = [](int ofYear) {
+            return [ofYear](const CListedHoliday& holiday) { return holiday.date.GetYear() < ofYear; };
+        };
+        const auto first = std::partition_point(calendar.begin(), calendar.end(), before(year));
+        return {first, std::partition_point(first, calendar.end(), before(year + 1))};
+    }
+};
+
+CDiffSide LoadDiffSide(CInputReader& reader, const std::filesystem::path& path, int firstYear, int lastYear,
+                       std::ostream& errors) {
+    CInput input = reader.Read(path);
+    if (input.form != EDocumentForm::Ics) {
+        return {DocumentOf(std::move(input), errors), {}};
+    }
+    const std::string_view text(reinterpret_cast<const char*>(input.bytes.data()), input.bytes.size());
+    CCalendarHolidays calendar = ReadHolidayCalendar(text, input.name, firstYear, lastYear);
+    if (calendar.timedEvents == 1) {
+        errors << fmt::format(
+            "tavrin-cli: note: {}: the event that begins on line {} has a time of day, so it is left out (only "
+            "all-day events are holidays)\n",
+            input.name, calendar.firstTimedLine);
+    } else if (calendar.timedEvents > 1) {
+        errors << fmt::format(
+            "tavrin-cli: note: {}: {} events have a time of day, the first begins on line {}; they are left out "
+            "(only all-day events are holidays)\n",
+            input.name, calendar.timedEvents, calendar.firstTimedLine);
+    }
+    return {std::nullopt, std::move(calendar.holidays)};
 }
 
 // The bytes as `hexdump -C` shows them: 16 a line, with the offset in front
@@ -200,14 +246,15 @@ int RunTextconv(const std::filesystem::path& file, const CStandardInput& input, 
     });
 }
 
-int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, const CStandardInput& input,
+int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, bool explain, const CStandardInput& input,
              std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         CheckYearRange(firstYear, lastYear);
         CInputReader reader = ReaderFor(input, {file});
         CHolidays document = Load(reader, file, errors);
+        const EListingOrigins origins = explain ? EListingOrigins::With : EListingOrigins::Without;
         for (int year = firstYear; year <= lastYear; ++year) {
-            for (const CListedHoliday& holiday : ListHolidays(document, year)) {
+            for (const CListedHoliday& holiday : ListHolidays(document, year, origins)) {
                 out << ListingLine(holiday) << '\n';
             }
             FlushOutput(out);
@@ -247,16 +294,20 @@ int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear, const
 }
 
 int RunDiff(const std::filesystem::path& oldFile, const std::filesystem::path& newFile, int firstYear, int lastYear,
-            const CStandardInput& input, std::ostream& out, std::ostream& errors) {
+            bool datesOnly, const CStandardInput& input, std::ostream& out, std::ostream& errors) {
     return ReportingErrors(errors, [&] {
         CheckYearRange(firstYear, lastYear);
         CInputReader reader = ReaderFor(input, {oldFile, newFile});
-        CHolidays before = Load(reader, oldFile, errors);
-        CHolidays after = Load(reader, newFile, errors);
+        CDiffSide before = LoadDiffSide(reader, oldFile, firstYear, lastYear, errors);
+        CDiffSide after = LoadDiffSide(reader, newFile, firstYear, lastYear, errors);
+        const bool withCalendar = !before.document || !after.document;
+        const EListingMatch match = datesOnly      ? EListingMatch::Day
+                                    : withCalendar ? EListingMatch::Display
+                                                   : EListingMatch::IdAndDisplay;
         bool differ = false;
         for (int year = firstYear; year <= lastYear; ++year) {
             for (const CListingChange& change :
-                 CompareListings(ListHolidays(before, year), ListHolidays(after, year))) {
+                 CompareListings(before.HolidaysOf(year, withCalendar), after.HolidaysOf(year, withCalendar), match)) {
                 out << change.sign << ' ' << ListingLine(change.holiday) << '\n';
                 differ = true;
             }

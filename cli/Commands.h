@@ -52,8 +52,9 @@ int RunTextconv(const std::filesystem::path& file, const CStandardInput& input, 
 // For each year from first to last, the year's holidays in preview order, one
 // line each: "YYYY-MM-DD<TAB>ID<TAB>DISPLAY\n", the texts as UTF-8 (with a
 // tab, carriage return, line feed or backslash in them written as \t, \r, \n
-// or \\, so each line keeps its three fields).
-int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, const CStandardInput& input,
+// or \\, so each line keeps its fields). With `explain`, a fourth field
+// says where the date comes from (DateOrigins.h, its lines joined by "; ").
+int RunDates(const std::filesystem::path& file, int firstYear, int lastYear, bool explain, const CStandardInput& input,
              std::ostream& out, std::ostream& errors);
 
 // How `ics` names the calendar and its events.
@@ -72,10 +73,15 @@ int RunIcs(const std::filesystem::path& file, int firstYear, int lastYear, const
 // The holidays that change from `oldFile` to `newFile`, year by year, one line
 // each: "- " for a holiday on a day that only the old file has, "+ " for one
 // only the new file has, then the line of RunDates (the day's order and what
-// counts as the same holiday: HolidayDiff.h). Exit code 0 when the files give
+// counts as the same holiday: HolidayDiff.h). Either file may be an iCalendar
+// file (ReadHolidayCalendar): its lines have an empty ID, a holiday file
+// beside it gives the holidays that `ics` writes as events, and holidays are
+// the same when their display texts are. With `datesOnly` only the number of
+// holidays of each day counts. A note on `errors` says how many timed events
+// an iCalendar file holds, which are left out. Exit code 0 when the files give
 // the same holidays (nothing is written), 1 when they differ, 2 on an error.
 int RunDiff(const std::filesystem::path& oldFile, const std::filesystem::path& newFile, int firstYear, int lastYear,
-            const CStandardInput& input, std::ostream& out, std::ostream& errors);
+            bool datesOnly, const CStandardInput& input, std::ostream& out, std::ostream& errors);
 
 // The preview report of the year as the editor builds it, with `lineEnd`
 // ending each line.

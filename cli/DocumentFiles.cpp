@@ -39,6 +39,13 @@ EDocumentForm DocumentFormOf(const std::filesystem::path& path) {
     throw CCliError(fmt::format("\"{}\": the file name must end in .hol or .json", path.string()));
 }
 
+EDocumentForm InputFormOf(const std::filesystem::path& path) {
+    if (LowerCase(path.extension().string()) == ".ics") {
+        return EDocumentForm::Ics;
+    }
+    return DocumentFormOf(path);
+}
+
 CHolidays DocumentFromHolBytes(std::vector<std::uint8_t> bytes, const std::string& name, std::size_t& ignoredBytes) {
     CHolidays document;
     try {
@@ -55,6 +62,12 @@ std::string DocumentToHolBytes(const CHolidays& document) {
 }
 
 EDocumentForm DocumentFormOfBytes(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    constexpr std::string_view kCalendarStart = "begin:vcalendar";
+    const std::string_view afterMark = bytes.starts_with(kByteOrderMark) ? bytes.substr(kByteOrderMark.size()) : bytes;
+    if (LowerCase(std::string(afterMark.substr(0, kCalendarStart.size()))) == kCalendarStart) {
+        return EDocumentForm::Ics;
+    }
     constexpr std::string_view kBlanks = " \t\r\n";  // JSON's whitespace
     const std::size_t brace = bytes.find_first_not_of(kBlanks);
     if (brace == std::string_view::npos || bytes[brace] != '{') {
@@ -66,7 +79,7 @@ EDocumentForm DocumentFormOfBytes(std::string_view bytes) {
 }
 
 CInput InputOfFile(const std::filesystem::path& path) {
-    const EDocumentForm form = DocumentFormOf(path);
+    const EDocumentForm form = InputFormOf(path);
     std::optional<std::filesystem::path> leftBackup = LeftBackupOf(path);
     return {ReadFileBytes(path), form, fmt::format("\"{}\"", path.string()), std::move(leftBackup)};
 }
@@ -101,6 +114,10 @@ CHolidays DocumentOf(CInput input, std::ostream& warnings) {
         warnings << fmt::format(
             "tavrin-cli: note: {}: a save did not finish; the file's earlier content is kept in \"{}\"\n", input.name,
             input.leftBackup->string());
+    }
+    if (input.form == EDocumentForm::Ics) {
+        throw CCliError(
+            fmt::format("cannot load {}: it is an iCalendar file, which only diff reads (as OLD or NEW)", input.name));
     }
     if (input.form == EDocumentForm::Json) {
         const std::string_view text(reinterpret_cast<const char*>(input.bytes.data()), input.bytes.size());

@@ -14,8 +14,9 @@
 #include <string_view>
 #include <vector>
 
-// The two stored forms of a document, told apart by the file ending.
-enum class EDocumentForm { Hol, Json };
+// The two stored forms of a document, told apart by the file ending, and an
+// iCalendar file, which diff compares with them but which holds no document.
+enum class EDocumentForm { Hol, Json, Ics };
 
 // The name that stands for standard input where a file is read, and for
 // standard output where one is written.
@@ -23,11 +24,15 @@ inline const std::filesystem::path kStandardStream = "-";
 
 // ".hol" or ".json" (in any letter case); throws CCliError for another ending.
 EDocumentForm DocumentFormOf(const std::filesystem::path& path);
+// The same for a file to read, which may also end in ".ics".
+EDocumentForm InputFormOf(const std::filesystem::path& path);
 
 // The form of a document that comes without a name (standard input), told
-// from its bytes: JSON when the first byte that is no JSON blank is "{" and
-// the next one is '"' or "}"; otherwise .hol, which has no mark of its own
-// (a US English file starts with a tab byte, 0x09).
+// from its bytes: iCalendar when they start with "BEGIN:VCALENDAR" (in any
+// letter case, after a UTF-8 byte order mark if there is one); JSON when the
+// first byte that is no JSON blank is "{" and the next one is '"' or "}";
+// otherwise .hol, which has no mark of its own (a US English file starts with
+// a tab byte, 0x09).
 EDocumentForm DocumentFormOfBytes(std::string_view bytes);
 
 // The document of a .hol file's bytes. Throws CCliError naming `name` (as
@@ -47,7 +52,7 @@ struct CInput {
     std::optional<std::filesystem::path> leftBackup = std::nullopt;
 };
 
-// A file as an input: its bytes, the form its ending names, and the copy a
+// A file as an input: its bytes, the form its ending names (InputFormOf), and the copy a
 // save that did not finish left beside it. Throws CFileAccessError when the
 // file cannot be read.
 CInput InputOfFile(const std::filesystem::path& path);
@@ -71,7 +76,7 @@ private:
 
 // The document an input holds. Notes about ignored bytes and a left copy go
 // to `warnings`. Throws CCliError naming the input when its content is not a
-// document.
+// document, an iCalendar input included.
 CHolidays DocumentOf(CInput input, std::ostream& warnings);
 
 // Reads a .hol or .json file (DocumentOf). Throws CFileAccessError when the

@@ -3,12 +3,19 @@
 
 #include "cli/HolidayDiff.h"
 
+#include "cli/HolidayCalendar.h"
+
 #include <cstddef>
 
 namespace {
 
-bool SameHoliday(const CListedHoliday& a, const CListedHoliday& b) {
-    return a.id == b.id && a.display == b.display;
+bool SameHoliday(const CListedHoliday& a, const CListedHoliday& b, EListingMatch match) {
+    switch (match) {
+    case EListingMatch::IdAndDisplay: return a.id == b.id && a.display == b.display;
+    case EListingMatch::Display: return CalendarText(a.display) == CalendarText(b.display);
+    case EListingMatch::Day: return true;
+    }
+    return false;
 }
 
 // The end of the run of entries from `begin` that share its day.
@@ -23,7 +30,7 @@ std::size_t EndOfDay(const std::vector<CListedHoliday>& listing, std::size_t beg
 }  // namespace
 
 std::vector<CListingChange> CompareListings(const std::vector<CListedHoliday>& before,
-                                            const std::vector<CListedHoliday>& after) {
+                                            const std::vector<CListedHoliday>& after, EListingMatch match) {
     std::vector<CListingChange> changes;
     std::size_t b = 0;
     std::size_t a = 0;
@@ -38,7 +45,7 @@ std::vector<CListingChange> CompareListings(const std::vector<CListedHoliday>& b
         std::vector<bool> matched(afterEnd - a, false);
         for (std::size_t i = b; i < beforeEnd; ++i) {
             std::size_t j = 0;
-            while (j < matched.size() && (matched[j] || !SameHoliday(before[i], after[a + j]))) {
+            while (j < matched.size() && (matched[j] || !SameHoliday(before[i], after[a + j], match))) {
                 ++j;
             }
             if (j < matched.size()) {

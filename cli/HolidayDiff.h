@@ -14,11 +14,19 @@ struct CListingChange {
     CListedHoliday holiday;
 };
 
+// When two entries of a day are the same holiday.
+enum class EListingMatch {
+    IdAndDisplay,  // their IDs and display texts are equal
+    Display,       // their display texts are, as an event's SUMMARY holds them (CalendarText)
+    Day,           // always: only the number of entries of a day counts
+};
+
 // The changes from `before` to `after`, two listings of the same year in
-// preview order. Two entries of a day are the same when their ID and display
-// text are equal; each entry matches at most one, so a holiday listed twice
-// on a day in one listing and once in the other gives one change. The changes
+// preview order. Each entry matches at most one of the same day, the first
+// that is the same holiday and not matched yet, so a holiday listed twice on
+// a day in one listing and once in the other gives one change. The changes
 // come in date order, within a day first those only `before` has, then those
 // only `after` has, each in its listing's order. Equal listings give none.
 std::vector<CListingChange> CompareListings(const std::vector<CListedHoliday>& before,
-                                            const std::vector<CListedHoliday>& after);
+                                            const std::vector<CListedHoliday>& after,
+                                            EListingMatch match = EListingMatch::IdAndDisplay);

@@ -5,6 +5,7 @@
 
 #include "core/CDateTime.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,14 +17,21 @@ struct CListedHoliday {
     std::string idBytes;  // the ID as stored, in the code page of the document's language
     std::string id;       // UTF-8
     std::string display;  // UTF-8
+    // Where the date comes from (DateOrigins.h), UTF-8, its lines joined by
+    // "; "; only when asked for.
+    std::optional<std::string> origin = std::nullopt;
 };
 
-// The year's holidays in preview order (reference-only holidays are not
-// listed), the texts decoded from the code page of the document's language
-// with an invalid byte sequence shown as U+FFFD.
-std::vector<CListedHoliday> ListHolidays(CHolidays& document, int year);
+// Whether ListHolidays explains each date.
+enum class EListingOrigins { Without, With };
 
-// "YYYY-MM-DD<TAB>ID<TAB>DISPLAY", with a tab, carriage return, line feed or
-// backslash in a text written as \t, \r, \n or \\, so that the line keeps its
-// three fields.
+// The year's holidays in preview order (reference-only holidays are not
+// listed), the texts shown in the code page of the document's language
+// (ShownText.h).
+std::vector<CListedHoliday> ListHolidays(CHolidays& document, int year,
+                                         EListingOrigins origins = EListingOrigins::Without);
+
+// "YYYY-MM-DD<TAB>ID<TAB>DISPLAY", and "<TAB>ORIGIN" when the holiday has
+// one, with a tab, carriage return, line feed or backslash in a text written
+// as \t, \r, \n or \\, so that the line keeps its fields.
 std::string ListingLine(const CListedHoliday& holiday);

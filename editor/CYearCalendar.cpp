@@ -40,8 +40,8 @@ CYearCalendarPicture::CYearCalendarPicture(int calendarYear, const std::vector<C
     : year(calendarYear), firstDayOfWeek(UserFirstDayOfWeek()) {
     for (const CPreviewEntry& entry : entries) {
         if (entry.date.GetYear() == year) {
-            holidays[static_cast<std::size_t>(entry.date.GetDayOfYear())] << QString::fromStdString(
-                ShowText(codePage, entry.display));
+            holidays[static_cast<std::size_t>(entry.date.GetDayOfYear())]
+                << QString::fromStdString(ShowText(codePage, entry.display));
         }
     }
 }
@@ -77,9 +77,9 @@ void CYearCalendarPicture::Paint(QPainter& painter, const QRectF& area, const QP
     for (int month = 1; month <= 12; ++month) {
         // The month's name over its first week, the weekday names under it.
         const QRectF first = CellOf(layout, month, 1);
-        const QPointF box(first.left() - ((CDateTime::GetDayOfWeek(year, month, 1) - firstDayOfWeek + 7) % 7) *
-                                             layout.cell,
-                          first.top() - 2 * layout.cell);
+        const QPointF box(
+            first.left() - ((CDateTime::GetDayOfWeek(year, month, 1) - firstDayOfWeek + 7) % 7) * layout.cell,
+            first.top() - 2 * layout.cell);
         painter.setPen(palette.color(QPalette::WindowText));
         painter.setFont(bold);
         painter.drawText(QRectF(box, QSizeF(7 * layout.cell, layout.cell)), Qt::AlignCenter,
@@ -92,7 +92,8 @@ void CYearCalendarPicture::Paint(QPainter& painter, const QRectF& area, const QP
         }
         for (int day = 1; day <= CDateTime::GetDaysInMonth(year, month); ++day) {
             const QRectF cell = CellOf(layout, month, day);
-            const bool marked = !holidays[static_cast<std::size_t>(CDateTime::GetDayOfYear(year, month, day))].isEmpty();
+            const bool marked =
+                !holidays[static_cast<std::size_t>(CDateTime::GetDayOfYear(year, month, day))].isEmpty();
             if (marked) {
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(palette.color(QPalette::Highlight));

@@ -47,7 +47,7 @@ private:
     QRectF CellOf(const CLayout& layout, int month, int day) const;
 
     int year = 0;
-    int firstDayOfWeek = 0;  // 0 = Monday ... 6 = Sunday
+    int firstDayOfWeek = 0;                 // 0 = Monday ... 6 = Sunday
     std::array<QStringList, 367> holidays;  // by day of the year, 1..366
 };
 

@@ -74,7 +74,8 @@ void CEditorWindow::OnExportYearCalendar() {
         const CYearCalendarPicture picture(year, CollectPreviewEntries(document, year), textCodePage);
         WriteFileAtomically(QFile::encodeName(*chosen).toStdString(), YearCalendarPdf(picture, title));
     } catch (const CFileAccessError& error) {
-        Dialogs().ShowError(QStringLiteral("Cannot export \"%1\": %2.").arg(*chosen, QString::fromStdString(error.Reason())));
+        Dialogs().ShowError(
+            QStringLiteral("Cannot export \"%1\": %2.").arg(*chosen, QString::fromStdString(error.Reason())));
     } catch (const std::bad_alloc&) {
         Dialogs().ShowError(QStringLiteral("Cannot export \"%1\": there is not enough memory.").arg(*chosen));
     }

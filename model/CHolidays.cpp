@@ -143,6 +143,14 @@ const CYearCalculation& CHolidays::CalculationOf(int year) {
     return calculation;
 }
 
+std::optional<CHolidayTrace> CHolidays::TraceHoliday(int position, int year) {
+    CalculationOf(year);
+    if (position < 0) {
+        return std::nullopt;
+    }
+    return calculation.TraceHoliday(static_cast<std::size_t>(position));
+}
+
 int CHolidays::GetDayHolidayCount(const CDateTime& date) {
     return CalculationOf(date.GetYear()).DayEntryCount(date.GetDayOfYear());
 }

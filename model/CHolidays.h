@@ -7,6 +7,7 @@
 #include "core/WindowsLocale.h"
 #include "records/Holiday.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,10 @@ public:
     // The tables of the year, recalculated first when another year is held
     // (as the day queries do).
     const CYearCalculation& CalculationOf(int year);
+    // Where the dates of the holiday at `position` come from in `year`
+    // (CYearCalculation::TraceHoliday), with the same recalculation first;
+    // nothing for a position outside the list.
+    std::optional<CHolidayTrace> TraceHoliday(int position, int year);
 
 private:
     void Calculate(int year);

@@ -45,7 +45,8 @@ std::vector<CPreviewEntry> CollectPreviewEntries(CHolidays& document, int year) 
         const CDateTime date(year, month, dayOfYear - daysBeforeMonth);
         const int count = tables.DayEntryCount(dayOfYear);
         for (int index = 0; index < count; ++index) {
-            entries.push_back({date, tables.DayDisplay(dayOfYear, index), tables.DayId(dayOfYear, index)});
+            entries.push_back({date, tables.DayDisplay(dayOfYear, index), tables.DayId(dayOfYear, index),
+                               tables.DayPosition(dayOfYear, index)});
         }
     }
     return entries;

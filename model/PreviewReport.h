@@ -17,6 +17,7 @@ struct CPreviewEntry {
     CDateTime date;
     std::string display;  // bytes in the code page of the document's language
     std::string id;
+    int holiday = -1;  // the holiday's position in the document
 
     bool operator==(const CPreviewEntry&) const = default;
 };

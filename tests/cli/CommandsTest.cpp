@@ -9,6 +9,7 @@
 #include "model/HolidayFile.h"
 #include "tests/cli/CliTestSupport.h"
 #include "tests/support/FileFaults.h"
+#include "tests/support/RuleBuilders.h"
 #include "tests/support/SampleDocuments.h"
 #include "tests/support/ScopedEnvironmentVariable.h"
 #include "tests/support/ScopedLocaleEnvironment.h"
@@ -234,6 +235,22 @@ TEST(Dates, EscapesLineBreaksAndTabsInTexts) {
     EXPECT_EQ(RunCli({"dates", (folder / "n.hol").string(), "2030"}).out, "2030-01-01\tNEU\ta\\tb\\r\\nc\\\\\n");
 }
 
+TEST(Dates, ExplainAddsWhereEachDateComesFromAsAFourthField) {
+    using namespace rules;
+    const CHolidays document = MakeDocument(
+        0x0409,
+        {MakeFixedHoliday("A\tB", "Tab", 25, 12),
+         Holiday("T", {WithShifts(DaysFrom(1, kAfter, "A\tB"), {OnWeekdayShiftTo(kMonday, 1, kTuesday, kAfter)})})});
+    const CTemporaryFolder folder;
+    WriteTextFile(folder / "t.hol", HolBytes(document));
+    const CRun run = RunCli({"dates", "--explain", (folder / "t.hol").string(), "2022"});
+    EXPECT_EQ(run.exitCode, 0) << run.errors;
+    EXPECT_EQ(run.out,
+              "2022-12-25\tA\\tB\tTab\tRuleset 1: 25 December\n"
+              "2022-12-27\tT\tT display\tRuleset 1: 1 day after A\\tB (25 Dec 2022); moved by shift rule 1 from "
+              "Monday 26 December\n");
+}
+
 TEST(Dates, RefusesAbsurdYearRanges) {
     const CTemporaryFolder folder;
     const std::string file = (folder / "n.hol").string();
@@ -349,6 +366,11 @@ TEST(CommandLine, DashIsStandardInputInTheFormItsBytesShowOrFormatNames) {
         {{"dates", "-", "2024"}, oddHol, "", "tavrin-cli: cannot load standard input: the JSON text is not valid"},
         {{"ics", usa, "2024", "-o", "-"}, "", RunCli({"ics", usa, "2024"}).out, ""},
         {{"diff", "-", "-", "2024"}, usaHol, "", "tavrin-cli: standard input can be read only once"},
+        {{"diff", "-", usa, "2024"}, RunCli({"ics", usa, "2024"}).out, "", ""},
+        {{"dates", "-", "2024"},
+         RunCli({"ics", usa, "2024"}).out,
+         "",
+         "tavrin-cli: cannot load standard input: it is an iCalendar file, which only diff reads"},
         {{"check", "--format", "json", usa}, "", "", "tavrin-cli: --format names the form of standard input"},
         {{"check", "--format", "ics", "-"}, "", "", "tavrin-cli: --format: this command reads .hol and .json"},
     };

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Tavrin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cli/DocumentCheck.h"
 #include "cli/DocumentFiles.h"
+#include "model/DocumentCheck.h"
 #include "model/HolidayFile.h"
 #include "model/PreviewReport.h"
 #include "tests/cli/CliTestSupport.h"

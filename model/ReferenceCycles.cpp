@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cli/ReferenceCycles.h"
+#include "model/ReferenceCycles.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Tavrin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "cli/DocumentCheck.h"
+#include "model/DocumentCheck.h"
 
 #include "calc/RuleReferences.h"
 #include "calc/YearCalculation.h"
-#include "cli/ReferenceCycles.h"
 #include "core/CodePage.h"
 #include "core/ShownText.h"
 #include "core/WindowsLocale.h"
+#include "model/ReferenceCycles.h"
 #include "records/HolidayId.h"
 #include "records/RecordFields.h"
 
