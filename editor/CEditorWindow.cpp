@@ -136,6 +136,7 @@ void CEditorWindow::BuildMenu(QMenuBar& menuBar) {
         {ids::kEditFind, standard(QKeySequence::Find)},
         {ids::kEditFindNext, standard(QKeySequence::FindNext)},
         {ids::kAboutBox, {QKeySequence(Qt::Key_F1)}},
+        {ids::kToolsCheckDocument, {QKeySequence(Qt::Key_F7)}},
     };
     for (const auto& [command, keys] : shortcuts) {
         menuActions.at(command)->setShortcuts(keys);
@@ -208,9 +209,11 @@ void CEditorWindow::ConnectSignals() {
     onMenu(ids::kEditRedo, &CEditorWindow::OnRedo);
     onMenu(ids::kEditDuplicateHoliday, &CEditorWindow::OnDuplicateHoliday);
     onMenu(ids::kViewYearCalendar, &CEditorWindow::OnYearCalendar);
+    onMenu(ids::kToolsCheckDocument, &CEditorWindow::OnCheckDocument);
     onMenu(ids::kFileExportYearCalendar, &CEditorWindow::OnExportYearCalendar);
-    connect(view.Control<CPreviewView>(ids::kPreviewEdit), &CPreviewView::EntryChosen, this,
-            &CEditorWindow::OnPreviewEntryChosen);
+    auto* preview = view.Control<CPreviewView>(ids::kPreviewEdit);
+    connect(preview, &CPreviewView::EntryChosen, this, &CEditorWindow::OnPreviewEntryChosen);
+    preview->Model().SetExplainer([this](std::size_t row) { return ExplainPreviewLine(row); });
     onMenu(ids::kEditFind, &CEditorWindow::OnFindHoliday);
     onMenu(ids::kEditFindNext, &CEditorWindow::OnFindNext);
     connect(recentMenu, &QMenu::aboutToShow, this, &CEditorWindow::FillRecentMenu);

@@ -13,6 +13,7 @@
 #include "editor/CRecentFiles.h"
 #include "editor/CSelection.h"
 #include "model/CHolidays.h"
+#include "model/DateOrigins.h"
 #include "model/PreviewReport.h"
 
 #include <QDialog>
@@ -30,6 +31,7 @@
 
 class CCodePageTextBinding;
 class CComboList;
+class CCheckWindow;
 class CEditDraft;
 class CYearCalendarView;
 class CIdLists;
@@ -101,6 +103,11 @@ private slots:
     void OnYearCalendar();
     void OnCalendarDayChosen(const CDateTime& date);
     void OnExportYearCalendar();
+    // Tools > Check Document (CheckCommands.cpp): the findings in a window
+    // of their own, kept up to date after each command while it is shown;
+    // a finding's holiday, chosen there.
+    void OnCheckDocument();
+    void OnFindingChosen(int holidayIndex);
     // File commands and closing (FileCommands.cpp).
     void OnFileNew();
     void OnFileOpen();
@@ -201,6 +208,13 @@ private:
     void ShowPreview();
     // The year calendar, when it is open, as the preview shows the year.
     void ShowYearCalendar();
+    // Runs the check for the check window (at most once per turn of the
+    // event loop, however many commands ask).
+    void ScheduleCheck();
+    // Where the date of a preview line comes from, and as its tooltip says;
+    // nothing while the preview is stale.
+    std::optional<CDateOrigin> OriginOfPreviewLine(std::size_t row);
+    QString ExplainPreviewLine(std::size_t row);
     void UpdatePreviewMark();
     // Where the document stands in its history: the undo stack's index and
     // the command that led there.
@@ -237,6 +251,8 @@ private:
     CRecentFiles recentFiles;
     QMenu* recentMenu = nullptr;
     CYearCalendarView* yearCalendar = nullptr;  // a window of its own once opened
+    CCheckWindow* checkWindow = nullptr;        // a window of its own once opened
+    bool checkScheduled = false;                // a check of the shown window at the next turn
     QString findText;                           // of the last Find Holiday
     CHistoryPlace previewPlace;                 // of the document the preview was built from
     std::optional<LCID> unlistedLanguage;       // the LCID of the extra language item, if any

@@ -69,7 +69,7 @@ void CPreviewModel::SetCodePage(const CCodePage& newCodePage) {
     }
 }
 
-void CPreviewModel::SetExplainer(std::function<QString(const CPreviewEntry&)> explainer) {
+void CPreviewModel::SetExplainer(std::function<QString(std::size_t row)> explainer) {
     explain = std::move(explainer);
 }
 
@@ -85,7 +85,7 @@ QVariant CPreviewModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return QString::fromStdString(entry.date.Format("%d %b\t") + ShowText(codePage, entry.display));
-    case Qt::ToolTipRole: return explain ? explain(entry) : QVariant();
+    case Qt::ToolTipRole: return explain ? explain(static_cast<std::size_t>(index.row())) : QVariant();
     default: return {};
     }
 }

@@ -27,8 +27,8 @@ public:
     void SetCodePage(const CCodePage& newCodePage);
     const std::vector<CPreviewEntry>& Entries() const { return entries; }
     const CCodePage& CodePage() const { return codePage; }
-    // The tooltip of a line; none without an explainer.
-    void SetExplainer(std::function<QString(const CPreviewEntry&)> explainer);
+    // The tooltip of a line (its row); none without an explainer.
+    void SetExplainer(std::function<QString(std::size_t row)> explainer);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -36,7 +36,7 @@ public:
 private:
     std::vector<CPreviewEntry> entries;
     CCodePage codePage{0};
-    std::function<QString(const CPreviewEntry&)> explain;
+    std::function<QString(std::size_t row)> explain;
 };
 
 // The preview (control 1005): a read-only view of its entries that looks as

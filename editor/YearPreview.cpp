@@ -7,6 +7,7 @@
 #include "editor/CIdLists.h"
 #include "editor/CPreviewView.h"
 #include "editor/EditorSettings.h"
+#include "model/DateOrigins.h"
 #include "model/PreviewReport.h"
 #include "resources/ControlIds.h"
 
@@ -65,14 +66,43 @@ void CEditorWindow::ShowPreview() {
     ShowYearCalendar();
 }
 
+std::optional<CDateOrigin> CEditorWindow::OriginOfPreviewLine(std::size_t row) {
+    const auto* preview = view.Control<CPreviewView>(ids::kPreviewEdit);
+    const std::vector<CPreviewEntry>& entries = preview->Model().Entries();
+    // Positions and rules may have moved since a stale preview was built.
+    if (preview->IsStale() || row >= entries.size()) {
+        return std::nullopt;
+    }
+    const CPreviewEntry& entry = entries[row];
+    const std::vector<CDateOrigin> origins =
+        ExplainHolidayDates(document, entry.holiday, entry.date.GetYear(), textCodePage);
+    const CDateOrigin* origin = ::OriginOfPreviewLine(entries, row, origins);
+    return origin != nullptr ? std::optional<CDateOrigin>(*origin) : std::nullopt;
+}
+
+QString CEditorWindow::ExplainPreviewLine(std::size_t row) {
+    if (view.Control<CPreviewView>(ids::kPreviewEdit)->IsStale()) {
+        return QStringLiteral("The preview no longer matches the document: Refresh shows where its dates come from.");
+    }
+    const std::optional<CDateOrigin> origin = OriginOfPreviewLine(row);
+    return origin ? QString::fromStdString(origin->text) : QString();
+}
+
+// The holiday of the line, with the ruleset that produced its date.
 void CEditorWindow::OnPreviewEntryChosen(int row) {
     const std::vector<CPreviewEntry>& entries = view.Control<CPreviewView>(ids::kPreviewEdit)->Model().Entries();
     if (row < 0 || static_cast<std::size_t>(row) >= entries.size()) {
         return;
     }
+    const std::optional<CDateOrigin> origin = OriginOfPreviewLine(static_cast<std::size_t>(row));
     CComboList* idList = idLists->IdList();
     idList->Select(idList->FindId(entries[static_cast<std::size_t>(row)].id));
     OnHolidaySelected();
+    CComboList* rulesets = view.List(ids::kRulesetList);
+    if (origin && origin->ruleset > 0 && origin->ruleset < rulesets->Count()) {
+        rulesets->Select(origin->ruleset);
+        OnRulesetSelected();
+    }
 }
 
 CEditorWindow::CHistoryPlace CEditorWindow::HistoryPlace() const {
@@ -96,4 +126,5 @@ void CEditorWindow::OnDocumentChanged() {
     if (view.MenuAction(ids::kViewLivePreview)->isChecked()) {
         RebuildPreview();
     }
+    ScheduleCheck();
 }

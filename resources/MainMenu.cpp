@@ -35,6 +35,7 @@ const std::vector<CMenuTemplate>& MainMenuTemplate() {
              {ids::kEditFindNext, "Find &Next"},
          }},
         {"&View", {{ids::kViewLivePreview, "&Live Preview"}, {ids::kViewYearCalendar, "&Year Calendar"}}},
+        {"&Tools", {{ids::kToolsCheckDocument, "&Check Document"}}},
         // Linux desktops have no system menu to hold the About entry.
         {"&Help", {{ids::kAboutBox, AboutMenuText()}}},
     };

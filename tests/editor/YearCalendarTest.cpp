@@ -1,13 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Tavrin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "editor/CCheckWindow.h"
 #include "editor/CPreviewView.h"
 #include "editor/CYearCalendar.h"
 #include "resources/ControlIds.h"
 #include "tests/editor/FileTestSupport.h"
+#include "tests/editor/support/DocumentFiles.h"
+#include "tests/support/RuleBuilders.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QTest>
 
 #include <set>
@@ -70,6 +74,38 @@ TEST_F(YearCalendarTest, ExportWritesAOnePagePdf) {
         pages += text.compare(at, 12, "/Type /Pages") != 0 ? 1U : 0U;
     }
     EXPECT_EQ(pages, 1u);
+}
+
+// A preview line tells where its date comes from, and a double-click shows
+// the ruleset that produced it; the Check window lists the findings, shows a
+// finding's holiday and follows the commands.
+TEST_F(YearCalendarTest, PreviewLinesAndFindingsLeadToTheirRules) {
+    CHoliday later = gui::EmptyHoliday("LATER");
+    later.rulesets = {rules::Years(rules::Fixed(1, 1), 1900, 1999), rules::Years(rules::Fixed(2, 1), 2000, 2100)};
+    CHoliday broken = gui::EmptyHoliday("BROKEN");
+    broken.rulesets = {rules::DaysFrom(1, kAfter, "NOBODY")};
+    gui::OpenHolidays(window, dialogs, {later, broken});
+    PickYear(2024);
+    auto* preview = window.View().Control<CPreviewView>(kPreviewEdit);
+    ASSERT_EQ(preview->model()->rowCount(), 1);
+    EXPECT_EQ(preview->model()->index(0, 0).data(Qt::ToolTipRole).toString(), "Ruleset 2: 2 January");
+    emit preview->EntryChosen(0);
+    EXPECT_EQ(window.View().Selection().HolidayId(), "LATER");
+    EXPECT_EQ(window.View().Selection().Ruleset(), 1);
+
+    Run(kToolsCheckDocument);
+    auto* check = window.findChild<CCheckWindow*>();
+    ASSERT_NE(check, nullptr);
+    ASSERT_FALSE(check->Findings().empty());
+    for (int row = 0; row < check->List()->count(); ++row) {
+        EXPECT_EQ(check->List()->item(row)->text().left(7), "BROKEN:");
+    }
+    emit check->List()->itemDoubleClicked(check->List()->item(0));
+    EXPECT_EQ(window.View().Selection().HolidayId(), "BROKEN");
+    dialogs.okCancelAnswers.push_back(true);
+    gui::Click(window.View().Button(kDeleteHoliday));
+    QApplication::processEvents();
+    EXPECT_EQ(check->List()->item(0)->text(), "No problems found");
 }
 
 }  // namespace
