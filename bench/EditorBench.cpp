@@ -17,34 +17,68 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 // The editor window's actions on large documents, driven through the same
-// entry points as a user's clicks and picks. Each action ends with the idle
-// turn that follows it on screen: pending events (painting included) and the
-// enabling of the controls.
+// entry points as a user's clicks and picks, each timing a change the user
+// sees: another file, other texts, another year, a changed preview. Each
+// action ends with the idle turn that follows it on screen: pending events
+// (painting included) and the enabling of the controls. Every case runs with
+// View > Live Preview off (live = 0) and on (live = 1).
 namespace {
 
-// A shown window with scripted dialogs holding a generated document of
-// `count` holidays, opened from a file with File > Open.
+// A generated document of `count` holidays of every kind of rule, whose
+// display texts read differently in code pages 1252 and 1251.
+CHolidays LargeDocument(int count, unsigned seed) {
+    CHolidays random = MakeRandomHolidays(count, seed);
+    std::vector<CHoliday> holidays = random.Holidays();
+    for (std::size_t i = 0; i < holidays.size(); ++i) {
+        holidays[i].display =
+            "Gedenktag f\xFCr die Stra\xDF"
+            "e " +
+            std::to_string(i);
+    }
+    return CHolidays(0x0407, 100, std::move(holidays));
+}
+
+// A shown window with scripted dialogs and two files of `count` holidays,
+// the first of them opened with File > Open.
 class CLargeDocumentEditor {
 public:
-    explicit CLargeDocumentEditor(int count) : path(folder.filePath(QStringLiteral("large.hol"))) {
-        SaveHolidayFile(MakeRandomHolidays(count), QFile::encodeName(path).toStdString());
+    explicit CLargeDocumentEditor(int count) {
+        for (unsigned seed : {1U, 2U}) {
+            paths.push_back(folder.filePath(QStringLiteral("large%1.hol").arg(seed)));
+            SaveHolidayFile(LargeDocument(count, seed), QFile::encodeName(paths.back()).toStdString());
+        }
         window.show();
-        Open();
+        Open(0);
     }
 
-    void Open() {
+    void Open(std::size_t file) {
         if (window.View().Document().GetHolidayCount() > 0) {
             dialogs.yesNoCancelAnswers.push_back(IEditorDialogs::Answer::No);
         }
-        dialogs.openFiles.push_back(path);
+        dialogs.openFiles.push_back(paths.at(file));
         window.View().MenuAction(ids::kFileOpen)->trigger();
         Idle();
+    }
+
+    void Command(int commandId) {
+        window.View().MenuAction(commandId)->trigger();
+        Idle();
+    }
+
+    void SetLivePreview(bool on) {
+        if (window.View().MenuAction(ids::kViewLivePreview)->isChecked() != on) {
+            Command(ids::kViewLivePreview);
+        }
     }
 
     // Picks the item as a user does, which runs the list's handler.
@@ -57,6 +91,12 @@ public:
 
     void Click(int buttonId) {
         window.View().Button(buttonId)->click();
+        Idle();
+    }
+
+    // Types a new display text for the shown holiday, as a user does.
+    void TypeDisplayText(const QString& text) {
+        window.View().Edit(ids::kDisplayEdit)->setText(text);
         Idle();
     }
 
@@ -89,7 +129,7 @@ private:
     }
 
     QTemporaryDir folder;
-    QString path;
+    std::vector<QString> paths;
     CScriptedDialogs dialogs;
     CEditorWindow window{&dialogs};
 };
@@ -98,27 +138,42 @@ private:
 // as it found it.
 std::map<int, std::unique_ptr<CLargeDocumentEditor>> editors;
 
-CLargeDocumentEditor& EditorWith(int count) {
+// The window of the case's size, with Live Preview as the case asks.
+CLargeDocumentEditor& EditorFor(const benchmark::State& state) {
+    const auto count = static_cast<int>(state.range(0));
     std::unique_ptr<CLargeDocumentEditor>& editor = editors[count];
     if (!editor) {
         editor = std::make_unique<CLargeDocumentEditor>(count);
     }
+    editor->SetLivePreview(state.range(1) != 0);
     return *editor;
 }
 
-int HolidayCount(const benchmark::State& state) {
-    return static_cast<int>(state.range(0));
+// File > Open of the other file, whose lists and preview differ.
+void BM_EditorOpenOtherFile(benchmark::State& state) {
+    CLargeDocumentEditor& editor = EditorFor(state);
+    std::size_t file = 0;
+    for (auto _ : state) {
+        file = 1 - file;
+        editor.Open(file);
+    }
+    editor.Open(0);
 }
 
-void BM_EditorOpen(benchmark::State& state) {
-    CLargeDocumentEditor& editor = EditorWith(HolidayCount(state));
+// File > Open of a file after File > New.
+void BM_EditorOpenAfterNew(benchmark::State& state) {
+    CLargeDocumentEditor& editor = EditorFor(state);
     for (auto _ : state) {
-        editor.Open();
+        state.PauseTiming();
+        editor.Open(1);  // New asks to save the holidays it would drop
+        editor.Command(ids::kFileNew);
+        state.ResumeTiming();
+        editor.Open(0);
     }
 }
 
 void BM_EditorSelectHoliday(benchmark::State& state) {
-    CLargeDocumentEditor& editor = EditorWith(HolidayCount(state));
+    CLargeDocumentEditor& editor = EditorFor(state);
     int step = 0;
     for (auto _ : state) {
         // Spread over the list, so that holidays of every kind are shown.
@@ -127,7 +182,7 @@ void BM_EditorSelectHoliday(benchmark::State& state) {
 }
 
 void BM_EditorAddHoliday(benchmark::State& state) {
-    CLargeDocumentEditor& editor = EditorWith(HolidayCount(state));
+    CLargeDocumentEditor& editor = EditorFor(state);
     for (auto _ : state) {
         editor.AddHoliday("Added");
         state.PauseTiming();
@@ -137,7 +192,7 @@ void BM_EditorAddHoliday(benchmark::State& state) {
 }
 
 void BM_EditorDeleteHoliday(benchmark::State& state) {
-    CLargeDocumentEditor& editor = EditorWith(HolidayCount(state));
+    CLargeDocumentEditor& editor = EditorFor(state);
     for (auto _ : state) {
         state.PauseTiming();
         editor.AddHoliday("Deleted");
@@ -146,25 +201,33 @@ void BM_EditorDeleteHoliday(benchmark::State& state) {
     }
 }
 
-void BM_EditorRefresh(benchmark::State& state) {
-    CLargeDocumentEditor& editor = EditorWith(HolidayCount(state));
+// Refresh after the shown holiday's display text was changed: the store,
+// a recalculation and a preview that differs.
+void BM_EditorRefreshAfterEdit(benchmark::State& state) {
+    CLargeDocumentEditor& editor = EditorFor(state);
+    int step = 0;
     for (auto _ : state) {
+        state.PauseTiming();
+        editor.TypeDisplayText(QStringLiteral("Edited %1").arg(++step));
+        state.ResumeTiming();
         editor.Click(ids::kRefresh);
     }
 }
 
+// 2024 and 2025 in turn: their previews differ.
 void BM_EditorYearChange(benchmark::State& state) {
-    CLargeDocumentEditor& editor = EditorWith(HolidayCount(state));
+    CLargeDocumentEditor& editor = EditorFor(state);
     int step = 0;
     for (auto _ : state) {
-        editor.Pick(ids::kYearList, 124 + ++step % 2);  // 2024, 2025
+        editor.Pick(ids::kYearList, 124 + ++step % 2);
     }
 }
 
-// English (United States) and Russian (Russia): code pages 1252 and 1251.
+// German (Germany) and Russian (Russia), code pages 1252 and 1251: the IDs,
+// the display text and the preview read differently in each.
 void BM_EditorLanguageChange(benchmark::State& state) {
-    CLargeDocumentEditor& editor = EditorWith(HolidayCount(state));
-    const int languages[] = {editor.PositionOfLanguage(0x0419), editor.PositionOfLanguage(0x0409)};
+    CLargeDocumentEditor& editor = EditorFor(state);
+    const int languages[] = {editor.PositionOfLanguage(0x0419), editor.PositionOfLanguage(0x0407)};
     int step = 0;
     for (auto _ : state) {
         editor.Pick(ids::kLanguageList, languages[++step % 2]);
@@ -172,17 +235,18 @@ void BM_EditorLanguageChange(benchmark::State& state) {
     editor.Pick(ids::kLanguageList, languages[1]);
 }
 
-void HolidayCounts(benchmark::internal::Benchmark* benchmark) {
-    benchmark->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+void Cases(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgNames({"holidays", "live"})->ArgsProduct({{10'000, 100'000}, {0, 1}})->Unit(benchmark::kMillisecond);
 }
 
-BENCHMARK(BM_EditorOpen)->Apply(HolidayCounts);
-BENCHMARK(BM_EditorSelectHoliday)->Apply(HolidayCounts);
-BENCHMARK(BM_EditorAddHoliday)->Apply(HolidayCounts);
-BENCHMARK(BM_EditorDeleteHoliday)->Apply(HolidayCounts);
-BENCHMARK(BM_EditorRefresh)->Apply(HolidayCounts);
-BENCHMARK(BM_EditorYearChange)->Apply(HolidayCounts);
-BENCHMARK(BM_EditorLanguageChange)->Apply(HolidayCounts);
+BENCHMARK(BM_EditorOpenOtherFile)->Apply(Cases);
+BENCHMARK(BM_EditorOpenAfterNew)->Apply(Cases);
+BENCHMARK(BM_EditorSelectHoliday)->Apply(Cases);
+BENCHMARK(BM_EditorAddHoliday)->Apply(Cases);
+BENCHMARK(BM_EditorDeleteHoliday)->Apply(Cases);
+BENCHMARK(BM_EditorRefreshAfterEdit)->Apply(Cases);
+BENCHMARK(BM_EditorYearChange)->Apply(Cases);
+BENCHMARK(BM_EditorLanguageChange)->Apply(Cases);
 
 }  // namespace
 
