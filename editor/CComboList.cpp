@@ -43,6 +43,11 @@ QStyle* ScrollingListStyle() {
     return style;
 }
 
+// The order of a sorted list's items.
+bool SortsBefore(const CListItem& a, const CListItem& b) {
+    return AlphabeticallyBefore(a.keyStart, a.text, b.keyStart, b.text);
+}
+
 }  // namespace
 
 CComboList::CComboList(bool isSorted, QWidget* parent)
@@ -64,15 +69,29 @@ int CComboList::Count() const {
     return items->Count();
 }
 
+CListItem CComboList::ItemOf(const QString& text, const QVariant& value) const {
+    CListItem item(text, value);
+    if (sorted) {
+        item.keyStart = AlphabeticalKeyStart(text);
+    }
+    return item;
+}
+
+CListItem CComboList::ItemOf(const CShownId& id) const {
+    CListItem item(id);
+    if (sorted) {
+        item.keyStart = id.KeyStart();
+    }
+    return item;
+}
+
 int CComboList::Insert(CListItem item) {
     int position = Count();
     if (sorted) {
         // After the last item that does not sort after the new one, so equal
         // texts keep their order of insertion.
         const std::vector<CListItem>& all = items->All();
-        const auto after =
-            std::upper_bound(all.begin(), all.end(), item.text,
-                             [](const QString& text, const CListItem& other) { return SortsBefore(text, other.text); });
+        const auto after = std::upper_bound(all.begin(), all.end(), item, SortsBefore);
         position = static_cast<int>(after - all.begin());
     }
     return InsertAt(position, std::move(item));
@@ -91,26 +110,25 @@ int CComboList::InsertAt(int position, CListItem item) {
 }
 
 int CComboList::AddItem(const QString& text, const QVariant& value) {
-    return Insert(CListItem(text, value));
+    return Insert(ItemOf(text, value));
 }
 
 int CComboList::AddId(const std::string& id, const CCodePage& codePage) {
-    return Insert(CListItem(CShownId(id, codePage)));
+    return Insert(ItemOf(CShownId(id, codePage)));
 }
 
 void CComboList::InsertIdAt(int position, const std::string& id, const CCodePage& codePage) {
-    InsertAt(position, CListItem(CShownId(id, codePage)));
+    InsertAt(position, ItemOf(CShownId(id, codePage)));
 }
 
 void CComboList::AddItems(const std::vector<std::pair<QString, QVariant>>& added) {
     std::vector<CListItem> batch;
     batch.reserve(added.size());
     for (const auto& [text, value] : added) {
-        batch.emplace_back(text, value);
+        batch.push_back(ItemOf(text, value));
     }
     if (sorted) {
-        std::stable_sort(batch.begin(), batch.end(),
-                         [](const CListItem& a, const CListItem& b) { return SortsBefore(a.text, b.text); });
+        std::stable_sort(batch.begin(), batch.end(), SortsBefore);
     }
     AddInOrder(std::move(batch), batch.size());
 }
@@ -126,7 +144,7 @@ int CComboList::AddIds(const CShownIds& ids) {
     if (sorted) {
         const std::vector<std::size_t>& order = ids.SortedOrder();
         for (std::size_t i = 0; i < order.size(); ++i) {
-            batch.emplace_back(inserted[order[i]]);
+            batch.push_back(ItemOf(inserted[order[i]]));
             if (order[i] == inserted.size() - 1) {
                 last = i;
             }
@@ -161,7 +179,7 @@ int CComboList::AddInOrder(std::vector<CListItem> batch, std::size_t tracked) {
     std::size_t b = 0;
     while (p < present.size() || b < batch.size()) {
         const int position = static_cast<int>(merged.size());
-        if (b == batch.size() || (p < present.size() && !SortsBefore(batch[b].text, present[p].text))) {
+        if (b == batch.size() || (p < present.size() && !SortsBefore(batch[b], present[p]))) {
             if (static_cast<int>(p) == selected) {
                 newSelected = position;
             }
@@ -196,14 +214,14 @@ void CComboList::ShowIdsIn(CShownIds& ids) {
     std::vector<CListItem> shown;
     shown.reserve(present.size());
     for (const CListItem& item : present) {
-        shown.push_back(item.isId ? CListItem(ids.Show(item.idBytes)) : item);
+        shown.push_back(item.isId ? ItemOf(ids.Show(item.idBytes)) : item);
     }
     std::vector<std::size_t> order(shown.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     if (sorted) {
         // Stable, as inserting one by one is: equal texts keep their order.
         std::stable_sort(order.begin(), order.end(),
-                         [&shown](std::size_t a, std::size_t b) { return SortsBefore(shown[a].text, shown[b].text); });
+                         [&shown](std::size_t a, std::size_t b) { return SortsBefore(shown[a], shown[b]); });
     }
     std::vector<CListItem> reordered;
     reordered.reserve(shown.size());

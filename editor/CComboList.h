@@ -13,10 +13,13 @@ class CCodePage;
 class CListItems;
 class CShownIds;
 struct CListItem;
+struct CShownId;
 
 // A drop-down list with item data, after the platform's list controls:
-// a sorted list inserts each item at its case-insensitive alphabetical place,
-// an unsorted one appends; positions are 0-based and -1 means "none".
+// a sorted list inserts each item at its place in the user's alphabetical
+// order, ignoring case (AlphabeticallyBefore in CShownIds.h), after the items
+// that sort equal; an unsorted one appends. Positions are 0-based and -1
+// means "none".
 //
 // Holiday IDs are byte strings in the document's code page: an ID item shows
 // the bytes as ShownText.h describes and keeps the exact bytes as its item
@@ -83,6 +86,9 @@ public:
 
 private:
     bool InRange(int position) const { return position >= 0 && position < Count(); }
+    // An item as this list holds it: in a sorted list, with its key start.
+    CListItem ItemOf(const QString& text, const QVariant& value) const;
+    CListItem ItemOf(const CShownId& id) const;
     int Insert(CListItem item);
     int InsertAt(int position, CListItem item);
     // Adds items given in the order this list shows them (sorted lists: by

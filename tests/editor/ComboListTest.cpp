@@ -25,7 +25,9 @@ QStringList Items(const CComboList& list) {
 
 }  // namespace
 
-TEST(ComboList, SortedListInsertsAtTheCaseInsensitivePlaceAndReportsIt) {
+// The alphabetical order of the user's regional format (US English in the
+// GUI tests), ignoring case; character codes would put Ä and É after Z.
+TEST(ComboList, SortedListInsertsAtTheAlphabeticalPlaceIgnoringCaseAndReportsIt) {
     struct Case {
         QStringList added;
         QStringList expected;
@@ -35,6 +37,9 @@ TEST(ComboList, SortedListInsertsAtTheCaseInsensitivePlaceAndReportsIt) {
         {{"b", "a", "c"}, {"a", "b", "c"}, {0, 0, 2}},
         {{"Xmas", "apple", "Easter"}, {"apple", "Easter", "Xmas"}, {0, 0, 1}},
         {{"XMAS", "xmas", "Xmas"}, {"XMAS", "xmas", "Xmas"}, {0, 1, 2}},  // equal ignoring case: insertion order
+        {{"Zoo", "\u00C4rger", "\u00C9mile", "Emil", "\u00F6l"},
+         {"\u00C4rger", "Emil", "\u00C9mile", "\u00F6l", "Zoo"},
+         {0, 0, 1, 1, 3}},
         {{"EASTER_REF", "ORTHODOX_EASTER_REF", "ADVENT_REF"},
          {"ADVENT_REF", "EASTER_REF", "ORTHODOX_EASTER_REF"},
          {0, 1, 0}},
@@ -122,9 +127,9 @@ TEST(ComboList, IdItemsKeepTheirExactBytes) {
 
 TEST(ComboList, IdsShownInAnotherCodePageAreSortedAgainAndKeepTheSelection) {
     CComboList list(true);
-    list.AddId("z", CCodePage(1252));
-    list.Select(list.AddId("\xC0", CCodePage(1252)));
-    EXPECT_EQ(Items(list), QStringList({"z", "\u00C0"}));
+    list.AddId("z", CCodePage(1251));
+    list.Select(list.AddId("\xC0", CCodePage(1251)));
+    EXPECT_EQ(Items(list), QStringList({"z", "\u0410"}));  // Cyrillic А after the Latin letters
     list.ShowIdsIn(CCodePage(0));
     EXPECT_EQ(Items(list), QStringList({"\\xC0", "z"}));
     EXPECT_EQ(list.SelectedId(), "\xC0");

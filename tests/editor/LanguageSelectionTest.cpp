@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/AlphabeticalOrder.h"
 #include "core/WindowsLocale.h"
 #include "editor/CCodePageTextBinding.h"
 #include "resources/ControlIds.h"
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
+#include <string_view>
 #include <vector>
 
 using namespace ids;
@@ -56,10 +58,15 @@ TEST_F(EditorWindowTest, LanguageListHoldsTheSupportedLocalesWithTheirNames) {
     }
 }
 
-TEST_F(EditorWindowTest, LanguageListIsSortedIgnoringCase) {
+// Character codes would put "Māori (New Zealand)" after every other "Ma…".
+TEST_F(EditorWindowTest, LanguageListIsInTheUsersAlphabeticalOrder) {
     const QStringList items = gui::Items(window.View().List(kLanguageList));
+    const CAlphabeticalOrder order("en_US");
+    const auto utf16 = [](const QString& text) {
+        return std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size()));
+    };
     for (int i = 1; i < items.size(); ++i) {
-        EXPECT_LE(QString::compare(items[i - 1], items[i], Qt::CaseInsensitive), 0) << items[i].toStdString();
+        EXPECT_LE(order.Compare(utf16(items[i - 1]), utf16(items[i])), 0) << items[i].toStdString();
     }
 }
 
