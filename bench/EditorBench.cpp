@@ -70,6 +70,15 @@ public:
         Click(ids::kDeleteHoliday);
     }
 
+    // Opens the list's drop-down and closes it again.
+    void OpenAndCloseList(int listId) {
+        CComboList* list = window.View().List(listId);
+        list->showPopup();
+        Idle();
+        list->hidePopup();
+        Idle();
+    }
+
     int PositionOfLanguage(LCID language) const {
         const CComboList* languages = window.View().List(ids::kLanguageList);
         for (int position = 0; position < languages->Count(); ++position) {
@@ -172,6 +181,19 @@ void BM_EditorLanguageChange(benchmark::State& state) {
     editor.Pick(ids::kLanguageList, languages[1]);
 }
 
+// The ID list opened after a deletion, which makes it measure its items'
+// widths again.
+void BM_EditorOpenIdList(benchmark::State& state) {
+    CLargeDocumentEditor& editor = EditorWith(HolidayCount(state));
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.AddHoliday("Listed");
+        editor.DeleteSelectedHoliday();
+        state.ResumeTiming();
+        editor.OpenAndCloseList(ids::kIdList);
+    }
+}
+
 void HolidayCounts(benchmark::internal::Benchmark* benchmark) {
     benchmark->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 }
@@ -183,6 +205,7 @@ BENCHMARK(BM_EditorDeleteHoliday)->Apply(HolidayCounts);
 BENCHMARK(BM_EditorRefresh)->Apply(HolidayCounts);
 BENCHMARK(BM_EditorYearChange)->Apply(HolidayCounts);
 BENCHMARK(BM_EditorLanguageChange)->Apply(HolidayCounts);
+BENCHMARK(BM_EditorOpenIdList)->Apply(HolidayCounts);
 
 }  // namespace
 

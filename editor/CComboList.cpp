@@ -10,11 +10,18 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QByteArray>
+#include <QFontMetricsF>
+#include <QHelpEvent>
+#include <QListView>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QScrollBar>
 #include <QStyleFactory>
+#include <QStyleOptionComboBox>
+#include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <optional>
 
@@ -48,14 +55,35 @@ bool SortsBefore(const CListItem& a, const CListItem& b) {
     return AlphabeticallyBefore(a.keyStart, a.text, b.keyStart, b.text);
 }
 
+// The whole pixels a text takes, as an item view measures it.
+int TextWidth(const QFontMetricsF& metrics, const QString& text) {
+    return static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
+}
+
 }  // namespace
 
 CComboList::CComboList(bool isSorted, QWidget* parent)
     : QComboBox(parent), items(new CListItems(this)), sorted(isSorted) {
     setModel(items);
+    // Before the list's view is made: it takes its scroll bar from the style.
     setStyle(ScrollingListStyle());
+    // Every item is one line of text, so the open list lays out one item
+    // for all instead of measuring each (10,000 IDs took tens of ms).
+    qobject_cast<QListView*>(view())->setUniformItemSizes(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCurrentIndex(-1);
+    // The widest text is measured again when the open list needs it, except
+    // that an item added alone can only widen it.
+    const auto measureAgain = [this] { widestTextWidth = -1; };
+    connect(items, &QAbstractItemModel::modelReset, this, measureAgain);
+    connect(items, &QAbstractItemModel::rowsRemoved, this, measureAgain);
+    connect(items, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
+        if (widestTextWidth >= 0 && first == last) {
+            widestTextWidth = std::max(widestTextWidth, TextWidth(QFontMetricsF(view()->font()), Text(first)));
+        } else {
+            widestTextWidth = -1;
+        }
+    });
 }
 
 void CComboList::SetListHeight(int pixels) {
@@ -63,6 +91,54 @@ void CComboList::SetListHeight(int pixels) {
     // height; the limit of the list's frame cuts them there.
     setMaxVisibleItems(std::max(1, pixels));
     view()->parentWidget()->setMaximumHeight(pixels);
+}
+
+void CComboList::showPopup() {
+    if (Count() > 0) {
+        // What the list's items need beside their text (margins), as the
+        // list measures an item, then its frame and scroll bar.
+        QAbstractItemView* list = view();
+        const int itemMargins =
+            list->sizeHintForIndex(items->index(0)).width() - TextWidth(QFontMetricsF(list->font()), Text(0));
+        const int scrollBar =
+            list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list->verticalScrollBar());
+        list->setMinimumWidth(WidestTextWidth() + itemMargins + 2 * list->frameWidth() + scrollBar);
+    }
+    QComboBox::showPopup();
+}
+
+int CComboList::WidestTextWidth() const {
+    if (widestTextWidth < 0) {
+        const QFontMetricsF metrics(view()->font());
+        widestTextWidth = 0;
+        for (const CListItem& item : items->All()) {
+            widestTextWidth = std::max(widestTextWidth, TextWidth(metrics, item.text));
+        }
+    }
+    return widestTextWidth;
+}
+
+bool CComboList::IsTextCut() const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    // The style draws the text 1 pixel inside the field on each side, a line
+    // edit 2 pixels inside itself.
+    const int margins = isEditable() ? 4 : 2;
+    return fontMetrics().horizontalAdvance(currentText()) > field.width() - margins;
+}
+
+bool CComboList::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        if (IsTextCut()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), currentText(), this);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QComboBox::event(event);
 }
 
 int CComboList::Count() const {

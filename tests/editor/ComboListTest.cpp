@@ -5,10 +5,16 @@
 
 #include "core/CodePage.h"
 #include "editor/CShownIds.h"
+#include "resources/ControlIds.h"
+#include "tests/editor/support/EditorDriver.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QHelpEvent>
 #include <QStringList>
+#include <QToolTip>
 
 #include <string>
 #include <vector>
@@ -172,4 +178,47 @@ TEST(ComboList, AddingInBulkGivesTheListOfAddingOneByOne) {
             EXPECT_EQ(bulk.Id(position), oneByOne.Id(position)) << sorted << " at " << position;
         }
     }
+}
+
+// A field too narrow for its selected text shows the whole text as a
+// tooltip, and its open list is wide enough for every item, so that
+// "Azerbaijani (Cyrillic, Azerbaijan)" and "Azerbaijani (Latin, Azerbaijan)"
+// no longer look alike, also after an ID is added; the field keeps its size.
+TEST_F(EditorWindowTest, ListsCutByTheirWidthShowTheWholeText) {
+    const QString longId = "HEILIGE_DREI_KOENIGE_UND_ALLE_ANDEREN";
+    gui::AddHoliday(window, dialogs, longId.toStdString());
+    gui::AddHoliday(window, dialogs, "X");
+    const auto expectOpenListWideEnough = [](CComboList* list, const QString& selected) {
+        const QSize size = list->size();
+        list->showPopup();
+        EXPECT_GE(list->view()->viewport()->width(), list->view()->sizeHintForColumn(0)) << selected.toStdString();
+        list->hidePopup();
+        EXPECT_EQ(list->size(), size) << selected.toStdString();
+    };
+    const struct {
+        int list;
+        QString selected;
+        bool cut;
+    } cases[] = {
+        {ids::kIdList, longId, true},
+        {ids::kIdList, "X", false},
+        {ids::kOffsetReferenceList, longId, true},
+        {ids::kLanguageList, "Azerbaijani (Cyrillic, Azerbaijan)", true},
+        {ids::kLanguageList, "German (Germany)", false},
+    };
+    for (const auto& c : cases) {
+        CComboList* list = window.View().List(c.list);
+        list->Select(list->FindText(c.selected, -1, Qt::CaseSensitive));
+        ASSERT_EQ(list->SelectedText(), c.selected);
+        const QPoint middle = list->rect().center();
+        QHelpEvent hover(QEvent::ToolTip, middle, list->mapToGlobal(middle));
+        QCoreApplication::sendEvent(list, &hover);
+        EXPECT_EQ(hover.isAccepted(), c.cut) << c.selected.toStdString();
+        if (c.cut) {
+            EXPECT_EQ(QToolTip::text(), c.selected);
+        }
+        expectOpenListWideEnough(list, c.selected);
+    }
+    gui::AddHoliday(window, dialogs, longId.toStdString() + "_UND_NOCH_MEHR");
+    expectOpenListWideEnough(window.View().List(ids::kIdList), "after adding");
 }
