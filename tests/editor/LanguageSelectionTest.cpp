@@ -12,10 +12,13 @@
 #include "model/HolidayFile.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include <string_view>
 #include <vector>
@@ -131,6 +134,42 @@ TEST_F(EditorWindowTest, WithoutASelectedLanguageTheDocumentsLanguageIsKept) {
     window.View().List(kLanguageList)->Select(-1);
     gui::Click(window.View().Button(kRefresh));
     EXPECT_EQ(window.View().Document().GetLanguage(), language);
+}
+
+// As the ID dialog refuses such an ID with a message, the Display edit
+// says why it refuses a character, typed or pasted, in a tooltip.
+TEST_F(EditorWindowTest, DisplayEditRefusesACharacterItsCodePageCannotHoldAndSaysWhy) {
+    gui::AddHoliday(window, dialogs, "X");
+    QLineEdit* display = window.View().Edit(kDisplayEdit);
+    const struct {
+        LCID language;
+        QString entered;
+        bool pasted;
+        QString message;  // "": held, and entered
+    } cases[] = {
+        {kGerman, "\u0416", false, "The code page of German (Germany) has no character \"\u0416\"."},
+        {kGerman, "x\u0416\u0436", true, "The code page of German (Germany) has no character \"\u0416\"."},
+        {kGerman, "\u200B", false, "The code page of German (Germany) has no character U+200B."},
+        {kRussian, "\u00C4", false, "The code page of Russian (Russia) has no character \"\u00C4\"."},
+        {kRussian, "\u0416", true, ""},
+    };
+    for (const auto& c : cases) {
+        gui::Pick(window.View().List(kLanguageList), FindLanguage(window.View().List(kLanguageList), c.language));
+        display->setText("ab");
+        display->setFocus();
+        display->end(false);
+        if (c.pasted) {
+            QGuiApplication::clipboard()->setText(c.entered);
+            display->paste();
+        } else {
+            gui::TypeMore(display, c.entered);
+        }
+        EXPECT_EQ(display->text(), c.message.isEmpty() ? "ab" + c.entered : "ab") << c.entered.toStdString();
+        if (!c.message.isEmpty()) {
+            EXPECT_TRUE(QToolTip::isVisible()) << c.entered.toStdString();
+            EXPECT_EQ(QToolTip::text(), c.message);
+        }
+    }
 }
 
 TEST_F(EditorWindowTest, VersionFieldAcceptsDigitsOnly) {
