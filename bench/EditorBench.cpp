@@ -100,6 +100,14 @@ public:
         Idle();
     }
 
+    void OpenAndCloseList(int listId) {
+        CComboList* list = window.View().List(listId);
+        list->showPopup();
+        Idle();
+        list->hidePopup();
+        Idle();
+    }
+
     void AddHoliday(const std::string& id) {
         dialogs.newIds.push_back(id);
         Click(ids::kAddHoliday);
@@ -108,6 +116,15 @@ public:
     void DeleteSelectedHoliday() {
         dialogs.okCancelAnswers.push_back(true);
         Click(ids::kDeleteHoliday);
+    }
+
+    // Opens the list's drop-down and closes it again.
+    void OpenAndCloseList(int listId) {
+        CComboList* list = window.View().List(listId);
+        list->showPopup();
+        Idle();
+        list->hidePopup();
+        Idle();
     }
 
     int PositionOfLanguage(LCID language) const {
@@ -235,6 +252,19 @@ void BM_EditorLanguageChange(benchmark::State& state) {
     editor.Pick(ids::kLanguageList, languages[1]);
 }
 
+// The ID list opened after a deletion, which makes it measure its items'
+// widths again.
+void BM_EditorOpenIdList(benchmark::State& state) {
+    CLargeDocumentEditor& editor = EditorFor(state);
+    for (auto _ : state) {
+        state.PauseTiming();
+        editor.AddHoliday("Listed");
+        editor.DeleteSelectedHoliday();
+        state.ResumeTiming();
+        editor.OpenAndCloseList(ids::kIdList);
+    }
+}
+
 void Cases(benchmark::internal::Benchmark* benchmark) {
     benchmark->ArgNames({"holidays", "live"})->ArgsProduct({{10'000, 100'000}, {0, 1}})->Unit(benchmark::kMillisecond);
 }
@@ -247,6 +277,7 @@ BENCHMARK(BM_EditorDeleteHoliday)->Apply(Cases);
 BENCHMARK(BM_EditorRefreshAfterEdit)->Apply(Cases);
 BENCHMARK(BM_EditorYearChange)->Apply(Cases);
 BENCHMARK(BM_EditorLanguageChange)->Apply(Cases);
+BENCHMARK(BM_EditorOpenIdList)->Apply(Cases);
 
 }  // namespace
 

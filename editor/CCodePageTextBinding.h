@@ -8,25 +8,35 @@
 #include <QString>
 #include <QValidator>
 
+#include <optional>
 #include <string>
 
 class QLineEdit;
 
 // Refuses input that holds a character the code page cannot encode, so that
-// storing the text never has to alter it. The text as last shown by the
-// program is always acceptable.
+// storing the text never has to alter it, and says why in a tooltip at the
+// edit: 'The code page of German (Germany) has no character "Ж".' The text
+// as last shown by the program is always acceptable.
 class CCodePageValidator : public QValidator {
     Q_OBJECT
 
 public:
-    explicit CCodePageValidator(QObject* parent = nullptr);
-    void SetCodePage(const CCodePage& codePage) { codePage_ = codePage; }
+    explicit CCodePageValidator(QLineEdit* edit);
+    // The code page and the name of the language it belongs to, as the
+    // language list shows it ("": the message names the code page).
+    void SetCodePage(const CCodePage& codePage, const QString& languageName);
     void SetShownText(const QString& text) { shownText = text; }
     State validate(QString& input, int& position) const override;
 
 private:
+    // Shows why the edit refused what was typed or pasted.
+    void ExplainRefusal();
+
+    QLineEdit* edit;
     CCodePage codePage_{0};
+    QString languageName;
     QString shownText;
+    mutable std::optional<char32_t> refused;  // of the input refused last
 };
 
 // The bytes behind an edit that shows a text in a Windows code page (the
@@ -44,8 +54,9 @@ public:
     // text read in the code page.
     std::string Bytes() const;
     // Reads the same bytes in another code page (code page 0: UTF-8): the
-    // bytes do not change, their look does.
-    void SetCodePage(int codePageNumber);
+    // bytes do not change, their look does. The language's name tells the
+    // user whose code page refuses a character.
+    void SetCodePage(int codePageNumber, const QString& languageName = QString());
 
 private:
     QLineEdit* edit;

@@ -10,11 +10,18 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QByteArray>
+#include <QFontMetricsF>
+#include <QHelpEvent>
+#include <QListView>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QScrollBar>
 #include <QStyleFactory>
+#include <QStyleOptionComboBox>
+#include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <optional>
 
@@ -43,14 +50,40 @@ QStyle* ScrollingListStyle() {
     return style;
 }
 
+// The order of a sorted list's items.
+bool SortsBefore(const CListItem& a, const CListItem& b) {
+    return AlphabeticallyBefore(a.keyStart, a.text, b.keyStart, b.text);
+}
+
+// The whole pixels a text takes, as an item view measures it.
+int TextWidth(const QFontMetricsF& metrics, const QString& text) {
+    return static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
+}
+
 }  // namespace
 
 CComboList::CComboList(bool isSorted, QWidget* parent)
     : QComboBox(parent), items(new CListItems(this)), sorted(isSorted) {
     setModel(items);
+    // Before the list's view is made: it takes its scroll bar from the style.
     setStyle(ScrollingListStyle());
+    // Every item is one line of text, so the open list lays out one item
+    // for all instead of measuring each (10,000 IDs took tens of ms).
+    qobject_cast<QListView*>(view())->setUniformItemSizes(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCurrentIndex(-1);
+    // The widest text is measured again when the open list needs it, except
+    // that an item added alone can only widen it.
+    const auto measureAgain = [this] { widestTextWidth = -1; };
+    connect(items, &QAbstractItemModel::modelReset, this, measureAgain);
+    connect(items, &QAbstractItemModel::rowsRemoved, this, measureAgain);
+    connect(items, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
+        if (widestTextWidth >= 0 && first == last) {
+            widestTextWidth = std::max(widestTextWidth, TextWidth(QFontMetricsF(view()->font()), Text(first)));
+        } else {
+            widestTextWidth = -1;
+        }
+    });
 }
 
 void CComboList::SetListHeight(int pixels) {
@@ -60,8 +93,72 @@ void CComboList::SetListHeight(int pixels) {
     view()->parentWidget()->setMaximumHeight(pixels);
 }
 
+void CComboList::showPopup() {
+    if (Count() > 0) {
+        // What the list's items need beside their text (margins), as the
+        // list measures an item, then its frame and scroll bar.
+        QAbstractItemView* list = view();
+        const int itemMargins =
+            list->sizeHintForIndex(items->index(0)).width() - TextWidth(QFontMetricsF(list->font()), Text(0));
+        const int scrollBar =
+            list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list->verticalScrollBar());
+        list->setMinimumWidth(WidestTextWidth() + itemMargins + 2 * list->frameWidth() + scrollBar);
+    }
+    QComboBox::showPopup();
+}
+
+int CComboList::WidestTextWidth() const {
+    if (widestTextWidth < 0) {
+        const QFontMetricsF metrics(view()->font());
+        widestTextWidth = 0;
+        for (const CListItem& item : items->All()) {
+            widestTextWidth = std::max(widestTextWidth, TextWidth(metrics, item.text));
+        }
+    }
+    return widestTextWidth;
+}
+
+bool CComboList::IsTextCut() const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    // The style draws the text 1 pixel inside the field on each side, a line
+    // edit 2 pixels inside itself.
+    const int margins = isEditable() ? 4 : 2;
+    return fontMetrics().horizontalAdvance(currentText()) > field.width() - margins;
+}
+
+bool CComboList::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && toolTip().isEmpty()) {
+        if (IsTextCut()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), currentText(), this);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QComboBox::event(event);
+}
+
 int CComboList::Count() const {
     return items->Count();
+}
+
+CListItem CComboList::ItemOf(const QString& text, const QVariant& value) const {
+    CListItem item(text, value);
+    if (sorted) {
+        item.keyStart = AlphabeticalKeyStart(text);
+    }
+    return item;
+}
+
+CListItem CComboList::ItemOf(const CShownId& id) const {
+    CListItem item(id);
+    if (sorted) {
+        item.keyStart = id.KeyStart();
+    }
+    return item;
 }
 
 int CComboList::Insert(CListItem item) {
@@ -70,9 +167,7 @@ int CComboList::Insert(CListItem item) {
         // After the last item that does not sort after the new one, so equal
         // texts keep their order of insertion.
         const std::vector<CListItem>& all = items->All();
-        const auto after =
-            std::upper_bound(all.begin(), all.end(), item.text,
-                             [](const QString& text, const CListItem& other) { return SortsBefore(text, other.text); });
+        const auto after = std::upper_bound(all.begin(), all.end(), item, SortsBefore);
         position = static_cast<int>(after - all.begin());
     }
     return InsertAt(position, std::move(item));
@@ -91,26 +186,25 @@ int CComboList::InsertAt(int position, CListItem item) {
 }
 
 int CComboList::AddItem(const QString& text, const QVariant& value) {
-    return Insert(CListItem(text, value));
+    return Insert(ItemOf(text, value));
 }
 
 int CComboList::AddId(const std::string& id, const CCodePage& codePage) {
-    return Insert(CListItem(CShownId(id, codePage)));
+    return Insert(ItemOf(CShownId(id, codePage)));
 }
 
 void CComboList::InsertIdAt(int position, const std::string& id, const CCodePage& codePage) {
-    InsertAt(position, CListItem(CShownId(id, codePage)));
+    InsertAt(position, ItemOf(CShownId(id, codePage)));
 }
 
 void CComboList::AddItems(const std::vector<std::pair<QString, QVariant>>& added) {
     std::vector<CListItem> batch;
     batch.reserve(added.size());
     for (const auto& [text, value] : added) {
-        batch.emplace_back(text, value);
+        batch.push_back(ItemOf(text, value));
     }
     if (sorted) {
-        std::stable_sort(batch.begin(), batch.end(),
-                         [](const CListItem& a, const CListItem& b) { return SortsBefore(a.text, b.text); });
+        std::stable_sort(batch.begin(), batch.end(), SortsBefore);
     }
     AddInOrder(std::move(batch), batch.size());
 }
@@ -126,7 +220,7 @@ int CComboList::AddIds(const CShownIds& ids) {
     if (sorted) {
         const std::vector<std::size_t>& order = ids.SortedOrder();
         for (std::size_t i = 0; i < order.size(); ++i) {
-            batch.emplace_back(inserted[order[i]]);
+            batch.push_back(ItemOf(inserted[order[i]]));
             if (order[i] == inserted.size() - 1) {
                 last = i;
             }
@@ -161,7 +255,7 @@ int CComboList::AddInOrder(std::vector<CListItem> batch, std::size_t tracked) {
     std::size_t b = 0;
     while (p < present.size() || b < batch.size()) {
         const int position = static_cast<int>(merged.size());
-        if (b == batch.size() || (p < present.size() && !SortsBefore(batch[b].text, present[p].text))) {
+        if (b == batch.size() || (p < present.size() && !SortsBefore(batch[b], present[p]))) {
             if (static_cast<int>(p) == selected) {
                 newSelected = position;
             }
@@ -196,14 +290,14 @@ void CComboList::ShowIdsIn(CShownIds& ids) {
     std::vector<CListItem> shown;
     shown.reserve(present.size());
     for (const CListItem& item : present) {
-        shown.push_back(item.isId ? CListItem(ids.Show(item.idBytes)) : item);
+        shown.push_back(item.isId ? ItemOf(ids.Show(item.idBytes)) : item);
     }
     std::vector<std::size_t> order(shown.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     if (sorted) {
         // Stable, as inserting one by one is: equal texts keep their order.
         std::stable_sort(order.begin(), order.end(),
-                         [&shown](std::size_t a, std::size_t b) { return SortsBefore(shown[a].text, shown[b].text); });
+                         [&shown](std::size_t a, std::size_t b) { return SortsBefore(shown[a], shown[b]); });
     }
     std::vector<CListItem> reordered;
     reordered.reserve(shown.size());

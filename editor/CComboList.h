@@ -13,10 +13,13 @@ class CCodePage;
 class CListItems;
 class CShownIds;
 struct CListItem;
+struct CShownId;
 
 // A drop-down list with item data, after the platform's list controls:
-// a sorted list inserts each item at its case-insensitive alphabetical place,
-// an unsorted one appends; positions are 0-based and -1 means "none".
+// a sorted list inserts each item at its place in the user's alphabetical
+// order, ignoring case (AlphabeticallyBefore in CShownIds.h), after the items
+// that sort equal; an unsorted one appends. Positions are 0-based and -1
+// means "none".
 //
 // Holiday IDs are byte strings in the document's code page: an ID item shows
 // the bytes as ShownText.h describes and keeps the exact bytes as its item
@@ -31,8 +34,11 @@ public:
 
     // The list opens below the field as a list of at most this many pixels
     // that scrolls with a vertical scroll bar; a list whose items need less
-    // room is as tall as they are.
+    // room is as tall as they are. It is as wide as its widest item (the
+    // field keeps its size), and a field too narrow for the selected text
+    // shows the whole text as a tooltip.
     void SetListHeight(int pixels);
+    void showPopup() override;
 
     int Count() const;
 
@@ -81,8 +87,19 @@ public:
     // byte that stands for no character match nothing.
     int FindIdIgnoringCase(const std::string& id, const CCodePage& codePage, int after = -1) const;
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     bool InRange(int position) const { return position >= 0 && position < Count(); }
+    // Whether the field cuts the text it shows.
+    bool IsTextCut() const;
+    // The width of the widest item's text in the open list, measured once
+    // after the items change (an item added alone is measured alone).
+    int WidestTextWidth() const;
+    // An item as this list holds it: in a sorted list, with its key start.
+    CListItem ItemOf(const QString& text, const QVariant& value) const;
+    CListItem ItemOf(const CShownId& id) const;
     int Insert(CListItem item);
     int InsertAt(int position, CListItem item);
     // Adds items given in the order this list shows them (sorted lists: by
@@ -94,4 +111,5 @@ private:
 
     CListItems* items;
     bool sorted;
+    mutable int widestTextWidth = -1;  // pixels; -1: to be measured
 };

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,6 +23,9 @@ struct CListItem {
     QVariant data;  // the item data of an item that is no ID
     bool isId = false;
     std::string idBytes;  // an ID item's exact bytes, shown as text
+    // In a sorted list, the AlphabeticalKeyStart of the text (CShownIds.h);
+    // 0 elsewhere.
+    std::uint64_t keyStart = 0;
 };
 
 // The items of a CComboList in list order, as the model behind its field and

@@ -7,10 +7,26 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string_view>
 #include <utility>
+
+namespace {
+
+std::u16string_view Utf16(const QString& text) {
+    return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
+}
+
+}  // namespace
 
 CShownId::CShownId(std::string idBytes, const CCodePage& codePage)
     : bytes(std::move(idBytes)), text(QString::fromStdString(ShowText(codePage, bytes))) {}
+
+std::uint64_t CShownId::KeyStart() const {
+    if (keyStart == 0) {
+        keyStart = AlphabeticalKeyStart(text);
+    }
+    return keyStart;
+}
 
 CShownIds::CShownIds(const std::vector<std::string>& idBytes, const CCodePage& idCodePage) : codePage(idCodePage) {
     ids.reserve(idBytes.size());
@@ -23,8 +39,14 @@ const std::vector<std::size_t>& CShownIds::SortedOrder() const {
     if (sortedOrder.size() != ids.size()) {
         sortedOrder.resize(ids.size());
         std::iota(sortedOrder.begin(), sortedOrder.end(), std::size_t{0});
-        std::stable_sort(sortedOrder.begin(), sortedOrder.end(),
-                         [this](std::size_t a, std::size_t b) { return SortsBefore(ids[a].text, ids[b].text); });
+        std::vector<std::uint64_t> starts;
+        starts.reserve(ids.size());
+        for (const CShownId& id : ids) {
+            starts.push_back(id.KeyStart());
+        }
+        std::stable_sort(sortedOrder.begin(), sortedOrder.end(), [this, &starts](std::size_t a, std::size_t b) {
+            return AlphabeticallyBefore(starts[a], ids[a].text, starts[b], ids[b].text);
+        });
     }
     return sortedOrder;
 }
@@ -39,4 +61,12 @@ const CShownId& CShownIds::Show(const std::string& bytes) {
         return ids[found->second];
     }
     return others.try_emplace(bytes, bytes, codePage).first->second;
+}
+
+std::uint64_t AlphabeticalKeyStart(const QString& text) {
+    return CAlphabeticalOrder::User().KeyStart(Utf16(text));
+}
+
+bool CollatorSaysBefore(const QString& a, const QString& b) {
+    return CAlphabeticalOrder::User().Compare(Utf16(a), Utf16(b)) < 0;
 }

@@ -3,10 +3,12 @@
 
 #pragma once
 
+#include "core/AlphabeticalOrder.h"
 #include "core/CodePage.h"
 
 #include <QString>
 
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -17,8 +19,15 @@ struct CShownId {
     // One ID in the code page.
     CShownId(std::string bytes, const CCodePage& codePage);
 
+    // The AlphabeticalKeyStart of the text, computed on first use: lists
+    // that sort the same ID share it.
+    std::uint64_t KeyStart() const;
+
     std::string bytes;
     QString text;  // the bytes as ShownText.h shows them
+
+private:
+    mutable std::uint64_t keyStart = 0;
 };
 
 // A batch of IDs in their order of insertion (repeats allowed), with the
@@ -30,8 +39,8 @@ public:
 
     const CCodePage& CodePage() const { return codePage; }
     const std::vector<CShownId>& InsertionOrder() const { return ids; }
-    // Indices into InsertionOrder(): by text ignoring case, equal texts in
-    // insertion order. Computed on first use.
+    // Indices into InsertionOrder(): by text in the order of sorted lists,
+    // equal texts in insertion order. Computed on first use.
     const std::vector<std::size_t>& SortedOrder() const;
     // The ID with these bytes as the batch shows it; bytes outside the batch
     // are shown in its code page, once.
@@ -45,7 +54,12 @@ private:
     std::unordered_map<std::string, CShownId> others;
 };
 
-// The order of sorted lists: case-insensitive, as the platform's lists sort.
-inline bool SortsBefore(const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+// The order of sorted lists: the user's alphabetical order, ignoring case
+// (CAlphabeticalOrder::User()). Each text's key start is computed once;
+// whether a text comes before another is then mostly told by their starts,
+// else by the collator.
+std::uint64_t AlphabeticalKeyStart(const QString& text);
+bool CollatorSaysBefore(const QString& a, const QString& b);
+inline bool AlphabeticallyBefore(std::uint64_t aStart, const QString& a, std::uint64_t bStart, const QString& b) {
+    return CAlphabeticalOrder::StartsTell(aStart, bStart) ? aStart < bStart : CollatorSaysBefore(a, b);
 }

@@ -39,6 +39,16 @@ int FindLanguage(const CComboList& list, LCID lcid) {
     return -1;
 }
 
+QString UnknownLanguageText(LCID lcid) {
+    return QStringLiteral("Unknown language (%1)").arg(Hex(lcid));
+}
+
+// The language's name as the list shows it.
+QString LanguageName(const CComboList& list, LCID lcid) {
+    const int position = FindLanguage(list, lcid);
+    return position == -1 ? UnknownLanguageText(lcid) : list.Text(position);
+}
+
 }  // namespace
 
 void CEditorWindow::FillLanguageList() {
@@ -58,7 +68,7 @@ void CEditorWindow::SelectLanguage(LCID language) {
     }
     int position = FindLanguage(*languages, language);
     if (position == -1) {
-        position = languages->AddItem(QStringLiteral("Unknown language (%1)").arg(Hex(language)));
+        position = languages->AddItem(UnknownLanguageText(language));
         languages->SetData(position, QVariant::fromValue<uint>(language));
         unlistedLanguage = language;
     }
@@ -87,10 +97,11 @@ void CEditorWindow::UseLanguageCodePage() {
     // The IDs, the display text and the preview show the bytes of the texts
     // in the default ANSI code page of the language (UTF-8 when it has none),
     // in the platform's default interface font. The bytes stay as they are.
-    const int codePage = GetDefaultAnsiCodePage(SelectedLanguage());
+    const LCID language = SelectedLanguage();
+    const int codePage = GetDefaultAnsiCodePage(language);
     textCodePage = CCodePage(codePage);
     displayFont = QApplication::font();
     view.Control(ids::kDisplayEdit)->setFont(displayFont);
     view.Control(ids::kPreviewEdit)->setFont(displayFont);
-    displayText->SetCodePage(codePage);
+    displayText->SetCodePage(codePage, LanguageName(*view.List(ids::kLanguageList), language));
 }

@@ -5,10 +5,16 @@
 
 #include "core/CodePage.h"
 #include "editor/CShownIds.h"
+#include "resources/ControlIds.h"
+#include "tests/editor/support/EditorDriver.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QHelpEvent>
 #include <QStringList>
+#include <QToolTip>
 
 #include <string>
 #include <vector>
@@ -25,7 +31,9 @@ QStringList Items(const CComboList& list) {
 
 }  // namespace
 
-TEST(ComboList, SortedListInsertsAtTheCaseInsensitivePlaceAndReportsIt) {
+// The alphabetical order of the user's regional format (US English in the
+// GUI tests), ignoring case; character codes would put Ä and É after Z.
+TEST(ComboList, SortedListInsertsAtTheAlphabeticalPlaceIgnoringCaseAndReportsIt) {
     struct Case {
         QStringList added;
         QStringList expected;
@@ -35,6 +43,9 @@ TEST(ComboList, SortedListInsertsAtTheCaseInsensitivePlaceAndReportsIt) {
         {{"b", "a", "c"}, {"a", "b", "c"}, {0, 0, 2}},
         {{"Xmas", "apple", "Easter"}, {"apple", "Easter", "Xmas"}, {0, 0, 1}},
         {{"XMAS", "xmas", "Xmas"}, {"XMAS", "xmas", "Xmas"}, {0, 1, 2}},  // equal ignoring case: insertion order
+        {{"Zoo", "\u00C4rger", "\u00C9mile", "Emil", "\u00F6l"},
+         {"\u00C4rger", "Emil", "\u00C9mile", "\u00F6l", "Zoo"},
+         {0, 0, 1, 1, 3}},
         {{"EASTER_REF", "ORTHODOX_EASTER_REF", "ADVENT_REF"},
          {"ADVENT_REF", "EASTER_REF", "ORTHODOX_EASTER_REF"},
          {0, 1, 0}},
@@ -122,9 +133,9 @@ TEST(ComboList, IdItemsKeepTheirExactBytes) {
 
 TEST(ComboList, IdsShownInAnotherCodePageAreSortedAgainAndKeepTheSelection) {
     CComboList list(true);
-    list.AddId("z", CCodePage(1252));
-    list.Select(list.AddId("\xC0", CCodePage(1252)));
-    EXPECT_EQ(Items(list), QStringList({"z", "\u00C0"}));
+    list.AddId("z", CCodePage(1251));
+    list.Select(list.AddId("\xC0", CCodePage(1251)));
+    EXPECT_EQ(Items(list), QStringList({"z", "\u0410"}));  // Cyrillic А after the Latin letters
     list.ShowIdsIn(CCodePage(0));
     EXPECT_EQ(Items(list), QStringList({"\\xC0", "z"}));
     EXPECT_EQ(list.SelectedId(), "\xC0");
@@ -167,4 +178,47 @@ TEST(ComboList, AddingInBulkGivesTheListOfAddingOneByOne) {
             EXPECT_EQ(bulk.Id(position), oneByOne.Id(position)) << sorted << " at " << position;
         }
     }
+}
+
+// A field too narrow for its selected text shows the whole text as a
+// tooltip, and its open list is wide enough for every item, so that
+// "Azerbaijani (Cyrillic, Azerbaijan)" and "Azerbaijani (Latin, Azerbaijan)"
+// no longer look alike, also after an ID is added; the field keeps its size.
+TEST_F(EditorWindowTest, ListsCutByTheirWidthShowTheWholeText) {
+    const QString longId = "HEILIGE_DREI_KOENIGE_UND_ALLE_ANDEREN";
+    gui::AddHoliday(window, dialogs, longId.toStdString());
+    gui::AddHoliday(window, dialogs, "X");
+    const auto expectOpenListWideEnough = [](CComboList* list, const QString& selected) {
+        const QSize size = list->size();
+        list->showPopup();
+        EXPECT_GE(list->view()->viewport()->width(), list->view()->sizeHintForColumn(0)) << selected.toStdString();
+        list->hidePopup();
+        EXPECT_EQ(list->size(), size) << selected.toStdString();
+    };
+    const struct {
+        int list;
+        QString selected;
+        bool cut;
+    } cases[] = {
+        {ids::kIdList, longId, true},
+        {ids::kIdList, "X", false},
+        {ids::kOffsetReferenceList, longId, true},
+        {ids::kLanguageList, "Azerbaijani (Cyrillic, Azerbaijan)", true},
+        {ids::kLanguageList, "German (Germany)", false},
+    };
+    for (const auto& c : cases) {
+        CComboList* list = window.View().List(c.list);
+        list->Select(list->FindText(c.selected, -1, Qt::CaseSensitive));
+        ASSERT_EQ(list->SelectedText(), c.selected);
+        const QPoint middle = list->rect().center();
+        QHelpEvent hover(QEvent::ToolTip, middle, list->mapToGlobal(middle));
+        QCoreApplication::sendEvent(list, &hover);
+        EXPECT_EQ(hover.isAccepted(), c.cut) << c.selected.toStdString();
+        if (c.cut) {
+            EXPECT_EQ(QToolTip::text(), c.selected);
+        }
+        expectOpenListWideEnough(list, c.selected);
+    }
+    gui::AddHoliday(window, dialogs, longId.toStdString() + "_UND_NOCH_MEHR");
+    expectOpenListWideEnough(window.View().List(ids::kIdList), "after adding");
 }

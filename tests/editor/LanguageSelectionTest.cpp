@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/AlphabeticalOrder.h"
 #include "core/WindowsLocale.h"
 #include "editor/CCodePageTextBinding.h"
 #include "resources/ControlIds.h"
@@ -11,10 +12,14 @@
 #include "model/HolidayFile.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QToolTip>
 
+#include <string_view>
 #include <vector>
 
 using namespace ids;
@@ -55,10 +60,15 @@ TEST_F(EditorWindowTest, LanguageListHoldsTheSupportedLocalesWithTheirNames) {
     }
 }
 
-TEST_F(EditorWindowTest, LanguageListIsSortedIgnoringCase) {
+// Character codes would put "Māori (New Zealand)" after every other "Ma…".
+TEST_F(EditorWindowTest, LanguageListIsInTheUsersAlphabeticalOrder) {
     const QStringList items = gui::Items(window.View().List(kLanguageList));
+    const CAlphabeticalOrder order("en_US");
+    const auto utf16 = [](const QString& text) {
+        return std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size()));
+    };
     for (int i = 1; i < items.size(); ++i) {
-        EXPECT_LE(QString::compare(items[i - 1], items[i], Qt::CaseInsensitive), 0) << items[i].toStdString();
+        EXPECT_LE(order.Compare(utf16(items[i - 1]), utf16(items[i])), 0) << items[i].toStdString();
     }
 }
 
@@ -122,6 +132,42 @@ TEST_F(EditorWindowTest, WithoutASelectedLanguageTheDocumentsLanguageIsKept) {
     window.View().List(kLanguageList)->Select(-1);
     gui::Click(window.View().Button(kRefresh));
     EXPECT_EQ(window.View().Document().GetLanguage(), language);
+}
+
+// As the ID dialog refuses such an ID with a message, the Display edit
+// says why it refuses a character, typed or pasted, in a tooltip.
+TEST_F(EditorWindowTest, DisplayEditRefusesACharacterItsCodePageCannotHoldAndSaysWhy) {
+    gui::AddHoliday(window, dialogs, "X");
+    QLineEdit* display = window.View().Edit(kDisplayEdit);
+    const struct {
+        LCID language;
+        QString entered;
+        bool pasted;
+        QString message;  // "": held, and entered
+    } cases[] = {
+        {kGerman, "\u0416", false, "The code page of German (Germany) has no character \"\u0416\"."},
+        {kGerman, "x\u0416\u0436", true, "The code page of German (Germany) has no character \"\u0416\"."},
+        {kGerman, "\u200B", false, "The code page of German (Germany) has no character U+200B."},
+        {kRussian, "\u00C4", false, "The code page of Russian (Russia) has no character \"\u00C4\"."},
+        {kRussian, "\u0416", true, ""},
+    };
+    for (const auto& c : cases) {
+        gui::Pick(window.View().List(kLanguageList), FindLanguage(window.View().List(kLanguageList), c.language));
+        display->setText("ab");
+        display->setFocus();
+        display->end(false);
+        if (c.pasted) {
+            QGuiApplication::clipboard()->setText(c.entered);
+            display->paste();
+        } else {
+            gui::TypeMore(display, c.entered);
+        }
+        EXPECT_EQ(display->text(), c.message.isEmpty() ? "ab" + c.entered : "ab") << c.entered.toStdString();
+        if (!c.message.isEmpty()) {
+            EXPECT_TRUE(QToolTip::isVisible()) << c.entered.toStdString();
+            EXPECT_EQ(QToolTip::text(), c.message);
+        }
+    }
 }
 
 TEST_F(EditorWindowTest, VersionFieldAcceptsDigitsOnly) {
