@@ -119,14 +119,6 @@ public:
     }
 
     // Opens the list's drop-down and closes it again.
-    void OpenAndCloseList(int listId) {
-        CComboList* list = window.View().List(listId);
-        list->showPopup();
-        Idle();
-        list->hidePopup();
-        Idle();
-    }
-
     int PositionOfLanguage(LCID language) const {
         const CComboList* languages = window.View().List(ids::kLanguageList);
         for (int position = 0; position < languages->Count(); ++position) {
