@@ -282,7 +282,7 @@ void CComboList::ShowIdsIn(CShownIds& ids) {
     // The same text stands for the same bytes read the same way, so a list
     // whose texts all stay stays as it is.
     const auto changes = [&ids](const CListItem& item) {
-        return item.isId && ids.Show(item.idBytes).text != item.text;
+        return item.isId && ids.Show(item.IdBytes()).text != item.text;
     };
     if (std::none_of(present.begin(), present.end(), changes)) {
         return;
@@ -290,7 +290,7 @@ void CComboList::ShowIdsIn(CShownIds& ids) {
     std::vector<CListItem> shown;
     shown.reserve(present.size());
     for (const CListItem& item : present) {
-        shown.push_back(item.isId ? ItemOf(ids.Show(item.idBytes)) : item);
+        shown.push_back(item.isId ? ItemOf(ids.Show(item.IdBytes())) : item);
     }
     std::vector<std::size_t> order(shown.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
@@ -322,6 +322,10 @@ void CComboList::RemoveAll() {
     items->Replace({});
 }
 
+std::vector<CListItem> CComboList::TakeAll() {
+    return items->Replace({});
+}
+
 void CComboList::Select(int position) {
     setCurrentIndex(InRange(position) ? position : -1);
 }
@@ -349,7 +353,7 @@ std::string CComboList::Id(int position) const {
         return {};
     }
     const CListItem& item = items->At(position);
-    return item.isId ? item.idBytes : item.text.toUtf8().toStdString();
+    return item.isId ? item.idBytes.toStdString() : item.text.toUtf8().toStdString();
 }
 
 template <class Matches>
@@ -371,7 +375,7 @@ int CComboList::FindText(const QString& text, int after, Qt::CaseSensitivity cs)
 
 int CComboList::FindId(const std::string& id, int after) const {
     return FindFrom(after, [&](const CListItem& item) {
-        return item.isId ? item.idBytes == id : item.text.toUtf8().toStdString() == id;
+        return item.isId ? item.IdBytes() == id : item.text.toUtf8().toStdString() == id;
     });
 }
 
@@ -391,7 +395,7 @@ int CComboList::FindIdIgnoringCase(const std::string& id, const CCodePage& codeP
         return FindFrom(after, [&](const CListItem& item) { return item.isId && equalIgnoringCase(item.text); });
     }
     return FindFrom(after, [&](const CListItem& item) {
-        const std::optional<std::string> itemRead = item.isId ? codePage.ToUtf8(item.idBytes) : std::nullopt;
+        const std::optional<std::string> itemRead = item.isId ? codePage.ToUtf8(item.IdBytes()) : std::nullopt;
         return itemRead && equalIgnoringCase(QString::fromStdString(*itemRead));
     });
 }

@@ -61,6 +61,8 @@ public:
     void ShowIdsIn(CShownIds& ids);
     void RemoveItem(int position);  // outside 0..count-1: nothing
     void RemoveAll();
+    // Removes every item and gives them, to be freed elsewhere.
+    std::vector<CListItem> TakeAll();
 
     // The selected position, or -1. Selecting a position outside
     // 0..count-1 leaves the list without a selection.

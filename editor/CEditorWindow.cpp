@@ -73,7 +73,7 @@ CEditorWindow::CEditorWindow(IEditorDialogs* editorDialogs, QWidget* parent)
 
     displayText = std::make_unique<CCodePageTextBinding>(view.Edit(ids::kDisplayEdit));
     form = std::make_unique<CFormBinding>(controls, *displayText);
-    idLists = std::make_unique<CIdLists>(controls);
+    idLists = std::make_unique<CIdLists>(controls, disposal);
     // A line edit takes Ctrl+Z for its own typing only while it has some to
     // undo; otherwise the key reaches the Edit menu.
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {

@@ -7,6 +7,7 @@
 #include "core/FileIdentity.h"
 #include "core/WindowsLocale.h"
 #include "editor/CDialogControls.h"
+#include "editor/CDisposal.h"
 #include "editor/CEditCommand.h"
 #include "editor/CEditorView.h"
 #include "editor/CFormBinding.h"
@@ -259,6 +260,8 @@ private:
     CCodePage textCodePage{0};
 
     CHolidays document;
+    // Frees the document and list items an Open replaces.
+    CDisposal disposal;
     std::filesystem::path filePath;
     // The open file as the window last read or wrote it; nothing when unknown.
     std::optional<CFileIdentity> fileIdentity;

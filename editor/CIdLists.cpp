@@ -5,6 +5,8 @@
 
 #include "editor/CComboList.h"
 #include "editor/CDialogControls.h"
+#include "editor/CDisposal.h"
+#include "editor/CListItems.h"
 #include "editor/CShownIds.h"
 #include "model/CHolidays.h"
 #include "resources/ControlIds.h"
@@ -37,7 +39,7 @@ std::vector<std::string> ReferenceAndHolidayIds(const std::vector<CHoliday>& hol
 
 }  // namespace
 
-CIdLists::CIdLists(const CDialogControls& controls) {
+CIdLists::CIdLists(const CDialogControls& controls, CDisposal& itemDisposal) : disposal(itemDisposal) {
     for (std::size_t i = 0; i < kListCount; ++i) {
         lists[i] = controls.Get<CComboList>(kListIds[i]);
     }
@@ -50,9 +52,11 @@ CComboList* CIdLists::ConditionList() const {
 void CIdLists::Fill(const QStringList& weekdayNames, const std::vector<CHoliday>& holidays,
                     const CCodePage& idCodePage) {
     codePage = idCodePage;
+    std::vector<std::vector<CListItem>> dropped;
     for (CComboList* list : lists) {
-        list->RemoveAll();
+        dropped.push_back(list->TakeAll());
     }
+    disposal.Dispose(std::move(dropped));
     for (const QString& name : weekdayNames) {
         ConditionList()->AddItem(name);
     }

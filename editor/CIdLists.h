@@ -14,6 +14,7 @@
 #include <vector>
 
 class CComboList;
+class CDisposal;
 class CDialogControls;
 
 // The five lists that offer holiday IDs, kept in step with the document:
@@ -33,7 +34,8 @@ public:
     // removal puts it back in the same places.
     using CPositions = std::array<int, kListCount>;
 
-    explicit CIdLists(const CDialogControls& controls);
+    // The items the lists drop when they are filled anew go to `disposal`.
+    CIdLists(const CDialogControls& controls, CDisposal& disposal);
 
     CComboList* IdList() const { return lists[0]; }
     CComboList* ConditionList() const;
@@ -59,5 +61,6 @@ public:
 
 private:
     std::array<CComboList*, kListCount> lists{};
+    CDisposal& disposal;
     CCodePage codePage{0};
 };

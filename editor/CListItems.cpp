@@ -9,7 +9,7 @@
 
 #include <iterator>
 
-CListItem::CListItem(const CShownId& id) : text(id.text), isId(true), idBytes(id.bytes) {}
+CListItem::CListItem(const CShownId& id) : text(id.text), isId(true), idBytes(id.sharedBytes) {}
 
 int CListItems::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : Count();
@@ -23,9 +23,7 @@ QVariant CListItems::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole: return item.text;
-    case Qt::UserRole:
-        return item.isId ? QVariant(QByteArray(item.idBytes.data(), static_cast<qsizetype>(item.idBytes.size())))
-                         : item.data;
+    case Qt::UserRole: return item.isId ? QVariant(item.idBytes) : item.data;
     default: return {};
     }
 }
@@ -61,8 +59,9 @@ void CListItems::SetData(int position, QVariant value) {
     emit dataChanged(index(position), index(position), {Qt::UserRole});
 }
 
-void CListItems::Replace(std::vector<CListItem> replacement) {
+std::vector<CListItem> CListItems::Replace(std::vector<CListItem> replacement) {
     beginResetModel();
-    items = std::move(replacement);
+    std::swap(items, replacement);
     endResetModel();
+    return replacement;
 }

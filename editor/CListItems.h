@@ -4,11 +4,13 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QByteArray>
 #include <QString>
 #include <QVariant>
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -22,7 +24,9 @@ struct CListItem {
     QString text;
     QVariant data;  // the item data of an item that is no ID
     bool isId = false;
-    std::string idBytes;  // an ID item's exact bytes, shown as text
+    QByteArray idBytes;  // an ID item's exact bytes, shown as text (shared by the lists)
+
+    std::string_view IdBytes() const { return {idBytes.constData(), static_cast<std::size_t>(idBytes.size())}; }
     // In a sorted list, the AlphabeticalKeyStart of the text (CShownIds.h);
     // 0 elsewhere.
     std::uint64_t keyStart = 0;
@@ -50,8 +54,8 @@ public:
     void Insert(int position, CListItem item);
     void Append(std::vector<CListItem> added);
     void SetData(int position, QVariant value);
-    // Replaces all items at once.
-    void Replace(std::vector<CListItem> replacement);
+    // Replaces all items at once; gives the items it held.
+    std::vector<CListItem> Replace(std::vector<CListItem> replacement);
 
 private:
     std::vector<CListItem> items;

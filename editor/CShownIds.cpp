@@ -19,7 +19,9 @@ std::u16string_view Utf16(const QString& text) {
 }  // namespace
 
 CShownId::CShownId(std::string idBytes, const CCodePage& codePage)
-    : bytes(std::move(idBytes)), text(QString::fromStdString(ShowText(codePage, bytes))) {}
+    : bytes(std::move(idBytes)),
+      text(QString::fromStdString(ShowText(codePage, bytes))),
+      sharedBytes(QByteArray::fromStdString(bytes)) {}
 
 std::uint64_t CShownId::KeyStart() const {
     if (keyStart == 0) {
@@ -51,7 +53,7 @@ const std::vector<std::size_t>& CShownIds::SortedOrder() const {
     return sortedOrder;
 }
 
-const CShownId& CShownIds::Show(const std::string& bytes) {
+const CShownId& CShownIds::Show(std::string_view bytes) {
     if (indexOfBytes.empty()) {
         for (std::size_t i = 0; i < ids.size(); ++i) {
             indexOfBytes.try_emplace(ids[i].bytes, i);
@@ -60,7 +62,10 @@ const CShownId& CShownIds::Show(const std::string& bytes) {
     if (const auto found = indexOfBytes.find(bytes); found != indexOfBytes.end()) {
         return ids[found->second];
     }
-    return others.try_emplace(bytes, bytes, codePage).first->second;
+    if (const auto found = others.find(bytes); found != others.end()) {
+        return found->second;
+    }
+    return others.try_emplace(std::string(bytes), std::string(bytes), codePage).first->second;
 }
 
 std::uint64_t AlphabeticalKeyStart(const QString& text) {

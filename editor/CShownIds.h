@@ -6,10 +6,13 @@
 #include "core/AlphabeticalOrder.h"
 #include "core/CodePage.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -24,7 +27,8 @@ struct CShownId {
     std::uint64_t KeyStart() const;
 
     std::string bytes;
-    QString text;  // the bytes as ShownText.h shows them
+    QString text;            // the bytes as ShownText.h shows them
+    QByteArray sharedBytes;  // the bytes again, which every list item of the ID shares
 
 private:
     mutable std::uint64_t keyStart = 0;
@@ -44,14 +48,22 @@ public:
     const std::vector<std::size_t>& SortedOrder() const;
     // The ID with these bytes as the batch shows it; bytes outside the batch
     // are shown in its code page, once.
-    const CShownId& Show(const std::string& bytes);
+    const CShownId& Show(std::string_view bytes);
 
 private:
+    // Looks up bytes of any kind without making a string of them.
+    struct CBytesHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view bytes) const { return std::hash<std::string_view>()(bytes); }
+    };
+    template <class T>
+    using CByBytes = std::unordered_map<std::string, T, CBytesHash, std::equal_to<>>;
+
     CCodePage codePage;
     std::vector<CShownId> ids;
     mutable std::vector<std::size_t> sortedOrder;
-    std::unordered_map<std::string, std::size_t> indexOfBytes;  // built on first use
-    std::unordered_map<std::string, CShownId> others;
+    CByBytes<std::size_t> indexOfBytes;  // built on first use
+    CByBytes<CShownId> others;
 };
 
 // The order of sorted lists: the user's alphabetical order, ignoring case

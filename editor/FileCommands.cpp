@@ -290,7 +290,7 @@ void CEditorWindow::OpenDocument(const fs::path& path, bool atStart) {
         fail("there is not enough memory to load it");
         return;
     }
-    document = std::move(loaded);
+    disposal.Dispose(std::exchange(document, std::move(loaded)));
     filePath = path;
     fileIdentity = identity;
     ShowWholeDocument(0);
