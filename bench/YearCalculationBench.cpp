@@ -3,12 +3,14 @@
 
 #include "core/CDateTime.h"
 #include "model/CHolidays.h"
+#include "model/HolidayFile.h"
 #include "model/PreviewReport.h"
 #include "records/HolidayId.h"
 #include "tests/support/SampleDocuments.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,30 @@ void BM_RecalculateGermanHolidays(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RecalculateGermanHolidays);
+
+// The first calculation of a document just loaded from its .hol bytes, as
+// after File > Open or in tavrin-cli: the calculation takes the holidays
+// with their IDs numbered, then runs the year. Each iteration calculates one
+// document; the loading is not timed: batches of documents are loaded with
+// the timer paused, which costs less per document than pausing for each.
+void BM_FirstCalculationOfLoadedGermanHolidays(benchmark::State& state) {
+    const std::vector<std::uint8_t> bytes = SaveHolidayBytes(MakeGermanHolidays());
+    std::vector<CHolidays> loaded(16);
+    std::size_t next = loaded.size();
+    for (auto _ : state) {
+        if (next == loaded.size()) {
+            state.PauseTiming();
+            for (CHolidays& document : loaded) {
+                document = CHolidays();
+                LoadHolidayBytes(document, bytes);
+            }
+            next = 0;
+            state.ResumeTiming();
+        }
+        benchmark::DoNotOptimize(loaded[next++].CalculationOf(2024).HeldDateCount());
+    }
+}
+BENCHMARK(BM_FirstCalculationOfLoadedGermanHolidays);
 
 // The preview's walk over every day of a year, as the editor's preview and
 // `tavrin-cli preview` run it: of a year that is not the held one (one

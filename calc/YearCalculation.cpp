@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <functional>
 #include <optional>
+#include <span>
+#include <utility>
 
 namespace {
 
@@ -132,13 +134,18 @@ void CYearCalculation::SetHolidays(const std::vector<CHoliday>& newHolidays) {
     ClearTables();
 }
 
+void CYearCalculation::SetHolidays(std::vector<CHoliday>&& newHolidays) {
+    holidays.Assign(std::move(newHolidays));
+    ClearTables();
+}
+
 void CYearCalculation::ReplaceHoliday(std::size_t position, const CHoliday& holiday) {
     holidays.Replace(position, holiday);
     ClearTables();
 }
 
 void CYearCalculation::AppendHoliday(const CHoliday& holiday) {
-    holidays.Append(holiday);
+    holidays.Insert(holidays.Count(), holiday);
     ClearTables();
 }
 
@@ -166,6 +173,7 @@ void CYearCalculation::Run(const std::vector<CHoliday>& newHolidays, int calcYea
 
 void CYearCalculation::Run(int calcYear) {
     ClearTables();
+    holidays.Number();
     year = calcYear;
     if (!yearDaysSet || yearDays.Year() != year) {
         yearDays = CYearDays(year);
@@ -175,8 +183,11 @@ void CYearCalculation::Run(int calcYear) {
     const auto idCount = static_cast<std::size_t>(holidays.IdCount());
     if (held.size() < idCount) {
         held.resize(idCount);
-        occurrenceDates.resize(idCount);
-        occurrenceDatesGeneration.resize(idCount);
+    }
+    if (heldDays.capacity() == 0) {
+        // Most holidays have a date or two; the buffers grow when they need more.
+        heldDays.reserve(2 * holidays.Count() + kReferenceIds.size());
+        entered.reserve(2 * holidays.Count());
     }
     // Every holiday is resolved unless the passes find otherwise. A resolved
     // outcome always holds the default holder and no text, so only the others
@@ -189,16 +200,18 @@ void CYearCalculation::Run(int calcYear) {
     }
     EnterReferenceFeasts();
     ResolveInPasses();
+    FileDayEntries();
 }
 
 // Empties the tables; the year and the outcomes of the last Run stay. The
 // per-day lists and the other buffers keep their memory for the next Run,
 // and a new generation leaves every ID unresolved.
 void CYearCalculation::ClearTables() {
-    for (int day = filledDays.NextFrom(1); day != 0; day = filledDays.NextFrom(day + 1)) {
-        dayEntries[static_cast<std::size_t>(day - 1)].clear();
+    for (const auto& [day, position] : entered) {
+        dayEntryCounts[static_cast<std::size_t>(day)] = 0;
     }
     filledDays.Clear();
+    entered.clear();
     listedEntries = 0;
     heldDays.clear();
     sortedDays.clear();
@@ -214,7 +227,8 @@ void CYearCalculation::EnterReferenceFeasts() {
             heldDays.push_back(feastDays[feast]);
             ++heldDates;
         }
-        held[feast] = {tablesGeneration, kNoPosition, first, heldDays.size() - first};  // numbered as in kReferenceIds
+        held[feast].Hold(tablesGeneration, kNoPosition, first,
+                         heldDays.size() - first);  // numbered as in kReferenceIds
     }
 }
 
@@ -235,9 +249,9 @@ void CYearCalculation::ResolveInPasses() {
     const int count = static_cast<int>(holidays.Count());
     // Between Runs every holiday misses nothing and nobody waits (see
     // RecordUnresolved), so only new places need their values.
-    lastMissing.resize(std::max(lastMissing.size(), holidays.Count()), kNoId);
-    nextWaiting.resize(std::max(nextWaiting.size(), holidays.Count()), kNoPosition);
-    firstWaiting.resize(std::max(firstWaiting.size(), held.size()), kNoPosition);
+    if (waiting.size() < holidays.Count()) {
+        waiting.resize(holidays.Count());
+    }
     failed.clear();
     thisPass.clear();
     nextPass.clear();
@@ -267,7 +281,7 @@ void CYearCalculation::ResolveInPasses() {
 // resolves, otherwise lets it wait for the ID it missed.
 void CYearCalculation::Visit(int position) {
     const auto index = static_cast<std::size_t>(position);
-    const CNumberedHolidays::CHolidayIds& ids = holidays.Ids(index);
+    const CNumberedHolidays::CHolidayIds ids = holidays.Ids(index);
     CHeld& list = held[static_cast<std::size_t>(ids.id)];
     if (list.generation == tablesGeneration) {
         if (list.holder != position) {
@@ -280,26 +294,27 @@ void CYearCalculation::Visit(int position) {
         Wait(position, missing);
         return;
     }
-    lastMissing[index] = kNoId;
+    waiting[index].lastMissing = kNoId;
     Enter(holiday, position, list);
-    if (firstWaiting[static_cast<std::size_t>(ids.id)] != kNoPosition) {
-        Wake(ids.id, position);
+    if (list.firstWaiting != kNoPosition) {
+        Wake(list, position);
     }
 }
 
 void CYearCalculation::Wait(int position, int missing) {
-    const auto index = static_cast<std::size_t>(position);
-    if (lastMissing[index] == kNoId) {
+    CWaiting& holiday = waiting[static_cast<std::size_t>(position)];
+    if (holiday.lastMissing == kNoId) {
         failed.push_back(position);
     }
-    lastMissing[index] = missing;
-    nextWaiting[index] = firstWaiting[static_cast<std::size_t>(missing)];
-    firstWaiting[static_cast<std::size_t>(missing)] = position;
+    holiday.lastMissing = missing;
+    int& first = held[static_cast<std::size_t>(missing)].firstWaiting;
+    holiday.next = first;
+    first = position;
 }
 
-void CYearCalculation::Wake(int id, int position) {
-    int& first = firstWaiting[static_cast<std::size_t>(id)];
-    for (int waiter = first; waiter != kNoPosition; waiter = nextWaiting[static_cast<std::size_t>(waiter)]) {
+void CYearCalculation::Wake(CHeld& list, int position) {
+    int& first = list.firstWaiting;
+    for (int waiter = first; waiter != kNoPosition; waiter = waiting[static_cast<std::size_t>(waiter)].next) {
         if (waiter > position) {
             thisPass.push_back(waiter);
             std::push_heap(thisPass.begin(), thisPass.end(), std::greater<>{});
@@ -318,17 +333,17 @@ void CYearCalculation::Wake(int id, int position) {
 void CYearCalculation::RecordUnresolved() {
     for (const int position : failed) {
         const auto index = static_cast<std::size_t>(position);
-        const int missing = lastMissing[index];
+        const int missing = waiting[index].lastMissing;
         if (missing == kNoId) {
             continue;  // resolved after all
         }
         if (const CHeld* holder = Resolved(holidays.Ids(index).id)) {
             outcomes[index] = {CHolidayOutcome::State::Displaced, holder->holder, {}};
         } else {
-            outcomes[index] = {CHolidayOutcome::State::Waiting, kNoPosition, holidays.IdText(missing)};
+            outcomes[index] = {CHolidayOutcome::State::Waiting, kNoPosition, std::string(holidays.IdText(missing))};
         }
-        lastMissing[index] = kNoId;
-        firstWaiting[static_cast<std::size_t>(missing)] = kNoPosition;
+        waiting[index].lastMissing = kNoId;
+        held[static_cast<std::size_t>(missing)].firstWaiting = kNoPosition;
     }
 }
 
@@ -340,17 +355,20 @@ void CYearCalculation::RecordUnresolved() {
 // Returns the number of that reference, or kNoId.
 inline int CYearCalculation::Evaluate(const CHoliday& holiday, const CNumberedHolidays::CHolidayIds& ids) {
     collectedFirst = heldDays.size();
+    std::size_t read = 0;  // where the ruleset's numbers start in ids.reads
     for (std::size_t index = 0; index < holiday.rulesets.size(); ++index) {
         const CRuleset& ruleset = holiday.rulesets[index];
+        const std::size_t rulesetRead = read;
+        read += 1 + 2 * ruleset.shiftRules.size();
         if (!RulesetApplies(ruleset, yearDays.Year())) {
             continue;
         }
         if (tracer != nullptr) {
             tracer->BeginRuleset(static_cast<int>(index));
         }
-        int missing = AppendRuleDays(ruleset, ids.rulesets[index].reference);
+        int missing = AppendRuleDays(ruleset, ids.reads[rulesetRead]);
         if (missing == kNoId && !ruleset.shiftRules.empty()) {
-            missing = ApplyShiftRules(ruleset.shiftRules, ids.rulesets[index].shiftRules);
+            missing = ApplyShiftRules(ruleset.shiftRules, ids.reads.subspan(rulesetRead + 1, read - rulesetRead - 1));
         }
         if (missing != kNoId) {
             heldDays.resize(collectedFirst);
@@ -405,22 +423,23 @@ inline int CYearCalculation::AppendRuleDays(const CRuleset& ruleset, int referen
 }
 
 // Runs over every collected day from first to last; the first matching rule
-// acts on a day. `references`: the numbers of the IDs each rule reads.
+// acts on a day. `references`: the numbers of the IDs each rule reads, two
+// per rule (its condition's, its target's).
 // Returns the number of a reference that is not resolved, or kNoId.
-int CYearCalculation::ApplyShiftRules(const std::vector<CShiftRule>& rules,
-                                      const std::vector<CNumberedHolidays::CShiftRuleIds>& references) {
+int CYearCalculation::ApplyShiftRules(const std::vector<CShiftRule>& rules, std::span<const int> references) {
     std::size_t kept = collectedFirst;  // days [collectedFirst, kept) are final; dropped days leave no gap
     for (std::size_t next = collectedFirst; next < heldDays.size(); ++next) {
         int day = heldDays[next];
         bool drop = false;
         for (std::size_t index = 0; index < rules.size(); ++index) {
             bool matches = false;
-            if (const int missing = TestCondition(rules[index], references[index].condition, day, matches);
+            if (const int missing = TestCondition(rules[index], references[2 * index], day, matches);
                 missing != kNoId) {
                 return missing;
             }
             if (matches) {
-                if (const int missing = CarryOut(rules[index], references[index].target, day, drop); missing != kNoId) {
+                if (const int missing = CarryOut(rules[index], references[2 * index + 1], day, drop);
+                    missing != kNoId) {
                     return missing;
                 }
                 if (tracer != nullptr) {
@@ -485,16 +504,37 @@ inline void CYearCalculation::Enter(const CHoliday& holiday, int position, CHeld
     const std::size_t kept = std::min(heldDays.size() - collectedFirst, kMaxDates - heldDates);
     heldDays.resize(collectedFirst + kept);
     heldDates += kept;
-    list = {tablesGeneration, position, collectedFirst, kept};
+    list.Hold(tablesGeneration, position, collectedFirst, kept);
     if (holiday.referenceOnly != CHoliday::kListed) {
         return;
     }
     for (std::size_t index = collectedFirst; index < heldDays.size(); ++index) {
         if (const int day = heldDays[index]; yearDays.Contains(day)) {
-            dayEntries[static_cast<std::size_t>(day - yearDays.First())].push_back(position);
-            filledDays.Insert(day - yearDays.First() + 1);
+            const int dayIndex = day - yearDays.First();
+            entered.emplace_back(dayIndex, position);
+            ++dayEntryCounts[static_cast<std::size_t>(dayIndex)];
+            filledDays.Insert(dayIndex + 1);
             ++listedEntries;
         }
+    }
+}
+
+// Files the positions entered into one run of entryPositions per day (the
+// runs in no particular order), each day's in entry order: walking the
+// entries from the last, a day's run is laid out when its last entry is met,
+// and each entry goes just before those of its day filed so far, so that the
+// day's first ends where its run starts.
+void CYearCalculation::FileDayEntries() {
+    int laidOut = 0;
+    entryPositions.resize(entered.size());
+    for (auto entry = entered.rbegin(); entry != entered.rend(); ++entry) {
+        const auto day = static_cast<std::size_t>(entry->first);
+        if (dayFiledGeneration[day] != tablesGeneration) {
+            dayFiledGeneration[day] = tablesGeneration;
+            laidOut += dayEntryCounts[day];
+            dayEntryFirst[day] = laidOut;
+        }
+        entryPositions[static_cast<std::size_t>(--dayEntryFirst[day])] = entry->second;
     }
 }
 
@@ -534,7 +574,7 @@ std::vector<std::string> CYearCalculation::DayIds(int dayOfYear) const {
 }
 
 bool CYearCalculation::HasDateInYear(std::size_t position) const {
-    if (position >= holidays.Count()) {
+    if (position >= holidays.Count() || !holidays.IsNumbered()) {
         return false;
     }
     const CHeld* list = Resolved(holidays.Ids(position).id);
@@ -549,7 +589,7 @@ bool CYearCalculation::HasDateInYear(std::size_t position) const {
 // The evaluation works at the end of heldDays, as in a Run, and leaves the
 // tables as they were.
 std::optional<CHolidayTrace> CYearCalculation::TraceHoliday(std::size_t position) {
-    if (position >= holidays.Count()) {
+    if (position >= holidays.Count() || !holidays.IsNumbered()) {
         return std::nullopt;
     }
     const CHeld* list = Resolved(holidays.Ids(position).id);
@@ -581,6 +621,10 @@ const std::vector<CDateTime>* CYearCalculation::Occurrences(const std::string& i
         return nullptr;
     }
     const auto index = static_cast<std::size_t>(number);
+    if (occurrenceDates.size() <= index) {
+        occurrenceDates.resize(held.size());
+        occurrenceDatesGeneration.resize(held.size());
+    }
     std::vector<CDateTime>& dates = occurrenceDates[index];
     if (occurrenceDatesGeneration[index] != tablesGeneration) {
         occurrenceDatesGeneration[index] = tablesGeneration;

@@ -24,8 +24,9 @@
 // result into per-day tables (day of year 1..366).
 //
 // It holds its own copy of the holidays with their IDs numbered
-// (NumberedHolidays.h), made once by SetHolidays and kept up to date change by
-// change; a Run of a year then works on ID numbers and day numbers only.
+// (NumberedHolidays.h): given by SetHolidays (taken over when moved in),
+// numbered by the first Run and kept up to date change by change; a Run of a
+// year then works on ID numbers and day numbers only.
 //
 // Values the editor never offers: a weekday step in a direction outside 0..3
 // stays on its date. Choices where the rules leave it open: an interval of 0
@@ -49,6 +50,7 @@ public:
     // The holidays to calculate, in list order. Each change empties the
     // tables (the year stays) until the next Run.
     void SetHolidays(const std::vector<CHoliday>& holidays);
+    void SetHolidays(std::vector<CHoliday>&& holidays);
     void ReplaceHoliday(std::size_t position, const CHoliday& holiday);
     void AppendHoliday(const CHoliday& holiday);
     void InsertHoliday(std::size_t position, const CHoliday& holiday);
@@ -62,13 +64,15 @@ public:
     void Reset();
 
     int Year() const { return year; }
+    // The holidays held, as given and changed.
+    const std::vector<CHoliday>& Holidays() const { return holidays.Holidays(); }
 
     // Entries of a day of the year (1..366); no entries outside that range.
     int DayEntryCount(int dayOfYear) const {
-        if (dayOfYear < 1 || dayOfYear > static_cast<int>(dayEntries.size())) {
+        if (dayOfYear < 1 || dayOfYear > CDaySet::kDays) {
             return 0;
         }
-        return static_cast<int>(dayEntries[static_cast<std::size_t>(dayOfYear - 1)].size());
+        return dayEntryCounts[static_cast<std::size_t>(dayOfYear - 1)];
     }
     // Entries of all days.
     std::size_t ListedEntryCount() const { return listedEntries; }
@@ -136,13 +140,25 @@ private:
     // list position) pairs sorted ascending from `sortedFirst` in sortedDays.
     // They belong to this Run when `generation` is that of the tables;
     // otherwise the ID is not resolved (yet).
+    // Besides, during a Run, the first holiday waiting for the ID (see
+    // `waiting`), whatever the generation.
     struct CHeld {
         std::uint64_t generation = 0;
         int holder = kNoPosition;  // position of the holiday that resolved the ID; -1 for a reference feast
+        int firstWaiting = kNoPosition;
         std::size_t first = 0;
         std::size_t count = 0;
         std::size_t sortedFirst = kNotSorted;
         static constexpr std::size_t kNotSorted = static_cast<std::size_t>(-1);
+
+        // Holds the days of this Run's generation; the waiting holidays stay.
+        void Hold(std::uint64_t tablesGeneration, int holderPosition, std::size_t firstDay, std::size_t dayCount) {
+            generation = tablesGeneration;
+            holder = holderPosition;
+            first = firstDay;
+            count = dayCount;
+            sortedFirst = kNotSorted;
+        }
     };
     using CDayPositions = std::span<const std::pair<int, int>>;
 
@@ -151,15 +167,15 @@ private:
     void ResolveInPasses();
     void Visit(int position);
     void Wait(int position, int missing);
-    void Wake(int id, int position);
+    void Wake(CHeld& list, int position);
     int Evaluate(const CHoliday& holiday, const CNumberedHolidays::CHolidayIds& ids);
     void Collect(std::int64_t day, int referenceDay);
     int AppendRuleDays(const CRuleset& ruleset, int reference);
-    int ApplyShiftRules(const std::vector<CShiftRule>& rules,
-                        const std::vector<CNumberedHolidays::CShiftRuleIds>& references);
+    int ApplyShiftRules(const std::vector<CShiftRule>& rules, std::span<const int> references);
     int TestCondition(const CShiftRule& rule, int condition, int day, bool& matches);
     int CarryOut(const CShiftRule& rule, int target, int& day, bool& drop);
     void Enter(const CHoliday& holiday, int position, CHeld& list);
+    void FileDayEntries();
     void RecordUnresolved();
     const CHeld* Resolved(int id) const;
     CDayPositions SortedByDay(int id);
@@ -168,7 +184,7 @@ private:
         if (index < 0 || index >= DayEntryCount(dayOfYear)) {
             return kNoPosition;
         }
-        return dayEntries[static_cast<std::size_t>(dayOfYear - 1)][static_cast<std::size_t>(index)];
+        return entryPositions[static_cast<std::size_t>(dayEntryFirst[static_cast<std::size_t>(dayOfYear - 1)] + index)];
     }
 
     CNumberedHolidays holidays;
@@ -185,10 +201,19 @@ private:
     std::uint64_t tablesGeneration = 0;
     std::vector<int> heldDays;
     std::vector<std::pair<int, int>> sortedDays;
-    // Per day of the year (index 0 = 1 January): positions of the holidays
-    // listed on it, in entry order. The lists keep their memory from year to
-    // year; filledDays holds the days whose list is not empty.
-    std::array<std::vector<int>, CDaySet::kDays> dayEntries;
+    // The holidays listed on the days of the year: while a Run enters them,
+    // each entry as (day index, list position) in entry order, and the count
+    // of each day; once all are entered, FileDayEntries puts the positions
+    // into entryPositions, each day's together and in entry order from
+    // dayEntryFirst (by day index, 0 = 1 January; set where the day was filed
+    // in the generation of the tables). filledDays holds the days with
+    // entries; the counts of the others are 0. The buffers keep their memory
+    // from year to year.
+    std::vector<std::pair<int, int>> entered;
+    std::array<int, CDaySet::kDays> dayEntryCounts{};
+    std::array<int, CDaySet::kDays> dayEntryFirst{};
+    std::array<std::uint64_t, CDaySet::kDays> dayFiledGeneration{};
+    std::vector<int> entryPositions;
     CDaySet filledDays;
     std::size_t listedEntries = 0;
     std::vector<CHolidayOutcome> outcomes;
@@ -201,11 +226,13 @@ private:
     CDateTracer* tracer = nullptr;
     // Per position: the ID number missing in the holiday's latest evaluation,
     // kNoId once it resolved or before it was evaluated; and the next holiday
-    // waiting for the same ID. Per ID number: the first holiday waiting for it.
-    // The holidays whose evaluation failed at least once.
-    std::vector<int> lastMissing;
-    std::vector<int> nextWaiting;
-    std::vector<int> firstWaiting;
+    // waiting for the same ID (the first is CHeld::firstWaiting). The
+    // holidays whose evaluation failed at least once.
+    struct CWaiting {
+        int lastMissing = kNoId;
+        int next = kNoPosition;
+    };
+    std::vector<CWaiting> waiting;
     std::vector<int> failed;
     // The holidays woken for a later place in this pass (a min-heap of
     // positions) and for the next pass.

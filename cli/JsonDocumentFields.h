@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/CDateTime.h"
 #include "records/RecordFields.h"
 
 #include <tuple>
@@ -23,3 +24,6 @@ void VisitDocument(Language& language, Version& version, Holidays& holidays, Fie
 // as copies of them, so that every record takes the same today's date for
 // the fields it leaves out, and the clock is read once, not per record.
 using CNewRecords = std::tuple<CHoliday, CRuleset, CShiftRule>;
+inline CNewRecords NewRecordsToday() {
+    return {CHoliday{}, NewRulesetOn(CDateTime::Now()), CShiftRule{}};
+}

@@ -226,7 +226,7 @@ CHolidays DocumentFromJson(const nlohmann::ordered_json& json) {
     std::int32_t version = defaults.GetVersion();
     std::vector<CHoliday> holidays;
     std::optional<CCodePage> codePage;
-    const CNewRecords newRecords;
+    const CNewRecords newRecords = NewRecordsToday();
     CJsonReader fields(json, "", codePage, newRecords, DocumentFieldNames());
     VisitDocument(language, version, holidays, fields);
     fields.RefuseUnknownFields();

@@ -20,7 +20,7 @@ nlohmann::ordered_json DocumentToJson(const CHolidays& document);
 std::string DocumentToJsonText(const CHolidays& document);
 
 // The document a JSON value describes. A field left out keeps the default of
-// its record (a new ruleset takes today's date, as CRuleset() gives it).
+// its record (a new ruleset takes today's date, as NewRulesetOn gives it).
 // Throws CCliError naming the place of an unknown field, a value of the wrong
 // type or an integer outside its range.
 CHolidays DocumentFromJson(const nlohmann::ordered_json& json);

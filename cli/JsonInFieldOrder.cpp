@@ -338,7 +338,7 @@ private:
     const char* const end;
     bool objectClosed = false;  // the open object has no more fields
     std::optional<CCodePage> codePage;
-    const CNewRecords newRecords;
+    const CNewRecords newRecords = NewRecordsToday();
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/CDateTime.h"
 #include "editor/CComboList.h"
 #include "editor/CEditDraft.h"
 #include "editor/CEditorWindow.h"
@@ -42,7 +43,7 @@ void CEditorWindow::OnAddRuleset() {
     // The form goes into the ruleset shown so far, which keeps its index.
     CEditDraft draft = DraftStoringForm();
     CHoliday holiday = draft.Holiday(index);
-    holiday.rulesets.emplace_back();
+    holiday.rulesets.push_back(NewRulesetOn(CDateTime::Now()));
     draft.Replace(index, holiday);
     CSelection after = selection;
     after.ChooseRuleset(static_cast<int>(holiday.rulesets.size()) - 1);

@@ -14,28 +14,29 @@ CHolidays::CHolidays() {
 }
 
 CHolidays::CHolidays(LCID documentLanguage, int documentVersion, std::vector<CHoliday> documentHolidays)
-    : language(documentLanguage), version(documentVersion), holidays(std::move(documentHolidays)) {}
+    : language(documentLanguage), version(documentVersion) {
+    calculation.SetHolidays(std::move(documentHolidays));
+}
 
 void CHolidays::Clear() {
-    holidays.clear();
     calculation.Reset();
-    calculationHasHolidays = false;
     language = GetUserDefaultLCID();
     version = 100;
 }
 
 int CHolidays::GetHolidayCount() const {
-    return static_cast<int>(holidays.size());
+    return static_cast<int>(Holidays().size());
 }
 
 CHoliday CHolidays::GetHoliday(int index) const {
     if (index < 0 || index >= GetHolidayCount()) {
         return {};
     }
-    return holidays[static_cast<std::size_t>(index)];
+    return Holidays()[static_cast<std::size_t>(index)];
 }
 
 int CHolidays::FindHoliday(const std::string& id) const {
+    const std::vector<CHoliday>& holidays = Holidays();
     for (std::size_t position = 0; position < holidays.size(); ++position) {
         if (holidays[position].id == id) {
             return static_cast<int>(position);
@@ -62,7 +63,7 @@ void CHolidays::RenameHoliday(const std::string& oldId, const std::string& newId
     if (position == -1) {
         return;
     }
-    CHoliday renamed = holidays[static_cast<std::size_t>(position)];
+    CHoliday renamed = Holidays()[static_cast<std::size_t>(position)];
     renamed.id = newId;
     ReplaceHolidayAt(position, renamed);
 }
@@ -71,10 +72,7 @@ void CHolidays::ReplaceHolidayAt(int position, const CHoliday& holiday) {
     if (position < 0 || position >= GetHolidayCount()) {
         return;
     }
-    holidays[static_cast<std::size_t>(position)] = holiday;
-    if (calculationHasHolidays) {
-        calculation.ReplaceHoliday(static_cast<std::size_t>(position), holiday);
-    }
+    calculation.ReplaceHoliday(static_cast<std::size_t>(position), holiday);
     Recalculate();
 }
 
@@ -82,10 +80,7 @@ void CHolidays::InsertHoliday(int position, const CHoliday& holiday) {
     if (position < 0 || position > GetHolidayCount()) {
         return;
     }
-    holidays.insert(holidays.begin() + position, holiday);
-    if (calculationHasHolidays) {
-        calculation.InsertHoliday(static_cast<std::size_t>(position), holiday);
-    }
+    calculation.InsertHoliday(static_cast<std::size_t>(position), holiday);
     Recalculate();
 }
 
@@ -93,10 +88,7 @@ void CHolidays::RemoveHolidayAt(int position) {
     if (position < 0 || position >= GetHolidayCount()) {
         return;
     }
-    holidays.erase(holidays.begin() + position);
-    if (calculationHasHolidays) {
-        calculation.RemoveHoliday(static_cast<std::size_t>(position));
-    }
+    calculation.RemoveHoliday(static_cast<std::size_t>(position));
     Recalculate();
 }
 
@@ -113,15 +105,21 @@ bool CHolidays::IsReferenceId(const std::string& id) {
 
 void CHolidays::Serialize(CArchive& archive) {
     if (archive.IsStoring()) {
-        WriteHolidayData(archive, language, version, holidays);
+        WriteHolidayData(archive, language, version, Holidays());
         return;
     }
-    holidays.clear();
     // calcYear 0; the old tables would otherwise answer queries about year 0
     // with the results of another document.
     calculation.Reset();
-    calculationHasHolidays = false;
-    ReadHolidayData(archive, language, version, holidays);
+    // The holidays read so far, also when the file turns out damaged.
+    std::vector<CHoliday> holidays;
+    try {
+        ReadHolidayData(archive, language, version, holidays);
+    } catch (...) {
+        calculation.SetHolidays(std::move(holidays));
+        throw;
+    }
+    calculation.SetHolidays(std::move(holidays));
 }
 
 void CHolidays::Recalculate() {
@@ -129,10 +127,6 @@ void CHolidays::Recalculate() {
 }
 
 void CHolidays::Calculate(int year) {
-    if (!calculationHasHolidays) {
-        calculation.SetHolidays(holidays);
-        calculationHasHolidays = true;
-    }
     calculation.Run(year);
 }
 

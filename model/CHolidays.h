@@ -34,7 +34,7 @@ public:
     // A copy of the holiday at the position; an empty holiday for a position
     // outside 0..count-1.
     CHoliday GetHoliday(int index) const;
-    const std::vector<CHoliday>& Holidays() const { return holidays; }
+    const std::vector<CHoliday>& Holidays() const { return calculation.Holidays(); }
     int FindHoliday(const std::string& id) const;  // exact match, or -1
     // Replaces the holiday with the same ID (the first, when a file holds the
     // ID more than once) or appends it.
@@ -79,11 +79,8 @@ private:
 
     LCID language = kLcidEnglishUnitedStates;
     int version = 100;
-    std::vector<CHoliday> holidays;
-    CYearCalculation calculation;  // holds calcYear
-    // The calculation keeps its own copy of the holidays with their IDs
-    // numbered, changed along with each SetHoliday, RemoveHoliday and
-    // RenameHoliday. False after the holidays were replaced as a whole
-    // (construction, Clear, loading): the next calculation copies them all.
-    bool calculationHasHolidays = false;
+    // Holds the holidays, numbered for the calculation by its first Run
+    // after they were replaced as a whole (construction, Clear, loading),
+    // and calcYear.
+    CYearCalculation calculation;
 };

@@ -10,7 +10,9 @@
 
 #include <fmt/format.h>
 
+#include <cstdint>
 #include <limits>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -98,16 +100,30 @@ private:
 
 // ---- Reading ----
 
-// Reads the fields of one record; `place` names it in messages
-// ("ruleset 1 of holiday 3 of 5").
+// Where a record lies, for messages: "holiday 3 of 5", "ruleset 1 of
+// holiday 3 of 5". Made into a text only for a message, so that reading
+// formats nothing per record.
+struct CRecordPlace {
+    const char* noun;            // kRecordNoun
+    std::int64_t number;         // from 1
+    std::int32_t count;          // of the holidays; for a record within another, unused
+    const CRecordPlace* within;  // the record that holds it, or nullptr for a holiday
+
+    std::string Text() const {
+        return within == nullptr ? fmt::format("{} {} of {}", noun, number, count)
+                                 : fmt::format("{} {} of {}", noun, number, within->Text());
+    }
+};
+
+// Reads the fields of one record at `place`.
 class CRecordReader {
 public:
     // The record starts from its defaults, and every field is overwritten
     // from the file.
     template <class Record>
-    static Record Read(CArchive& archive, std::string place) {
+    static Record Read(CArchive& archive, const CRecordPlace& place) {
         Record record;
-        CRecordReader reader(archive, std::move(place));
+        CRecordReader reader(archive, place);
         VisitFields(record, reader);
         return record;
     }
@@ -119,12 +135,12 @@ public:
     void List(const char*, std::vector<Record>& records) {
         const std::int32_t count = ReadCount(MinimumSize<Record>(), kRecordNoun<Record>);
         for (std::int32_t index = 0; index < count; ++index) {
-            records.push_back(Read<Record>(archive, fmt::format("{} {} of {}", kRecordNoun<Record>, index + 1, place)));
+            records.push_back(Read<Record>(archive, {kRecordNoun<Record>, index + 1, 0, &place}));
         }
     }
 
 private:
-    CRecordReader(CArchive& source, std::string recordPlace) : archive(source), place(std::move(recordPlace)) {}
+    CRecordReader(CArchive& source, const CRecordPlace& recordPlace) : archive(source), place(recordPlace) {}
 
     // A count of records that follow; 0 for a count of 0 or less. Refuses a
     // count whose smallest possible records need more than the remaining bytes.
@@ -137,8 +153,8 @@ private:
         const std::size_t fits = archive.Remaining() / minimumSize;
         if (static_cast<std::size_t>(count) > fits) {
             throw CHolidayFileError(
-                fmt::format("{} claims {} at byte {}, but the remaining {} of the file can hold at most {}", place,
-                            Counted(static_cast<std::uint64_t>(count), noun), offset,
+                fmt::format("{} claims {} at byte {}, but the remaining {} of the file can hold at most {}",
+                            place.Text(), Counted(static_cast<std::uint64_t>(count), noun), offset,
                             Counted(archive.Remaining(), "byte"), fits),
                 offset);
         }
@@ -152,23 +168,25 @@ private:
             length = archive.ReadUInt16();
             if (length == kUnicodeMarker) {
                 throw CHolidayFileError(
-                    fmt::format("{} has a text in an unsupported text encoding at byte {}", place, offset), offset);
+                    fmt::format("{} has a text in an unsupported text encoding at byte {}", place.Text(), offset),
+                    offset);
             }
             if (length == kFourByteLength) {
                 length = archive.ReadUInt32();
             }
         }
         if (length > archive.Remaining()) {
-            throw CHolidayFileError(fmt::format("{} has a text of {} at byte {}, but only {} of the file {}", place,
-                                                Counted(length, "byte"), offset, Counted(archive.Remaining(), "byte"),
-                                                archive.Remaining() == 1 ? "remains" : "remain"),
-                                    offset);
+            throw CHolidayFileError(
+                fmt::format("{} has a text of {} at byte {}, but only {} of the file {}", place.Text(),
+                            Counted(length, "byte"), offset, Counted(archive.Remaining(), "byte"),
+                            archive.Remaining() == 1 ? "remains" : "remain"),
+                offset);
         }
         return archive.ReadBytes(length);
     }
 
     CArchive& archive;
-    std::string place;
+    const CRecordPlace& place;
 };
 
 // Where a loading archive ends: a failed read consumes nothing.
@@ -199,11 +217,11 @@ void ReadHolidayData(CArchive& archive, LCID& language, int& version, std::vecto
     // them. Nothing is reserved for the count.
     const std::size_t fits = archive.Remaining() / MinimumSize<CHoliday>();
     for (std::int32_t index = 0; index < count; ++index) {
-        const std::string place = fmt::format("holiday {} of {}", index + 1, count);
+        const CRecordPlace place{kRecordNoun<CHoliday>, index + 1, count, nullptr};
         try {
             holidays.push_back(CRecordReader::Read<CHoliday>(archive, place));
         } catch (const CArchiveEndOfData&) {
-            std::string message = fmt::format("the file ends inside {}, at byte {}", place, EndOf(archive));
+            std::string message = fmt::format("the file ends inside {}, at byte {}", place.Text(), EndOf(archive));
             if (static_cast<std::size_t>(count) > fits) {
                 message += fmt::format(" (it claims more holidays than its size can hold: at most {})", fits);
             }

@@ -5,11 +5,12 @@
 
 #include "core/CDateTime.h"
 
-CRuleset::CRuleset() {
-    const CDateTime today = CDateTime::Now();
-    fixedDay = today.GetDay();
-    fixedMonth = today.GetMonth();
-    weekdayMonth = today.GetMonth();
-    monthWeekday = today.GetDayOfWeek();
-    relativeWeekday = today.GetDayOfWeek();
+CRuleset NewRulesetOn(const CDateTime& today) {
+    CRuleset ruleset;
+    ruleset.fixedDay = today.GetDay();
+    ruleset.fixedMonth = today.GetMonth();
+    ruleset.weekdayMonth = today.GetMonth();
+    ruleset.monthWeekday = today.GetDayOfWeek();
+    ruleset.relativeWeekday = today.GetDayOfWeek();
+    return ruleset;
 }

@@ -44,7 +44,9 @@ struct CShiftRule {
     bool operator==(const CShiftRule&) const = default;
 };
 
-// Years of validity, one date rule and its shift rules.
+// Years of validity, one date rule and its shift rules. A plain value: its
+// date fields start as 1 January and Monday, and NewRulesetOn gives the
+// ruleset the user adds on a day.
 struct CRuleset {
     enum ERuleKind : std::int32_t {
         kFixedDate = 0,       // fixedDay, fixedMonth
@@ -57,10 +59,6 @@ struct CRuleset {
         kFixedNumberOfDays = 0,  // offsetDays in offsetDirection from offsetReference
         kFixedWeekday = 1,       // the weekdayCount-th relativeWeekday in weekdayDirection from weekdayReference
     };
-
-    // Today's day, month and weekday (from the replaceable clock behind
-    // CDateTime::Now) fill the date fields.
-    CRuleset();
 
     std::int32_t validFrom = 1900;
     std::int32_t validTo = 2100;
@@ -83,6 +81,16 @@ struct CRuleset {
 
     bool operator==(const CRuleset&) const = default;
 };
+
+class CDateTime;
+
+// A new ruleset as the user adds it on the day `today`: the defaults above,
+// with the day's day of the month in fixedDay, its month in fixedMonth and
+// weekdayMonth and its weekday in monthWeekday and relativeWeekday. Whoever
+// makes a ruleset for the user passes the day (CDateTime::Now()); a record
+// itself never reads the clock, and a ruleset read from a file takes every
+// field from the file.
+CRuleset NewRulesetOn(const CDateTime& today);
 
 struct CHoliday {
     enum EReferenceOnly : std::int32_t {

@@ -5,6 +5,7 @@
 #include "cli/JsonForm.h"
 #include "cli/JsonInFieldOrder.h"
 #include "cli/JsonText.h"
+#include "core/CDateTime.h"
 #include "core/Clock.h"
 #include "model/HolidayFile.h"
 
@@ -54,7 +55,7 @@ TEST(JsonForm, LeftOutFieldsTakeTheDefaultsOfNewRecords) {
     EXPECT_EQ(holiday.id, "");
     EXPECT_EQ(holiday.referenceOnly, 0);
     ASSERT_EQ(holiday.rulesets.size(), 1u);
-    CRuleset expected;  // made under the same clock: 15 May, Wednesday
+    CRuleset expected = NewRulesetOn(CDateTime(2024, 5, 15));  // a Wednesday
     expected.shiftRules.push_back(CShiftRule{});
     EXPECT_EQ(holiday.rulesets[0], expected);
     EXPECT_EQ(holiday.rulesets[0].fixedDay, 15);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/CDateTime.h"
 #include "resources/ControlIds.h"
 #include "tests/editor/support/DocumentFiles.h"
 #include "tests/editor/support/EditorDriver.h"
@@ -78,7 +79,7 @@ TEST_F(EditorWindowTest, HolidayBuiltThroughTheWidgetsReachesTheDocumentFieldByF
 
     pick(kIdList, "Base");  // stores the form
 
-    CRuleset first;  // made on the test clock's day, like the ones the window added
+    CRuleset first = NewRulesetOn(CDateTime::Now());  // made on the test clock's day, like the ones the window added
     first.validFrom = 1950;
     first.validTo = 2050;
     first.interval = 2;
@@ -107,7 +108,7 @@ TEST_F(EditorWindowTest, HolidayBuiltThroughTheWidgetsReachesTheDocumentFieldByF
     shiftRule.shiftTarget = "ORTHODOX_EASTER_REF";
     first.shiftRules = {shiftRule};
 
-    CRuleset second;
+    CRuleset second = NewRulesetOn(CDateTime::Now());
     second.validFrom = 2000;
     second.ruleKind = 1;
     second.weekdayOrdinal = 0;

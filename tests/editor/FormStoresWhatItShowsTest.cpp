@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/CDateTime.h"
 #include "resources/ControlIds.h"
 #include "tests/editor/support/DocumentFiles.h"
 #include "tests/editor/support/EditorDriver.h"
@@ -265,7 +266,7 @@ private:
             [&] {
                 trace += "| Add ruleset ";
                 gui::Click(window.View().Button(kAddRuleset));
-                expected.Holiday().rulesets.emplace_back();
+                expected.Holiday().rulesets.push_back(NewRulesetOn(CDateTime::Now()));
                 ShowRuleset(static_cast<int>(expected.Holiday().rulesets.size()) - 1);
             },
         };

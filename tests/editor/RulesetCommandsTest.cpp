@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "core/CDateTime.h"
 #include "resources/ControlIds.h"
 #include "tests/editor/support/DocumentFiles.h"
 #include "tests/editor/support/EditorDriver.h"
@@ -63,7 +64,7 @@ TEST_F(RulesetCommandsTest, FirstRulesetShowsTheDefaultsAndEnablesTheRules) {
         EXPECT_TRUE(window.View().Control(id)->isEnabled()) << id;
     }
     ASSERT_EQ(Xmas().rulesets.size(), 1u);
-    EXPECT_EQ(Xmas().rulesets[0], CRuleset());
+    EXPECT_EQ(Xmas().rulesets[0], NewRulesetOn(CDateTime::Now()));
 }
 
 TEST_F(RulesetCommandsTest, AddingKeepsTheUnstoredEditsOfTheShownRuleset) {

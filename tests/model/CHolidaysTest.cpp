@@ -147,8 +147,7 @@ TEST(Document, GetHolidayOutsideTheListGivesAnEmptyHoliday) {
 }
 
 TEST(Document, NewRulesetTakesTodaysDayMonthAndWeekday) {
-    const CScopedFixedClock clock({2024, 5, 15, 10, 30, 0});  // a Wednesday
-    const CRuleset ruleset;
+    const CRuleset ruleset = NewRulesetOn(CDateTime(2024, 5, 15));  // a Wednesday
     EXPECT_EQ(ruleset.fixedDay, 15);
     EXPECT_EQ(ruleset.fixedMonth, 5);
     EXPECT_EQ(ruleset.weekdayMonth, 5);
@@ -164,17 +163,17 @@ TEST(Document, NewRulesetTakesTodaysDayMonthAndWeekday) {
     EXPECT_EQ(ruleset.weekdayCount, 1);
 }
 
-TEST(Document, EveryNewRulesetReadsTheClockAfresh) {
-    CLocalTime now{2024, 5, 15, 0, 0, 0};
-    SetClockSource([&now] { return now; });
-    const CRuleset first;
-    now = {2024, 12, 1, 0, 0, 0};  // a Sunday
-    const CRuleset second;
-    SetClockSource({});
+// The day comes from whoever makes the ruleset; a ruleset itself is a plain
+// value that never reads the clock.
+TEST(Document, EveryNewRulesetTakesTheDayItIsMadeOn) {
+    const CRuleset first = NewRulesetOn(CDateTime(2024, 5, 15));
+    const CRuleset second = NewRulesetOn(CDateTime(2024, 12, 1));  // a Sunday
     EXPECT_EQ(first.fixedMonth, 5);
     EXPECT_EQ(second.fixedDay, 1);
     EXPECT_EQ(second.fixedMonth, 12);
     EXPECT_EQ(second.relativeWeekday, 6);
+    const CScopedFixedClock clock({2024, 5, 15, 10, 30, 0});
+    EXPECT_EQ(CRuleset(), MakeFixedRuleset());  // 1 January, a Monday
 }
 
 TEST(Document, CopyOfAHolidayIsIndependent) {
