@@ -138,9 +138,9 @@ int CNumberedHolidays::Find(std::string_view id) const {
         return feast;
     }
     const std::uint32_t hash = HashOf(id);
-    for (std::size_t slot = SlotOf(hash); slots[slot].number != kNoId; slot = (slot + 1) & (slots.size() - 1)) {
-        if (slots[slot].hash == hash && IdText(slots[slot].number) == id) {
-            return slots[slot].number;
+    for (std::size_t slot = SlotOf(hash); idSlots[slot].number != kNoId; slot = (slot + 1) & (idSlots.size() - 1)) {
+        if (idSlots[slot].hash == hash && IdText(idSlots[slot].number) == id) {
+            return idSlots[slot].number;
         }
     }
     return kNoId;
@@ -175,10 +175,10 @@ int CNumberedHolidays::Acquire(std::string_view id) {
     }
     const std::uint32_t hash = HashOf(id);
     std::size_t slot = SlotOf(hash);
-    for (; slots[slot].number != kNoId; slot = (slot + 1) & (slots.size() - 1)) {
-        if (slots[slot].hash == hash && IdText(slots[slot].number) == id) {
-            ++numbers[static_cast<std::size_t>(slots[slot].number)].uses;
-            return slots[slot].number;
+    for (; idSlots[slot].number != kNoId; slot = (slot + 1) & (idSlots.size() - 1)) {
+        if (idSlots[slot].hash == hash && IdText(idSlots[slot].number) == id) {
+            ++numbers[static_cast<std::size_t>(idSlots[slot].number)].uses;
+            return idSlots[slot].number;
         }
     }
     const CNumber added{static_cast<std::uint32_t>(idTexts.size()), static_cast<std::uint32_t>(id.size()), hash, 1};
@@ -191,9 +191,9 @@ int CNumberedHolidays::Acquire(std::string_view id) {
         freeNumbers.pop_back();
         numbers[static_cast<std::size_t>(number)] = added;
     }
-    slots[slot] = {hash, number};
-    if (++usedSlots * 2 > slots.size()) {
-        ResizeTable(slots.size() * 2);
+    idSlots[slot] = {hash, number};
+    if (++usedSlots * 2 > idSlots.size()) {
+        ResizeTable(idSlots.size() * 2);
     }
     return number;
 }
@@ -209,20 +209,20 @@ void CNumberedHolidays::Release(int number) {
     // Frees its place in the table. A later entry of the same run of used
     // places moves back into the freed place unless its probe starts after
     // that place, so every probe still finds its entry before a free place.
-    const std::size_t mask = slots.size() - 1;
+    const std::size_t mask = idSlots.size() - 1;
     std::size_t freed = SlotOf(released.hash);
-    while (slots[freed].number != number) {
+    while (idSlots[freed].number != number) {
         freed = (freed + 1) & mask;
     }
-    for (std::size_t next = (freed + 1) & mask; slots[next].number != kNoId; next = (next + 1) & mask) {
-        const std::size_t start = SlotOf(slots[next].hash);
+    for (std::size_t next = (freed + 1) & mask; idSlots[next].number != kNoId; next = (next + 1) & mask) {
+        const std::size_t start = SlotOf(idSlots[next].hash);
         const bool startsAfterFreed = freed <= next ? freed < start && start <= next : freed < start || start <= next;
         if (!startsAfterFreed) {
-            slots[freed] = slots[next];
+            idSlots[freed] = idSlots[next];
             freed = next;
         }
     }
-    slots[freed] = CSlot{};
+    idSlots[freed] = CSlot{};
     --usedSlots;
     unusedTextBytes += released.length;
     released.length = 0;
@@ -233,14 +233,14 @@ void CNumberedHolidays::Release(int number) {
 // Makes the table `size` places large (a power of two) and enters every
 // number in use but the reference feasts'.
 void CNumberedHolidays::ResizeTable(std::size_t size) {
-    slots.assign(size, CSlot{});
+    idSlots.assign(size, CSlot{});
     for (std::size_t number = kReferenceIds.size(); number < numbers.size(); ++number) {
         if (numbers[number].uses > 0) {
             std::size_t slot = SlotOf(numbers[number].hash);
-            while (slots[slot].number != kNoId) {
+            while (idSlots[slot].number != kNoId) {
                 slot = (slot + 1) & (size - 1);
             }
-            slots[slot] = {numbers[number].hash, static_cast<int>(number)};
+            idSlots[slot] = {numbers[number].hash, static_cast<int>(number)};
         }
     }
 }

@@ -101,7 +101,7 @@ private:
     int Acquire(std::string_view id);
     void Release(int number);
     void DropUnusedTexts();
-    std::size_t SlotOf(std::uint32_t hash) const { return hash & (slots.size() - 1); }
+    std::size_t SlotOf(std::uint32_t hash) const { return hash & (idSlots.size() - 1); }
     void ResizeTable(std::size_t size);
     void DropUnusedReads();
 
@@ -113,7 +113,7 @@ private:
     std::vector<int> reads;
     std::size_t unusedReads = 0;
 
-    std::vector<CSlot> slots;  // a power of two in size, at most half in use
+    std::vector<CSlot> idSlots;  // a power of two in size, at most half in use
     std::size_t usedSlots = 0;
     std::vector<CNumber> numbers;
     std::vector<int> freeNumbers;
