@@ -26,9 +26,8 @@ public:
         std::erase_if(pending, [](const std::future<void>& done) {
             return done.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
         });
-        pending.push_back(std::async(std::launch::async, [held = std::move(value)]() mutable {
-            const T gone = std::move(held);
-        }));
+        pending.push_back(
+            std::async(std::launch::async, [held = std::move(value)]() mutable { const T gone = std::move(held); }));
     }
 
 private:
