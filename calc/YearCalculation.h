@@ -152,8 +152,8 @@ private:
         static constexpr std::size_t kNotSorted = static_cast<std::size_t>(-1);
 
         // Holds the days of this Run's generation; the waiting holidays stay.
-        void Hold(std::uint64_t tablesGeneration, int holderPosition, std::size_t firstDay, std::size_t dayCount) {
-            generation = tablesGeneration;
+        void Hold(std::uint64_t runGeneration, int holderPosition, std::size_t firstDay, std::size_t dayCount) {
+            generation = runGeneration;
             holder = holderPosition;
             first = firstDay;
             count = dayCount;
