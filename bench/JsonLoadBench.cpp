@@ -4,7 +4,6 @@
 #include "cli/DocumentFiles.h"
 #include "cli/JsonDocumentFields.h"
 #include "cli/JsonForm.h"
-#include "cli/JsonText.h"
 #include "core/CodePage.h"
 #include "core/FileAccess.h"
 #include "tests/support/SampleDocuments.h"
@@ -147,25 +146,6 @@ void BM_LoadJsonReversedFields(benchmark::State& state) {
 BENCHMARK(BM_LoadHol)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 BENCHMARK(BM_LoadJson)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 BENCHMARK(BM_LoadJsonReversedFields)
-    ->Arg(1'000)
-    ->Arg(10'000)
-    ->Arg(100'000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
-
-// The same JSON text read through the JSON tree, as a text is that is not in
-// the field order the program writes (a hand-edited file).
-void BM_ReadJsonThroughTree(benchmark::State& state) {
-    const auto count = static_cast<int>(state.range(0));
-    const std::string text = DocumentToJsonText(MakeMixedHolidays(count));
-    for (auto _ : state) {
-        const CHolidays document = DocumentFromJson(ParseJsonText(text));
-        benchmark::DoNotOptimize(document.Holidays().data());
-    }
-    state.SetComplexityN(count);
-    state.SetItemsProcessed(state.iterations() * count);
-}
-BENCHMARK(BM_ReadJsonThroughTree)
     ->Arg(1'000)
     ->Arg(10'000)
     ->Arg(100'000)

@@ -214,7 +214,8 @@ int RunConvert(const std::filesystem::path& in, const std::filesystem::path& out
         CInputReader reader = ReaderFor(input, {in});
         const CHolidays document = Load(reader, in, errors);
         if (toStandardOutput) {
-            out << DocumentToJsonText(document);
+            RefuseJsonBeyondReadLimit(document, "standard output");
+            WriteDocumentJson(document, [&out](std::string_view piece) { out << piece; });
             FlushOutput(out);
         } else {
             SaveDocument(document, outFile);

@@ -120,9 +120,8 @@ CHolidays DocumentOf(CInput input, std::ostream& warnings) {
             fmt::format("cannot load {}: it is an iCalendar file, which only diff reads (as OLD or NEW)", input.name));
     }
     if (input.form == EDocumentForm::Json) {
-        const std::string_view text(reinterpret_cast<const char*>(input.bytes.data()), input.bytes.size());
         try {
-            return DocumentFromJsonText(text);
+            return DocumentFromJsonBytes(std::move(input.bytes));
         } catch (const CCliError& error) {
             throw CCliError(fmt::format("cannot load {}: {}", input.name, error.what()));
         }
@@ -142,8 +141,20 @@ CHolidays LoadDocument(const std::filesystem::path& path, std::ostream& warnings
     return DocumentOf(InputOfFile(path), warnings);
 }
 
+void RefuseJsonBeyondReadLimit(const CHolidays& document, std::string_view name, std::uintmax_t limit) {
+    if (const std::uint64_t size = DocumentJsonSize(document); size > limit) {
+        throw CCliError(
+            fmt::format("cannot write {}: its JSON text would have {} bytes, more than the {} bytes ({} MiB) a "
+                        "holiday file may have (write it as .hol)",
+                        name, size, limit, limit >> 20));
+    }
+}
+
 void SaveDocument(const CHolidays& document, const std::filesystem::path& path) {
-    const std::string bytes =
-        DocumentFormOf(path) == EDocumentForm::Json ? DocumentToJsonText(document) : DocumentToHolBytes(document);
-    WriteFileAtomically(path, bytes);
+    if (DocumentFormOf(path) == EDocumentForm::Json) {
+        RefuseJsonBeyondReadLimit(document, path.string());
+        WriteFileAtomically(path, [&document](const ContentPieceWriter& piece) { WriteDocumentJson(document, piece); });
+        return;
+    }
+    WriteFileAtomically(path, DocumentToHolBytes(document));
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/FileAccess.h"
 #include "model/CHolidays.h"
 
 #include <cstdint>
@@ -82,6 +83,11 @@ CHolidays DocumentOf(CInput input, std::ostream& warnings);
 // Reads a .hol or .json file (DocumentOf). Throws CFileAccessError when the
 // file cannot be read, CCliError when its content is not a document.
 CHolidays LoadDocument(const std::filesystem::path& path, std::ostream& warnings);
+// Refuses (CCliError) a document whose JSON text would be larger than a
+// holiday file may be (kMaxFileBytes): no reading could load it again.
+void RefuseJsonBeyondReadLimit(const CHolidays& document, std::string_view name, std::uintmax_t limit = kMaxFileBytes);
 // Writes the document in the form its ending names, never leaving the file
-// half written (CFileAccessError).
+// half written (CFileAccessError). A JSON text beyond the limit above is
+// refused before the file is touched; it is written in pieces, never whole
+// in memory.
 void SaveDocument(const CHolidays& document, const std::filesystem::path& path);

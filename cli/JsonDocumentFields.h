@@ -3,10 +3,7 @@
 
 #pragma once
 
-#include "core/CDateTime.h"
 #include "records/RecordFields.h"
-
-#include <tuple>
 
 // The fields of the JSON form's document object, for the visitors of
 // records/RecordFields.h with one more member, Language(name, LCID&). The
@@ -18,12 +15,4 @@ void VisitDocument(Language& language, Version& version, Holidays& holidays, Fie
     fields.Language("language", language);
     fields.Int("version", version);
     fields.List("holidays", holidays);
-}
-
-// A new record of each kind, made once per reading. The records read start
-// as copies of them, so that every record takes the same today's date for
-// the fields it leaves out, and the clock is read once, not per record.
-using CNewRecords = std::tuple<CHoliday, CRuleset, CShiftRule>;
-inline CNewRecords NewRecordsToday() {
-    return {CHoliday{}, NewRulesetOn(CDateTime::Now()), CShiftRule{}};
 }

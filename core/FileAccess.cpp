@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <exception>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -87,13 +88,35 @@ bool CopyAll(int from, int to) {
     }
 }
 
+// Writes the content piece by piece; false when a write failed, with errno
+// set, or when producing the content threw, which `thrown` then holds.
+bool WriteContent(int descriptor, const ContentWriter& content, std::exception_ptr& thrown) {
+    bool written = true;
+    int code = 0;
+    try {
+        content([&](std::string_view piece) {
+            if (written && !WriteAll(descriptor, piece)) {
+                written = false;
+                code = errno;
+            }
+        });
+    } catch (...) {
+        thrown = std::current_exception();
+        return false;
+    }
+    errno = code;
+    return written;
+}
+
 // Reads to the end, refusing more than `limit` bytes. The bytes go straight
-// into the result, made one byte larger than the size the file had when it
-// was opened, so that one read takes it all and the next one sees its end;
-// a file that has grown since, or tells no size (as those in /proc), makes
-// the result grow as it is read.
+// into the result, made kSpareBytes larger than the size the file had when
+// it was opened, so that one read takes it all and the next one sees its
+// end, and a parser that reads ahead in blocks finds the room it needs
+// after the content without a copy; a file that has grown since, or tells
+// no size (as those in /proc), makes the result grow as it is read.
 std::vector<std::uint8_t> ReadAll(int descriptor, std::size_t openedSize, std::uintmax_t limit, const fs::path& path) {
-    std::vector<std::uint8_t> bytes(openedSize + 1);
+    constexpr std::size_t kSpareBytes = 64;  // what the JSON form's parser needs
+    std::vector<std::uint8_t> bytes(openedSize + kSpareBytes);
     std::size_t size = 0;
     for (;;) {
         if (size == bytes.size()) {
@@ -198,7 +221,7 @@ int SyncFolder(const fs::path& folder) {
 // links) sees them. A complete, synced copy of the old content goes beside
 // it first (BackupPathOf); if the write fails, the old content is put back
 // from it; if the program dies in between, the copy stays for the user.
-CFileIdentity WriteInPlace(const fs::path& target, const fs::path& path, std::string_view bytes) {
+CFileIdentity WriteInPlace(const fs::path& target, const fs::path& path, const ContentWriter& content) {
     const fs::path backupPath = BackupPathOf(target);
     const CFileDescriptor file(RetryingInterrupted([&] { return ::open(target.c_str(), O_RDWR | O_CLOEXEC); }));
     if (!file.IsOpen()) {
@@ -242,15 +265,22 @@ CFileIdentity WriteInPlace(const fs::path& target, const fs::path& path, std::st
         return end >= 0 && RetryingInterrupted([&] { return ::ftruncate(file.Get(), end); }) == 0 &&
                RetryingInterrupted([&] { return ::fsync(file.Get()); }) == 0;
     };
-    if (!overwrite([&] { return WriteAll(file.Get(), bytes); })) {
-        const int code = errno;
+    std::exception_ptr thrown;
+    if (!overwrite([&] { return WriteContent(file.Get(), content, thrown); })) {
+        int code = errno;
         const bool restored =
             overwrite([&] { return ::lseek(backup.Get(), 0, SEEK_SET) == 0 && CopyAll(backup.Get(), file.Get()); });
         if (!restored) {
+            code = thrown ? errno : code;
             Fail(CFileAccessError::Access::Write, path,
                  fmt::format("{}; its old content could not be put back and is kept in \"{}\"", SystemMessage(code),
                              backupPath.string()),
                  code);
+        }
+        if (thrown) {
+            backup.Close();
+            ::unlink(backupPath.c_str());
+            std::rethrow_exception(thrown);
         }
         removeBackupAndFail(code, SystemMessage(code));
     }
@@ -311,6 +341,10 @@ std::vector<std::uint8_t> ReadFileBytes(const fs::path& path, std::uintmax_t lim
 }
 
 CFileIdentity WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+    return WriteFileAtomically(path, [bytes](const ContentPieceWriter& piece) { piece(bytes); });
+}
+
+CFileIdentity WriteFileAtomically(const fs::path& path, const ContentWriter& content) {
     const fs::path target = FollowLinks(path);
     struct stat existing {};
     const bool exists = RetryingInterrupted([&] { return ::lstat(target.c_str(), &existing); }) == 0;
@@ -328,7 +362,7 @@ CFileIdentity WriteFileAtomically(const fs::path& path, std::string_view bytes) 
         }
         // A new file would leave the old content to the file's other names.
         if (existing.st_nlink > 1) {
-            return WriteInPlace(target, path, bytes);
+            return WriteInPlace(target, path, content);
         }
     }
 
@@ -346,7 +380,13 @@ CFileIdentity WriteFileAtomically(const fs::path& path, std::string_view bytes) 
             removeAndFail(errno);
         }
     }
-    if (!WriteAll(file.Get(), bytes) || RetryingInterrupted([&] { return ::fsync(file.Get()); }) != 0) {
+    std::exception_ptr thrown;
+    if (!WriteContent(file.Get(), content, thrown) || RetryingInterrupted([&] { return ::fsync(file.Get()); }) != 0) {
+        if (thrown) {
+            file.Close();
+            ::unlink(temporary.c_str());
+            std::rethrow_exception(thrown);
+        }
         removeAndFail(errno);
     }
     const CFileIdentity identity = FileIdentityOfDescriptor(file.Get());

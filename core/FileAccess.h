@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -50,7 +51,9 @@ private:
 // The whole content of a regular file of at most `limit` bytes, and, when
 // asked, the file's identity once read. Anything else (a folder, a device, a
 // named pipe, a socket) is refused before a byte is read, and without
-// waiting for a writer. Throws CFileAccessError.
+// waiting for a writer. The result's capacity normally leaves room for 64
+// bytes after the content, which a parser that reads ahead (the JSON form's)
+// can use without copying the content. Throws CFileAccessError.
 std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit = kMaxFileBytes,
                                         CFileIdentity* identity = nullptr);
 
@@ -76,6 +79,17 @@ std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path, std::
 // write failed half way. Throws CFileAccessError. Calls interrupted by a
 // signal are repeated.
 CFileIdentity WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// Takes one piece of a file's content.
+using ContentPieceWriter = std::function<void(std::string_view piece)>;
+// Produces a file's content, handing it piece by piece, in order, to the
+// function it is given.
+using ContentWriter = std::function<void(const ContentPieceWriter& piece)>;
+
+// The same for content produced piece by piece, which is never whole in
+// memory. When producing it throws, the file stays as it was (put back from
+// its copy when written in place) and the exception goes on.
+CFileIdentity WriteFileAtomically(const std::filesystem::path& path, const ContentWriter& content);
 
 // Where an in-place write keeps the old content of `file` while it writes:
 // "NAME.tavrin-backup" beside it.

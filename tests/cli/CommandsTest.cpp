@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Tavrin developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "cli/CliError.h"
 #include "cli/Commands.h"
 #include "cli/DocumentFiles.h"
 #include "cli/JsonForm.h"
@@ -14,6 +15,7 @@
 #include "tests/support/ScopedEnvironmentVariable.h"
 #include "tests/support/ScopedLocaleEnvironment.h"
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -185,22 +187,43 @@ TEST(Convert, RefusesInputsThatAreNotFiles) {
     EXPECT_FALSE(std::filesystem::exists(folder / "out.json"));
 }
 
+// Either form: the .hol bytes are written at once, the JSON text in pieces.
 TEST(Convert, FailedWriteKeepsTheOutputFile) {
-    const CTemporaryFolder folder;
-    WriteTextFile(folder / "in.json", "{\"version\": 3}");
-    const std::string old(1000, 'x');
-    WriteTextFile(folder / "out.hol", old);
-    CRun run;
-    {
-        const CFileSizeLimit limit(4);
-        run = RunCli({"convert", (folder / "in.json").string(), (folder / "out.hol").string()});
+    for (const char* output : {"out.hol", "out.json"}) {
+        const CTemporaryFolder folder;
+        WriteTextFile(folder / "in.json", "{\"version\": 3}");
+        const std::string old(1000, 'x');
+        WriteTextFile(folder / output, old);
+        CRun run;
+        {
+            const CFileSizeLimit limit(4);
+            run = RunCli({"convert", (folder / "in.json").string(), (folder / output).string()});
+        }
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.errors, "tavrin-cli: cannot write \"" + (folder / output).string() + "\": File too large\n");
+        EXPECT_EQ(ReadTextFile(folder / output), old);
+        std::vector<std::string> names = folder.Names();
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, (std::vector<std::string>{"in.json", output}));
     }
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(run.errors, "tavrin-cli: cannot write \"" + (folder / "out.hol").string() + "\": File too large\n");
-    EXPECT_EQ(ReadTextFile(folder / "out.hol"), old);
-    std::vector<std::string> names = folder.Names();
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"in.json", "out.hol"}));
+}
+
+// A JSON text that no reading could load again is refused before anything
+// is written, naming its size and the limit.
+TEST(Convert, RefusesAJsonTextLargerThanAHolidayFileMayBe) {
+    const CHolidays document = MakeGermanHolidays();
+    const std::uint64_t size = DocumentJsonSize(document);
+    EXPECT_EQ(size, DocumentToJsonText(document).size());
+    EXPECT_NO_THROW(RefuseJsonBeyondReadLimit(document, "out.json", size));
+    try {
+        RefuseJsonBeyondReadLimit(document, "out.json", size - 1);
+        ADD_FAILURE() << "not refused";
+    } catch (const CCliError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  fmt::format("cannot write out.json: its JSON text would have {} bytes, more than the {} bytes "
+                              "(0 MiB) a holiday file may have (write it as .hol)",
+                              size, size - 1));
+    }
 }
 
 TEST(Dates, ListsEachYearsHolidaysInPreviewOrder) {

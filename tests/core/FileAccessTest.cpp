@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -262,6 +263,25 @@ TEST_F(FileAccess, HardLinkedFileIsWrittenInPlaceWithACopyOfItsOldContent) {
                   ": an earlier save that did not finish left a copy of its old content in " +
                   Quoted(BackupPathOf(file)) + "; keep or remove that copy first");
     EXPECT_EQ(Content(BackupPathOf(file)), "new");
+}
+
+// Content produced piece by piece whose producing fails after a piece was
+// written: the file keeps its old content, and nothing is left behind.
+TEST_F(FileAccess, ContentThatFailsHalfWayLeavesTheFileAsItWas) {
+    const fs::path plain = Write("plain.hol", "old content");
+    const fs::path linked = Write("linked.hol", "old content");
+    fs::create_hard_link(linked, folder / "other-name.hol");
+    const std::vector<std::string> entries = Entries(folder);
+    for (const fs::path& file : {plain, linked}) {
+        EXPECT_THROW(WriteFileAtomically(file,
+                                         [](const ContentPieceWriter& piece) {
+                                             piece(std::string(100'000, 'n'));
+                                             throw std::runtime_error("no more content");
+                                         }),
+                     std::runtime_error);
+        EXPECT_EQ(Content(file), "old content") << file;
+        EXPECT_EQ(Entries(folder), entries) << file;
+    }
 }
 
 // A save that dies leaves its temporary file; the next save in the folder
