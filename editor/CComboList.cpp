@@ -22,8 +22,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numeric>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -279,25 +281,45 @@ void CComboList::ShowIdsIn(const CCodePage& codePage) {
 
 void CComboList::ShowIdsIn(CShownIds& ids) {
     const std::vector<CListItem>& present = items->All();
-    // The same text stands for the same bytes read the same way, so a list
-    // whose texts all stay stays as it is.
-    const auto changes = [&ids](const CListItem& item) {
-        return item.isId && ids.Show(item.IdBytes()).text != item.text;
-    };
-    if (std::none_of(present.begin(), present.end(), changes)) {
+    // The items whose text changes, by position; the same text stands for
+    // the same bytes read the same way, so a list whose texts all stay
+    // stays as it is.
+    std::vector<std::pair<std::size_t, CListItem>> changed;
+    for (std::size_t i = 0; i < present.size(); ++i) {
+        const CListItem& item = present[i];
+        if (!item.isId || ids.ShownAsBefore(item.IdBytes())) {
+            continue;
+        }
+        if (const CShownId& id = ids.Show(item.IdBytes()); id.text != item.text) {
+            changed.emplace_back(i, ItemOf(id));
+        }
+    }
+    if (changed.empty()) {
         return;
     }
-    std::vector<CListItem> shown;
-    shown.reserve(present.size());
-    for (const CListItem& item : present) {
-        shown.push_back(item.isId ? ItemOf(ids.Show(item.IdBytes())) : item);
+    std::vector<CListItem> shown(present);
+    for (auto& [position, item] : changed) {
+        shown[position] = std::move(item);
     }
     std::vector<std::size_t> order(shown.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     if (sorted) {
-        // Stable, as inserting one by one is: equal texts keep their order.
-        std::stable_sort(order.begin(), order.end(),
-                         [&shown](std::size_t a, std::size_t b) { return SortsBefore(shown[a], shown[b]); });
+        // As a stable sort of the whole list: by text, equal texts in their
+        // order in the list. The items that keep their texts are in that
+        // order already, so only the changed ones are sorted, and merged in.
+        const auto before = [&shown](std::size_t a, std::size_t b) {
+            return SortsBefore(shown[a], shown[b]) || (!SortsBefore(shown[b], shown[a]) && a < b);
+        };
+        std::vector<std::size_t> moved;
+        moved.reserve(changed.size());
+        for (const auto& entry : changed) {
+            moved.push_back(entry.first);
+        }
+        std::vector<std::size_t> kept;
+        kept.reserve(shown.size() - moved.size());
+        std::set_difference(order.begin(), order.end(), moved.begin(), moved.end(), std::back_inserter(kept));
+        std::sort(moved.begin(), moved.end(), before);
+        std::merge(kept.begin(), kept.end(), moved.begin(), moved.end(), order.begin(), before);
     }
     std::vector<CListItem> reordered;
     reordered.reserve(shown.size());

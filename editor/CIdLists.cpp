@@ -25,18 +25,6 @@ int FirstIdPosition(std::size_t list) {
     return list == kConditionListIndex ? CIdLists::kFirstConditionId : 0;
 }
 
-std::vector<std::string> ReferenceAndHolidayIds(const std::vector<CHoliday>& holidays) {
-    std::vector<std::string> all;
-    all.reserve(static_cast<std::size_t>(CHolidays::GetReferenceCount()) + holidays.size());
-    for (int i = 0; i < CHolidays::GetReferenceCount(); ++i) {
-        all.push_back(CHolidays::GetReferenceId(i));
-    }
-    for (const CHoliday& holiday : holidays) {
-        all.push_back(holiday.id);
-    }
-    return all;
-}
-
 }  // namespace
 
 CIdLists::CIdLists(const CDialogControls& controls, CDisposal& itemDisposal) : disposal(itemDisposal) {
@@ -110,10 +98,11 @@ CIdLists::CPositions CIdLists::Remove(const std::string& id) {
     return positions;
 }
 
-void CIdLists::ShowIn(const CCodePage& idCodePage, const std::vector<CHoliday>& holidays) {
+void CIdLists::ShowIn(const CCodePage& idCodePage) {
+    // Every list shows the same IDs, each converted once for all of them,
+    // and only those that may read differently.
+    CShownIds shownIds(idCodePage, codePage);
     codePage = idCodePage;
-    // Every list shows the same IDs, each converted once for all of them.
-    CShownIds shownIds(ReferenceAndHolidayIds(holidays), codePage);
     for (CComboList* list : lists) {
         list->ShowIdsIn(shownIds);
     }

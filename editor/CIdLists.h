@@ -55,7 +55,7 @@ public:
     CPositions Remove(const std::string& id);
     // Shows every ID in another code page; sorted lists sort again, and each
     // list keeps its selected item.
-    void ShowIn(const CCodePage& idCodePage, const std::vector<CHoliday>& holidays);
+    void ShowIn(const CCodePage& idCodePage);
     // Selects the ID's first item in the ID list, or nothing.
     void SelectHoliday(const std::optional<std::string>& id);
 

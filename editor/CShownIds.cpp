@@ -37,6 +37,17 @@ CShownIds::CShownIds(const std::vector<std::string>& idBytes, const CCodePage& i
     }
 }
 
+CShownIds::CShownIds(const CCodePage& idCodePage, const CCodePage& before) : codePage(idCodePage) {
+    std::string ascii(128, '\0');
+    std::iota(ascii.begin(), ascii.end(), '\0');
+    asciiAsBefore = ShowText(codePage, ascii) == ShowText(before, ascii);
+}
+
+bool CShownIds::ShownAsBefore(std::string_view bytes) const {
+    return asciiAsBefore &&
+           std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 const std::vector<std::size_t>& CShownIds::SortedOrder() const {
     if (sortedOrder.size() != ids.size()) {
         sortedOrder.resize(ids.size());

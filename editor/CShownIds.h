@@ -40,6 +40,8 @@ private:
 class CShownIds {
 public:
     CShownIds(const std::vector<std::string>& ids, const CCodePage& codePage);
+    // No batch, for showing IDs that were shown in `before` until now.
+    CShownIds(const CCodePage& codePage, const CCodePage& before);
 
     const CCodePage& CodePage() const { return codePage; }
     const std::vector<CShownId>& InsertionOrder() const { return ids; }
@@ -49,6 +51,9 @@ public:
     // The ID with these bytes as the batch shows it; bytes outside the batch
     // are shown in its code page, once.
     const CShownId& Show(std::string_view bytes);
+    // Whether the bytes certainly read as they did in the code page they
+    // were shown in before: ASCII, where both code pages show ASCII alike.
+    bool ShownAsBefore(std::string_view bytes) const;
 
 private:
     // Looks up bytes of any kind without making a string of them.
@@ -60,6 +65,7 @@ private:
     using CByBytes = std::unordered_map<std::string, T, CBytesHash, std::equal_to<>>;
 
     CCodePage codePage;
+    bool asciiAsBefore = false;
     std::vector<CShownId> ids;
     mutable std::vector<std::size_t> sortedOrder;
     CByBytes<std::size_t> indexOfBytes;  // built on first use

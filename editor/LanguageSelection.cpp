@@ -89,7 +89,7 @@ void CEditorWindow::ApplyLanguageFont() {
     UseLanguageCodePage();
     // Sorting again moves items but keeps the selected one, and with it what
     // the user has or has not changed.
-    idLists->ShowIn(textCodePage, document.Holidays());
+    idLists->ShowIn(textCodePage);
     ShowPreview();
 }
 

@@ -16,6 +16,8 @@
 #include <QStringList>
 #include <QToolTip>
 
+#include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -139,6 +141,39 @@ TEST(ComboList, IdsShownInAnotherCodePageAreSortedAgainAndKeepTheSelection) {
     list.ShowIdsIn(CCodePage(0));
     EXPECT_EQ(Items(list), QStringList({"\\xC0", "z"}));
     EXPECT_EQ(list.SelectedId(), "\xC0");
+}
+
+// Shown in another code page, a sorted list holds what adding its IDs one by
+// one, in its order, in that code page gives: equal texts keep their order,
+// whether their text changed or not.
+TEST(ComboList, IdsShownAgainAreWhatAddingThemInListOrderGives) {
+    std::mt19937 random(7);
+    const char letters[] = {'a', 'A', 'b', '\xC0', '\xE0', '\xC1', 'z'};
+    const auto ids = [](const CComboList& list) {
+        std::vector<std::string> all;
+        for (int i = 0; i < list.Count(); ++i) {
+            all.push_back(list.Id(i));
+        }
+        return all;
+    };
+    for (int round = 0; round < 50; ++round) {
+        CComboList list(true);
+        for (int i = 0; i < 30; ++i) {
+            std::string id;
+            for (auto length = 1 + random() % 3; length > 0; --length) {
+                id += letters[random() % std::size(letters)];
+            }
+            list.AddId(id, CCodePage(1252));
+        }
+        CComboList expected(true);
+        for (const std::string& id : ids(list)) {
+            expected.AddId(id, CCodePage(1251));
+        }
+        CShownIds shown(CCodePage(1251), CCodePage(1252));
+        list.ShowIdsIn(shown);
+        ASSERT_EQ(Items(list), Items(expected)) << "round " << round;
+        ASSERT_EQ(ids(list), ids(expected)) << "round " << round;
+    }
 }
 
 TEST(ComboList, RemovingOutsideTheItemsDoesNothing) {
