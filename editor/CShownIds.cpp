@@ -16,11 +16,30 @@ std::u16string_view Utf16(const QString& text) {
     return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
+bool IsPlainAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0x20 && c < 0x7F && c != '\\'; });
+}
+
+bool ShowsPlainAsciiAsItself(const CCodePage& codePage) {
+    std::string plain;
+    for (char c = 0x20; c < 0x7F; ++c) {
+        plain += c == '\\' ? ' ' : c;
+    }
+    return ShowText(codePage, plain) == plain;
+}
+
+QString ShownIdText(const CCodePage& codePage, const std::string& bytes, bool plainAsciiAsItself) {
+    if (plainAsciiAsItself && IsPlainAscii(bytes)) {
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    }
+    return QString::fromStdString(ShowText(codePage, bytes));
+}
+
 }  // namespace
 
-CShownId::CShownId(std::string idBytes, const CCodePage& codePage)
+CShownId::CShownId(std::string idBytes, const CCodePage& codePage, bool plainAsciiAsItself)
     : bytes(std::move(idBytes)),
-      text(QString::fromStdString(ShowText(codePage, bytes))),
+      text(ShownIdText(codePage, bytes, plainAsciiAsItself)),
       sharedBytes(QByteArray::fromStdString(bytes)) {}
 
 std::uint64_t CShownId::KeyStart() const {
@@ -30,14 +49,16 @@ std::uint64_t CShownId::KeyStart() const {
     return keyStart;
 }
 
-CShownIds::CShownIds(const std::vector<std::string>& idBytes, const CCodePage& idCodePage) : codePage(idCodePage) {
+CShownIds::CShownIds(const std::vector<std::string>& idBytes, const CCodePage& idCodePage)
+    : codePage(idCodePage), plainAsciiAsItself(ShowsPlainAsciiAsItself(codePage)) {
     ids.reserve(idBytes.size());
     for (const std::string& bytes : idBytes) {
-        ids.emplace_back(bytes, codePage);
+        ids.emplace_back(bytes, codePage, plainAsciiAsItself);
     }
 }
 
-CShownIds::CShownIds(const CCodePage& idCodePage, const CCodePage& before) : codePage(idCodePage) {
+CShownIds::CShownIds(const CCodePage& idCodePage, const CCodePage& before)
+    : codePage(idCodePage), plainAsciiAsItself(ShowsPlainAsciiAsItself(codePage)) {
     std::string ascii(128, '\0');
     std::iota(ascii.begin(), ascii.end(), '\0');
     asciiAsBefore = ShowText(codePage, ascii) == ShowText(before, ascii);
@@ -76,7 +97,7 @@ const CShownId& CShownIds::Show(std::string_view bytes) {
     if (const auto found = others.find(bytes); found != others.end()) {
         return found->second;
     }
-    return others.try_emplace(std::string(bytes), std::string(bytes), codePage).first->second;
+    return others.try_emplace(std::string(bytes), std::string(bytes), codePage, plainAsciiAsItself).first->second;
 }
 
 std::uint64_t AlphabeticalKeyStart(const QString& text) {

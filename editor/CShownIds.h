@@ -19,8 +19,10 @@
 // Holiday IDs as the lists show them in one code page, each converted once
 // however many lists show it.
 struct CShownId {
-    // One ID in the code page.
-    CShownId(std::string bytes, const CCodePage& codePage);
+    // One ID in the code page; `plainAsciiAsItself` tells that the code page
+    // shows printable ASCII other than the backslash as itself, which spares
+    // such IDs the conversion.
+    CShownId(std::string bytes, const CCodePage& codePage, bool plainAsciiAsItself = false);
 
     // The AlphabeticalKeyStart of the text, computed on first use: lists
     // that sort the same ID share it.
@@ -65,6 +67,7 @@ private:
     using CByBytes = std::unordered_map<std::string, T, CBytesHash, std::equal_to<>>;
 
     CCodePage codePage;
+    bool plainAsciiAsItself = false;
     bool asciiAsBefore = false;
     std::vector<CShownId> ids;
     mutable std::vector<std::size_t> sortedOrder;

@@ -235,8 +235,10 @@ void CEditorWindow::ShowWholeDocument(int selectedId) {
     idLists->IdList()->Select(selectedId);
     OnHolidaySelected();
     OnRefresh();
+    // The preview just built shows the document as the cleared history will
+    // stand, which need not build it again.
+    previewPlace = CHistoryPlace{};
     undoStack.clear();
-    previewPlace = HistoryPlace();
 }
 
 void CEditorWindow::OnFileNew() {

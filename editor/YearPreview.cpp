@@ -123,7 +123,8 @@ void CEditorWindow::OnLivePreview(bool on) {
 }
 
 void CEditorWindow::OnDocumentChanged() {
-    if (view.MenuAction(ids::kViewLivePreview)->isChecked()) {
+    // A preview built at this place in the history shows the document already.
+    if (view.MenuAction(ids::kViewLivePreview)->isChecked() && previewPlace != HistoryPlace()) {
         RebuildPreview();
     }
     ScheduleCheck();

@@ -4,6 +4,7 @@
 #include "editor/CComboList.h"
 
 #include "core/CodePage.h"
+#include "core/ShownText.h"
 #include "editor/CShownIds.h"
 #include "resources/ControlIds.h"
 #include "tests/editor/support/EditorDriver.h"
@@ -173,6 +174,19 @@ TEST(ComboList, IdsShownAgainAreWhatAddingThemInListOrderGives) {
         list.ShowIdsIn(shown);
         ASSERT_EQ(Items(list), Items(expected)) << "round " << round;
         ASSERT_EQ(ids(list), ids(expected)) << "round " << round;
+    }
+}
+
+// A batch shows every ID as ShowText does, in every code page, also where
+// it skips the conversion of plain ASCII.
+TEST(ComboList, ShownIdsReadAsShowTextShowsThem) {
+    const std::vector<std::string> idList = {"NEUJAHR", "a\\x41", "\\", "Tab\there", "~}", "caf\xE9", "\x81\x40"};
+    for (const int codePage : {0, 874, 932, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258}) {
+        const CShownIds batch(idList, CCodePage(codePage));
+        for (std::size_t i = 0; i < idList.size(); ++i) {
+            EXPECT_EQ(batch.InsertionOrder()[i].text.toStdString(), ShowText(CCodePage(codePage), idList[i]))
+                << codePage << " " << idList[i];
+        }
     }
 }
 
