@@ -212,27 +212,47 @@ void CComboList::AddItems(const std::vector<std::pair<QString, QVariant>>& added
 }
 
 int CComboList::AddIds(const CShownIds& ids) {
+    return AddIdsToEach({this}, ids).front();
+}
+
+std::vector<int> CComboList::AddIdsToEach(const std::vector<CComboList*>& lists, const CShownIds& ids) {
     const std::vector<CShownId>& inserted = ids.InsertionOrder();
+    std::vector<int> lastPositions(lists.size(), -1);
     if (inserted.empty()) {
-        return -1;
+        return lastPositions;
     }
-    std::vector<CListItem> batch;
-    batch.reserve(inserted.size());
-    std::size_t last = inserted.size() - 1;
-    if (sorted) {
-        const std::vector<std::size_t>& order = ids.SortedOrder();
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            batch.push_back(ItemOf(inserted[order[i]]));
-            if (order[i] == inserted.size() - 1) {
-                last = i;
+    std::vector<std::vector<CListItem>> batches(lists.size());
+    for (std::vector<CListItem>& batch : batches) {
+        batch.reserve(inserted.size());
+    }
+    // Each order is walked once for all lists that take it, so that an ID's
+    // shared texts are fetched once, not once per list.
+    const auto addToLists = [&](const CShownId& id, bool sortedLists) {
+        for (std::size_t list = 0; list < lists.size(); ++list) {
+            if (lists[list]->sorted == sortedLists) {
+                batches[list].push_back(lists[list]->ItemOf(id));
             }
         }
-    } else {
-        for (const CShownId& id : inserted) {
-            batch.emplace_back(id);
+    };
+    const std::size_t last = inserted.size() - 1;
+    std::size_t lastInSortedOrder = last;
+    if (std::any_of(lists.begin(), lists.end(), [](const CComboList* list) { return list->sorted; })) {
+        const std::vector<std::size_t>& order = ids.SortedOrder();
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            addToLists(inserted[order[i]], true);
+            lastInSortedOrder = order[i] == last ? i : lastInSortedOrder;
         }
     }
-    return AddInOrder(std::move(batch), last);
+    if (std::any_of(lists.begin(), lists.end(), [](const CComboList* list) { return !list->sorted; })) {
+        for (const CShownId& id : inserted) {
+            addToLists(id, false);
+        }
+    }
+    for (std::size_t list = 0; list < lists.size(); ++list) {
+        lastPositions[list] =
+            lists[list]->AddInOrder(std::move(batches[list]), lists[list]->sorted ? lastInSortedOrder : last);
+    }
+    return lastPositions;
 }
 
 int CComboList::AddInOrder(std::vector<CListItem> batch, std::size_t tracked) {

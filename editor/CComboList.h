@@ -53,6 +53,8 @@ public:
     // an empty batch).
     void AddItems(const std::vector<std::pair<QString, QVariant>>& added);
     int AddIds(const CShownIds& ids);
+    // AddIds for several lists at once, each list's last position in turn.
+    static std::vector<int> AddIdsToEach(const std::vector<CComboList*>& lists, const CShownIds& ids);
     // Shows the bytes of every ID item in another code page. A sorted list
     // sorts its items again by their new texts; the selected item stays
     // selected. Lists that show the same IDs share `ids`, which converts each

@@ -61,9 +61,10 @@ void CIdLists::Fill(const QStringList& weekdayNames, const std::vector<CHoliday>
         holidayIds.push_back(holiday.id);
     }
     const CShownIds shownIds(holidayIds, codePage);
-    IdList()->Select(IdList()->AddIds(shownIds));
+    const std::vector<int> lastPositions =
+        CComboList::AddIdsToEach(std::vector<CComboList*>(lists.begin(), lists.end()), shownIds);
+    IdList()->Select(lastPositions.front());
     for (std::size_t list = 1; list < kListCount; ++list) {
-        lists[list]->AddIds(shownIds);
         lists[list]->Select(0);
     }
 }
