@@ -71,9 +71,9 @@ std::string LineAndColumn(std::string_view text, std::size_t offset) {
     const auto line = std::count(before.begin(), before.end(), '\n') + 1;
     const std::string_view inLine = before.substr(lineStart);
     // Every byte but the continuation bytes of UTF-8 sequences starts a character.
-    const auto column = std::count_if(inLine.begin(), inLine.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }) + 1;
+    const auto column = std::count_if(inLine.begin(), inLine.end(),
+                                      [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }) +
+                        1;
     return fmt::format("line {}, column {}", line, column);
 }
 
