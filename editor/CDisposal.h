@@ -30,6 +30,13 @@ public:
             std::async(std::launch::async, [held = std::move(value)]() mutable { const T gone = std::move(held); }));
     }
 
+    // Waits until everything handed over is freed.
+    void WaitForAll() const {
+        for (const std::future<void>& freeing : pending) {
+            freeing.wait();
+        }
+    }
+
 private:
     std::vector<std::future<void>> pending;
 };

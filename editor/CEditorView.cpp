@@ -62,6 +62,10 @@ std::string CEditorView::PreviewReport() const {
     return Control<CPreviewView>(ids::kPreviewEdit)->Report("\r\n");
 }
 
+void CEditorView::WaitForBackgroundFreeing() const {
+    window.disposal.WaitForAll();
+}
+
 const QUndoStack& CEditorView::UndoStack() const {
     return window.undoStack;
 }

@@ -54,6 +54,9 @@ public:
     // The text of the preview 1005 (UTF-8, lines ending in "\r\n").
     std::string PreviewReport() const;
     const QUndoStack& UndoStack() const;
+    // Waits until the memory of replaced documents and list items, which
+    // the window frees in the background, is given back.
+    void WaitForBackgroundFreeing() const;
 
 private:
     const CDialogControls& Controls() const;

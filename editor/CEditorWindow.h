@@ -256,6 +256,7 @@ private:
     bool checkScheduled = false;                // a check of the shown window at the next turn
     QString findText;                           // of the last Find Holiday
     CHistoryPlace previewPlace;                 // of the document the preview was built from
+    bool previewRebuildFollows = false;         // while a command that rebuilds the preview stores the form
     std::optional<LCID> unlistedLanguage;       // the LCID of the extra language item, if any
     CCodePage textCodePage{0};
 

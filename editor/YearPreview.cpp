@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QByteArray>
+#include <QScopedValueRollback>
 
 #include <climits>
 #include <cstdlib>
@@ -38,7 +39,11 @@ int LeadingNumber(const QString& text) {
 }  // namespace
 
 void CEditorWindow::OnRefresh() {
-    StoreForm();
+    {
+        // A live rebuild after the store would be work thrown away.
+        const QScopedValueRollback rebuildFollows(previewRebuildFollows, true);
+        StoreForm();
+    }
     RebuildPreview();
 }
 
@@ -124,7 +129,8 @@ void CEditorWindow::OnLivePreview(bool on) {
 
 void CEditorWindow::OnDocumentChanged() {
     // A preview built at this place in the history shows the document already.
-    if (view.MenuAction(ids::kViewLivePreview)->isChecked() && previewPlace != HistoryPlace()) {
+    if (view.MenuAction(ids::kViewLivePreview)->isChecked() && !previewRebuildFollows &&
+        previewPlace != HistoryPlace()) {
         RebuildPreview();
     }
     ScheduleCheck();

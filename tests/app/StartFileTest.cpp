@@ -77,9 +77,10 @@ TEST_F(StartFileTest, FileThatCannotBeOpenedIsReportedAsByFileOpenAndTheEditorSt
 // the bytes it cannot show as a replacement character.
 TEST_F(StartFileTest, OpensAFileWhoseNameIsNotUtf8) {
     const std::string name = "bad\xff.hol";
-    std::filesystem::copy_file(files::ExamplePath("germany.hol").toStdString(),
-                               QFile::encodeName(folder.path()).toStdString() + "/" + name);
+    const std::filesystem::path file = QFile::encodeName(folder.path()).toStdString() + "/" + name;
+    std::filesystem::copy_file(files::ExamplePath("germany.hol").toStdString(), file);
     StartWith(name);
+    std::filesystem::remove(file);  // the temporary folder cannot remove a name that is not UTF-8
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(';').toStdString();
     EXPECT_GT(window.View().Document().GetHolidayCount(), 0);
     EXPECT_EQ(window.windowTitle(), "Tavrin - " + folder.path() + "/bad\uFFFD.hol");
