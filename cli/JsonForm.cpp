@@ -587,22 +587,10 @@ private:
             }
             return;
         }
-        case od::json_type::array: {
+        case od::json_type::array:
             RefuseTooDeep(value, depth);
-            od::array array;
-            if (const simdjson::error_code error = value.get_array().get(array)) {
-                RefuseSyntax(place, error, Location());
-            }
-            std::size_t index = 0;
-            for (auto element : array) {
-                od::value elementValue;
-                if (const simdjson::error_code error = std::move(element).get(elementValue)) {
-                    RefuseSyntax(place, error, Location());
-                }
-                Validate(elementValue, ElementPlace(place, index++), depth + 1);
-            }
+            ValidateElements(value, place, depth);
             return;
-        }
         case od::json_type::string: ReadString(value, place); return;
         case od::json_type::number: {
             od::number number;
@@ -625,6 +613,23 @@ private:
             }
             return;
         }
+        }
+    }
+
+    // Reads the elements of the array at `depth`: a value, or the document.
+    template <class Array>
+    void ValidateElements(Array& source, const CPlace& place, int depth) {
+        od::array array;
+        if (const simdjson::error_code error = source.get_array().get(array)) {
+            RefuseSyntax(place, error, Location());
+        }
+        std::size_t index = 0;
+        for (auto element : array) {
+            od::value elementValue;
+            if (const simdjson::error_code error = std::move(element).get(elementValue)) {
+                RefuseSyntax(place, error, Location());
+            }
+            Validate(elementValue, ElementPlace(place, index++), depth + 1);
         }
     }
 
@@ -752,22 +757,7 @@ private:
             WithoutTrailingBlanks(TokenAt(text, static_cast<std::size_t>(start - text.data())));
         simdjson::error_code error = simdjson::SUCCESS;
         switch (type) {
-        case od::json_type::array: {
-            const CPlace root;
-            od::array array;
-            if (const simdjson::error_code arrayError = document.get_array().get(array)) {
-                RefuseSyntax(root, arrayError, Location());
-            }
-            std::size_t index = 0;
-            for (auto element : array) {
-                od::value elementValue;
-                if (const simdjson::error_code elementError = std::move(element).get(elementValue)) {
-                    RefuseSyntax(root, elementError, Location());
-                }
-                Validate(elementValue, ElementPlace(root, index++), 2);
-            }
-            break;
-        }
+        case od::json_type::array: ValidateElements(document, CPlace{}, 1); break;
         case od::json_type::string: error = document.get_string().error(); break;
         case od::json_type::number: error = document.get_number().error(); break;
         case od::json_type::boolean: error = document.get_bool().error(); break;
