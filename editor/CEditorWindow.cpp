@@ -84,7 +84,11 @@ CEditorWindow::CEditorWindow(IEditorDialogs* editorDialogs, QWidget* parent)
     Initialise();
 }
 
-CEditorWindow::~CEditorWindow() = default;
+CEditorWindow::~CEditorWindow() {
+    // The history clears itself when it is destroyed, after the document:
+    // its signals must not reach the window's handlers any more.
+    undoStack.disconnect(this);
+}
 
 QSize CEditorWindow::AvailableSize() const {
     // The frame that the window manager adds is not known before the window

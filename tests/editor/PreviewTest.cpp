@@ -3,6 +3,7 @@
 
 #include "core/LocaleNames.h"
 #include "editor/CPreviewView.h"
+#include "editor/EditorSettings.h"
 #include "model/PreviewReport.h"
 #include "tests/editor/FileTestSupport.h"
 #include "tests/editor/support/DocumentFiles.h"
@@ -11,7 +12,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QUndoStack>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -207,6 +210,21 @@ TEST_F(PreviewTest, PreviewShowsWhenItNoLongerMatchesTheDocument) {
     const CEditorWindow other(&otherDialogs);
     EXPECT_TRUE(other.View().MenuAction(kViewLivePreview)->isChecked());
     window.View().MenuAction(kViewLivePreview)->trigger();
+}
+
+// Closing the window clears its history, and the history's signal rebuilt a
+// live preview from members already destroyed.
+TEST_F(PreviewTest, WindowWithLivePreviewAndAHistoryClosesWithoutRebuilding) {
+    CScriptedDialogs closedDialogs;
+    auto closed = std::make_unique<CEditorWindow>(&closedDialogs);
+    closedDialogs.openFiles.push_back(files::ExamplePath("germany.hol"));
+    closed->View().MenuAction(kFileOpen)->trigger();
+    closed->View().MenuAction(kViewLivePreview)->trigger();
+    closedDialogs.okCancelAnswers.push_back(true);
+    gui::Click(closed->View().Button(kDeleteHoliday));
+    ASSERT_GT(closed->View().UndoStack().index(), 0);
+    closed.reset();
+    EditorSettings().setValue(kLivePreviewKey, false);
 }
 
 }  // namespace
