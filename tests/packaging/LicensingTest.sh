@@ -2,8 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Tavrin developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Every file of the source tree states its copyright and licence as the REUSE
-# specification asks (reuse lint). Outside a git work tree, where reuse cannot
+# Every file of the source tree states its copyright and licence in the REUSE
+# layout that reuse lint checks. Outside a git work tree, where reuse cannot
 # tell the sources from build folders and other files, the test is skipped.
 set -euo pipefail
 . "$(dirname "$0")/PackagingTestSupport.sh"
