@@ -86,18 +86,10 @@ const std::vector<std::size_t>& CShownIds::SortedOrder() const {
 }
 
 const CShownId& CShownIds::Show(std::string_view bytes) {
-    if (indexOfBytes.empty()) {
-        for (std::size_t i = 0; i < ids.size(); ++i) {
-            indexOfBytes.try_emplace(ids[i].bytes, i);
-        }
-    }
-    if (const auto found = indexOfBytes.find(bytes); found != indexOfBytes.end()) {
-        return ids[found->second];
-    }
-    if (const auto found = others.find(bytes); found != others.end()) {
+    if (const auto found = shown.find(bytes); found != shown.end()) {
         return found->second;
     }
-    return others.try_emplace(std::string(bytes), std::string(bytes), codePage, plainAsciiAsItself).first->second;
+    return shown.try_emplace(std::string(bytes), std::string(bytes), codePage, plainAsciiAsItself).first->second;
 }
 
 std::uint64_t AlphabeticalKeyStart(const QString& text) {

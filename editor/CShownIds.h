@@ -50,8 +50,8 @@ public:
     // Indices into InsertionOrder(): by text in the order of sorted lists,
     // equal texts in insertion order. Computed on first use.
     const std::vector<std::size_t>& SortedOrder() const;
-    // The ID with these bytes as the batch shows it; bytes outside the batch
-    // are shown in its code page, once.
+    // The ID with these bytes in the code page, converted once however often
+    // it is asked for.
     const CShownId& Show(std::string_view bytes);
     // Whether the bytes certainly read as they did in the code page they
     // were shown in before: ASCII, where both code pages show ASCII alike.
@@ -71,8 +71,7 @@ private:
     bool asciiAsBefore = false;
     std::vector<CShownId> ids;
     mutable std::vector<std::size_t> sortedOrder;
-    CByBytes<std::size_t> indexOfBytes;  // built on first use
-    CByBytes<CShownId> others;
+    CByBytes<CShownId> shown;
 };
 
 // The order of sorted lists: the user's alphabetical order, ignoring case
